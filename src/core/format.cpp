@@ -15,7 +15,7 @@ bool isNumberChar(char c) {
     return isDigitPlaceholder(c) || c == '.' || c == ',';
 }
 
-// A mask read the Delphi FormatFloat way: text before the first digit placeholder and
+// A mask read the usual number-format way: text before the first digit placeholder and
 // after the last number character is copied; "," anywhere in the number asks for
 // thousands separators; after the first ".", "0" is a digit always shown and "#" a digit
 // shown when not a trailing zero.

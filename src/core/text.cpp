@@ -52,7 +52,7 @@ std::string leftCharacters(std::string_view utf8, std::size_t count) {
 }
 
 std::string trimmed(std::string_view text) {
-    // As Delphi's Trim: every control character and the space count as blanks.
+    // Every control character and the space count as blanks, as typed text may carry tabs.
     const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
