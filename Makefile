@@ -1,0 +1,30 @@
+# Everything a fresh Debian 12 machine needs: `make run` starts the program on a demo
+# salon, `make test` builds and runs every test.
+BUILD_DIR ?= build
+DEMO_DIR  ?= $(BUILD_DIR)/demo-data
+JOBS      ?= $(shell nproc)
+
+.PHONY: deps configure build test run bench clean
+
+deps:
+	bash scripts/install-deps
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: deps $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	bash scripts/run-demo $(BUILD_DIR) $(DEMO_DIR)
+
+bench: build
+	bash scripts/run-benchmarks $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,25 @@
+# One library target per source folder: every .cpp of the folder goes in, so adding
+# a file needs no edit here. Names are velmora_<name>.
+function(velmora_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(velmora_${name} STATIC ${sources})
+  target_include_directories(velmora_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(velmora_${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# One test executable per test folder, every .cpp of the folder in it.
+# QT: the executable gets the Qt test main (offscreen platform, QApplication first).
+function(velmora_test name)
+  cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(test_${name} ${sources})
+  target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  if(ARG_QT)
+    target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support_qt GTest::gtest GTest::gmock)
+  else()
+    target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest GTest::gmock GTest::gtest_main)
+  endif()
+  gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300
+                       ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,86 @@
+#pragma once
+// One SQLite connection to one table file, with cached prepared statements. Internal to
+// the store: callers of the store never see SQL.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "data/store/value.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace store {
+
+class Collations;
+
+// Where an error happened, for messages: "Tabela TbCliente (Clientes.DAT)".
+struct ErrorContext {
+    std::string table;
+    std::string fileName;
+    std::string describe() const;
+};
+
+class Statement {
+  public:
+    Statement(sqlite3* db, const std::string& sql, const ErrorContext& context);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void reset();
+    void bind(int position, const Value& value, bool asBlob = false);
+    void bindAll(const std::vector<Value>& values, int first = 1);
+    bool step();  // true while a row is available
+    Value column(int index) const;
+    std::int64_t columnInteger(int index) const;
+
+  private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+    const ErrorContext& context_;
+};
+
+class Connection {
+  public:
+    // Opens an existing table file (create = false) or creates a new one.
+    Connection(const std::filesystem::path& path, Collations& collations, const ErrorContext& context,
+               int busyTimeoutMs, bool create);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void execute(const std::string& sql);
+    // A prepared statement kept for reuse; reset before it is handed out.
+    Statement& prepare(const std::string& sql);
+    std::int64_t lastInsertRowid() const;
+    sqlite3* handle() const { return db_; }
+
+    // Runs `work` inside one write transaction, rolled back when it throws.
+    template <typename Work>
+    void transaction(Work&& work) {
+        execute("BEGIN IMMEDIATE");
+        try {
+            work();
+            execute("COMMIT");
+        } catch (...) {
+            rollback();
+            throw;
+        }
+    }
+
+  private:
+    void rollback() noexcept;
+
+    sqlite3* db_ = nullptr;
+    const ErrorContext& context_;
+    std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;
+};
+
+// Raises the store error that matches an SQLite result code.
+[[noreturn]] void raiseSqliteError(sqlite3* db, int code, const ErrorContext& context);
+
+}  // namespace store

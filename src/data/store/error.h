@@ -1,0 +1,39 @@
+#pragma once
+// Errors of the table store. Their text names the table and the cause in Portuguese, so
+// the screens can show it unchanged in the standard error box.
+#include <stdexcept>
+#include <string>
+
+namespace store {
+
+class Error : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// A post would duplicate the primary key.
+class KeyViolation : public Error {
+  public:
+    using Error::Error;
+};
+
+// A record or the table is held by another program instance after every retry.
+class LockError : public Error {
+  public:
+    using Error::Error;
+};
+
+// The table file is missing, is not a table, or is damaged.
+class FileError : public Error {
+  public:
+    using Error::Error;
+};
+
+// A post cancelled by its OnPostError hook after the hook has told the user: the action
+// stops without a further message.
+class Aborted : public Error {
+  public:
+    Aborted() : Error("Operação cancelada.") {}
+};
+
+}  // namespace store

@@ -1,0 +1,81 @@
+#include "data/store/record_locks.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <thread>
+
+#include "data/store/error.h"
+
+namespace store {
+namespace {
+
+bool setLock(int fd, short type, std::int64_t offset, int* error) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = offset;
+    lock.l_len = 1;
+    if (fcntl(fd, F_OFD_SETLK, &lock) == 0) return true;
+    *error = errno;
+    return false;
+}
+
+}  // namespace
+
+RecordLocks::RecordLocks(const std::filesystem::path& tablePath, const LockSettings& settings,
+                         const ErrorContext& context)
+    : settings_(settings), context_(context) {
+    std::filesystem::path lockPath = tablePath;
+    lockPath += ".lck";
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // A read-only data directory may not let us create the lock file: open it for
+    // reading when it exists, and otherwise work without locks (nothing can be written
+    // there anyway, and posts report why).
+    if (fd_ < 0) fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+RecordLocks::~RecordLocks() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool RecordLocks::tryLock(std::int64_t offset, bool exclusive) {
+    if (fd_ < 0) return true;
+    int error = 0;
+    if (setLock(fd_, exclusive ? F_WRLCK : F_RDLCK, offset, &error)) return true;
+    if (error == EAGAIN || error == EACCES) return false;
+    // A file opened read-only cannot take write locks; it cannot be written either.
+    if (error == EBADF) return true;
+    throw Error(context_.describe() + ": não foi possível bloquear o registro (" + std::strerror(error) +
+                ").");
+}
+
+void RecordLocks::lockWithRetries(std::int64_t offset, bool exclusive, const char* what) {
+    for (int attempt = 0;; ++attempt) {
+        if (tryLock(offset, exclusive)) return;
+        if (attempt >= settings_.retryCount) break;
+        std::this_thread::sleep_for(settings_.waitTime);
+    }
+    throw LockError(context_.describe() + ": " + what);
+}
+
+void RecordLocks::lockTable(bool exclusive) {
+    lockWithRetries(0, exclusive,
+                    exclusive
+                        ? "a tabela está em uso por outro usuário e não pode ser aberta com exclusividade."
+                        : "a tabela está aberta com exclusividade por outro usuário.");
+}
+
+void RecordLocks::lockRecord(std::int64_t rowid) {
+    lockWithRetries(1 + rowid, true, "o registro está bloqueado por outro usuário.");
+}
+
+void RecordLocks::unlockRecord(std::int64_t rowid) {
+    if (fd_ < 0) return;
+    int ignored = 0;
+    setLock(fd_, F_UNLCK, 1 + rowid, &ignored);
+}
+
+}  // namespace store

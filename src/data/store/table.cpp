@@ -1,0 +1,856 @@
+#include "data/store/table.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "data/store/connection.h"
+#include "data/store/database.h"
+#include "data/store/filter.h"
+#include "data/store/predicate.h"
+#include "data/store/record_locks.h"
+#include "data/store/schema.h"
+#include "data/store/value_conversion.h"
+
+namespace store {
+
+namespace {
+
+// Rows read ahead for next(): small at first, so that a screen showing one record reads
+// little, growing while a report or a loop walks the table.
+constexpr int kFirstBatch = 8;
+constexpr int kLargestBatch = 512;
+// Rows read ahead are shown for at most this long before they are read again, so that a
+// station sees what others posted without refreshing by hand.
+constexpr auto kReadAheadLifetime = std::chrono::seconds(1);
+
+std::vector<std::string> splitNames(const std::string& names) {
+    std::vector<std::string> result;
+    std::stringstream stream(names);
+    std::string name;
+    while (std::getline(stream, name, ';'))
+        if (!name.empty()) result.push_back(name);
+    return result;
+}
+
+bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+}  // namespace
+
+Table::Table(Database& database, TableDef definition, std::string name)
+    : database_(database),
+      def_(std::move(definition)),
+      name_(std::move(name)),
+      indexFields_(&def_.primaryKey) {
+    context_ = {name_, def_.fileName};
+    for (int i = 0; i < fieldCount(); ++i)
+        if (!def_.fields[i].calculated) storedColumns_.push_back(i);
+    for (const auto& fieldName : def_.primaryKey) indexPositions_.push_back(field(fieldName).index());
+}
+
+Table::~Table() {
+    setMasterSource(nullptr, "");
+    if (isOpen()) {
+        try {
+            close();
+        } catch (...) {
+            // Closing discards nothing posted; a failure here has nobody left to tell.
+        }
+    }
+}
+
+void Table::fail(const std::string& cause) const {
+    throw Error(context_.describe() + ": " + cause);
+}
+
+void Table::requireOpen(const char* action) const {
+    if (!isOpen()) fail(std::string("a tabela não está aberta (") + action + ").");
+}
+
+bool Table::fileExists() const {
+    return std::filesystem::exists(database_.pathOf(def_.fileName));
+}
+
+int Table::busyTimeoutMs() const {
+    const auto& locks = database_.lockSettings();
+    return static_cast<int>(locks.retryCount * locks.waitTime.count());
+}
+
+void Table::createTable() {
+    if (isOpen()) fail("a tabela está aberta e não pode ser criada de novo.");
+    if (fileExists()) fail("o arquivo já existe.");
+    Connection connection(database_.pathOf(def_.fileName), database_.collations(), context_, busyTimeoutMs(),
+                          true);
+    createSchema(connection, def_);
+}
+
+void Table::open() {
+    if (isOpen()) return;
+    const auto path = database_.pathOf(def_.fileName);
+    if (!std::filesystem::exists(path))
+        throw FileError(context_.describe() + ": o arquivo não foi encontrado em " +
+                        database_.directory().string() + ".");
+    auto locks = std::make_unique<RecordLocks>(path, database_.lockSettings(), context_);
+    locks->lockTable(exclusive_);
+    auto connection =
+        std::make_unique<Connection>(path, database_.collations(), context_, busyTimeoutMs(), false);
+    openSchema(*connection, def_);
+    connection_ = std::move(connection);
+    locks_ = std::move(locks);
+    state_ = TableState::Browse;
+    notify(TableEvent::Opened);
+    first();
+}
+
+void Table::close() {
+    if (!isOpen()) return;
+    if (isEditing()) cancel();
+    connection_.reset();
+    locks_.reset();
+    state_ = TableState::Inactive;
+    current_.reset();
+    resetBuffers();
+    eof_ = bof_ = true;
+    notify(TableEvent::Closed);
+}
+
+void Table::setExclusive(bool exclusive) {
+    if (isOpen()) fail("a exclusividade só pode ser mudada com a tabela fechada.");
+    exclusive_ = exclusive;
+}
+
+// ---- index, range, filter, master ----
+
+void Table::selectIndex(const std::string& name, const std::vector<std::string>& fields,
+                        bool caseInsensitive) {
+    checkBrowseMode();
+    indexName_ = name;
+    indexFields_ = &fields;
+    indexCaseInsensitive_ = caseInsensitive;
+    indexPositions_.clear();
+    for (const auto& fieldName : fields) indexPositions_.push_back(field(fieldName).index());
+    range_.reset();
+    resetBuffers();
+    if (isOpen()) {
+        if (master_) {
+            first();
+        } else {
+            eof_ = bof_ = !current_;
+        }
+        notify(TableEvent::DataChanged);
+    }
+}
+
+void Table::setIndexName(const std::string& name) {
+    if (name.empty()) return selectIndex("", def_.primaryKey, def_.primaryCaseInsensitive);
+    const IndexDef* index = def_.findIndex(name);
+    if (!index) fail("o índice " + name + " não existe.");
+    selectIndex(index->name, index->fields, index->caseInsensitive);
+}
+
+void Table::setIndexFieldNames(const std::string& fieldNames) {
+    const auto wanted = splitNames(fieldNames);
+    auto leadsWith = [&](const std::vector<std::string>& fields) {
+        return fields.size() >= wanted.size() &&
+               std::equal(wanted.begin(), wanted.end(), fields.begin(), sameNameIgnoringCase);
+    };
+    if (leadsWith(def_.primaryKey)) return selectIndex("", def_.primaryKey, def_.primaryCaseInsensitive);
+    for (const auto& index : def_.indexes)
+        if (leadsWith(index.fields)) return selectIndex(index.name, index.fields, index.caseInsensitive);
+    fail("nenhum índice começa pelos campos " + fieldNames + ".");
+}
+
+std::vector<std::string> Table::keyExpressions() const {
+    std::vector<std::string> keys;
+    for (int position : indexPositions_)
+        keys.push_back(keyExpression(def_.fields[position], indexCaseInsensitive_));
+    return keys;
+}
+
+std::vector<Value> Table::normalizedKey(const std::vector<Value>& values) const {
+    if (values.size() > indexFields_->size()) fail("foram dados mais valores do que campos no índice.");
+    std::vector<Value> result;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        result.push_back(convertForField(def_.fields[indexPositions_[i]], values[i], context_));
+    return result;
+}
+
+void Table::setRange(const std::vector<Value>& start, const std::vector<Value>& end) {
+    requireOpen("SetRange");
+    checkBrowseMode();
+    range_ = {normalizedKey(start), normalizedKey(end)};
+    resetBuffers();
+    first();
+    notify(TableEvent::DataChanged);
+}
+
+void Table::cancelRange() {
+    if (!range_) return;
+    checkBrowseMode();
+    range_.reset();
+    resetBuffers();
+    if (isOpen()) {
+        first();
+        notify(TableEvent::DataChanged);
+    }
+}
+
+void Table::setFilter(const std::string& filter) {
+    filter_ = filter.empty() ? std::nullopt : std::optional(parseFilter(filter, def_, context_));
+    filterText_ = filter;
+    if (filtered_ && isOpen()) {
+        checkBrowseMode();
+        resetBuffers();
+        first();
+        notify(TableEvent::DataChanged);
+    }
+}
+
+void Table::setFiltered(bool filtered) {
+    if (filtered == filtered_) return;
+    filtered_ = filtered;
+    if (isOpen()) {
+        checkBrowseMode();
+        resetBuffers();
+        first();
+        notify(TableEvent::DataChanged);
+    }
+}
+
+void Table::setMasterSource(Table* master, const std::string& masterFields) {
+    if (master_) master_->unsubscribe(masterSubscription_);
+    master_ = master;
+    masterFieldIndexes_.clear();
+    if (!master_) return;
+    for (const auto& name : splitNames(masterFields)) {
+        auto field = master_->findField(name);
+        if (!field) fail("a tabela mestre " + master_->name() + " não tem o campo " + name + ".");
+        masterFieldIndexes_.push_back(field->index());
+    }
+    masterSubscription_ = master_->subscribe([this](TableEvent event) {
+        if (event != TableEvent::StateChanged) followMaster();
+    });
+    followMaster();
+}
+
+void Table::followMaster() {
+    if (!isOpen() || isEditing()) return;
+    resetBuffers();
+    first();
+    notify(TableEvent::DataChanged);
+}
+
+Predicate Table::visiblePredicate() const {
+    Predicate where;
+    if (range_) {
+        const auto& [start, end] = *range_;
+        auto keys = keyExpressions();
+        std::vector<std::string> startKeys(keys.begin(), keys.begin() + start.size());
+        std::vector<std::string> endKeys(keys.begin(), keys.begin() + end.size());
+        if (!start.empty()) where.andWith(compareKeys(startKeys, start, Compare::GreaterEqual));
+        if (!end.empty()) {
+            where.andWith(compareKeys(endKeys, end, Compare::LessEqual));
+            // With a real lower bound no null key is visible, so an upper bound on the
+            // first key is implied; stating it lets SQLite stop at the range's end.
+            if (!start.empty() && !isNull(start[0]) && !isNull(end[0]))
+                where.andWith({keys[0] + " <= ?", {end[0]}});
+        }
+    }
+    if (master_) {
+        const Record* masterRecord = master_->isOpen() ? master_->currentRecord() : nullptr;
+        if (!masterRecord) return Predicate::never();
+        auto keys = keyExpressions();
+        std::vector<Value> values;
+        for (std::size_t i = 0; i < masterFieldIndexes_.size() && i < keys.size(); ++i)
+            values.push_back(convertForField(def_.fields[indexPositions_[i]],
+                                             masterRecord->values[masterFieldIndexes_[i]], context_));
+        keys.resize(values.size());
+        where.andWith(compareKeys(keys, values, Compare::Equal));
+    }
+    if (filtered_ && filter_)
+        where.andWith({sqlName(def_.fields[filter_->first].name) + " = ?", {filter_->second}});
+    return where;
+}
+
+// ---- reading ----
+
+std::string Table::selectColumns() const {
+    std::string columns = "rowid";
+    for (int i : storedColumns_) columns += ", " + sqlName(def_.fields[i].name);
+    return columns;
+}
+
+std::string Table::orderBy(bool descending) const {
+    std::string order;
+    for (const auto& key : keyExpressions()) order += key + (descending ? " DESC, " : ", ");
+    return order + (descending ? "rowid DESC" : "rowid");
+}
+
+std::vector<Record> Table::fetch(const Predicate& where, bool descending, int limit, int offset) {
+    const std::string sql = "SELECT " + selectColumns() + " FROM " + kRowsTable + " WHERE " + where.sql +
+                            " ORDER BY " + orderBy(descending) + " LIMIT ? OFFSET ?";
+    Statement& statement = connection_->prepare(sql);
+    statement.bindAll(where.params);
+    statement.bind(static_cast<int>(where.params.size()) + 1, static_cast<std::int64_t>(limit));
+    statement.bind(static_cast<int>(where.params.size()) + 2, static_cast<std::int64_t>(offset));
+    std::vector<Record> rows;
+    while (statement.step()) {
+        Record record;
+        record.rowid = statement.columnInteger(0);
+        record.values.resize(def_.fields.size());
+        for (std::size_t c = 0; c < storedColumns_.size(); ++c)
+            record.values[storedColumns_[c]] = statement.column(static_cast<int>(c) + 1);
+        rows.push_back(std::move(record));
+    }
+    statement.reset();
+    return rows;
+}
+
+std::optional<Record> Table::fetchOne(const Predicate& where, bool descending) {
+    auto rows = fetch(where, descending, 1, 0);
+    if (rows.empty()) return std::nullopt;
+    return std::move(rows.front());
+}
+
+std::vector<Value> Table::keyOf(const Record& record) const {
+    std::vector<Value> key;
+    for (int position : indexPositions_) key.push_back(record.values[position]);
+    return key;
+}
+
+std::vector<Record> Table::fetchAfter(const Record& record, int limit) {
+    auto keys = keyExpressions();
+    auto values = keyOf(record);
+    const Value firstValue = values[0];
+    keys.push_back("rowid");
+    values.push_back(record.rowid);
+    Predicate where = visiblePredicate();
+    if (!isNull(firstValue)) {
+        where.andWith(compareKeys(keys, values, Compare::Greater));
+        return fetch(where, false, limit, 0);
+    }
+    // The first key is null: first the rest of the null group, then every non-null key.
+    std::vector<std::string> restKeys(keys.begin() + 1, keys.end());
+    std::vector<Value> restValues(values.begin() + 1, values.end());
+    Predicate inGroup = where;
+    inGroup.andWith(keyIsNull(keys[0], true)).andWith(compareKeys(restKeys, restValues, Compare::Greater));
+    auto rows = fetch(inGroup, false, limit, 0);
+    if (static_cast<int>(rows.size()) < limit) {
+        where.andWith(keyIsNull(keys[0], false));
+        auto more = fetch(where, false, limit - static_cast<int>(rows.size()), 0);
+        std::move(more.begin(), more.end(), std::back_inserter(rows));
+    }
+    return rows;
+}
+
+std::optional<Record> Table::fetchBefore(const Record& record) {
+    auto keys = keyExpressions();
+    auto values = keyOf(record);
+    const Value firstValue = values[0];
+    keys.push_back("rowid");
+    values.push_back(record.rowid);
+    Predicate where = visiblePredicate();
+    if (isNull(firstValue)) {
+        std::vector<std::string> restKeys(keys.begin() + 1, keys.end());
+        std::vector<Value> restValues(values.begin() + 1, values.end());
+        where.andWith(keyIsNull(keys[0], true)).andWith(compareKeys(restKeys, restValues, Compare::Less));
+        return fetchOne(where, true);
+    }
+    // Non-null first keys up to this one, searched from here down; failing that, the
+    // null keys, which all come before.
+    Predicate sameOrLower = where;
+    sameOrLower.andWith({keys[0] + " <= ?", {firstValue}}).andWith(compareKeys(keys, values, Compare::Less));
+    if (auto row = fetchOne(sameOrLower, true)) return row;
+    where.andWith(keyIsNull(keys[0], true));
+    return fetchOne(where, true);
+}
+
+std::optional<Record> Table::readVisibleRow(std::int64_t rowid) {
+    Predicate where = visiblePredicate();
+    where.andWith({"rowid = ?", {rowid}});
+    return fetchOne(where, false);
+}
+
+std::optional<Record> Table::readRow(std::int64_t rowid) {
+    return fetchOne(Predicate{"rowid = ?", {rowid}}, false);
+}
+
+void Table::resetBuffers() {
+    ahead_.clear();
+    nextBatch_ = kFirstBatch;
+}
+
+void Table::calculate(Record& record) {
+    if (!onCalcFields) return;
+    std::optional<Record> saved = std::move(current_);
+    current_ = std::move(record);
+    calculating_ = true;
+    try {
+        onCalcFields(*this);
+    } catch (...) {
+        calculating_ = false;
+        record = std::move(*current_);
+        current_ = std::move(saved);
+        throw;
+    }
+    calculating_ = false;
+    record = std::move(*current_);
+    current_ = std::move(saved);
+}
+
+void Table::makeCurrent(std::optional<Record> record) {
+    if (record) calculate(*record);
+    current_ = std::move(record);
+}
+
+// ---- navigation ----
+
+void Table::first() {
+    requireOpen("First");
+    checkBrowseMode();
+    resetBuffers();
+    makeCurrent(fetchOne(visiblePredicate(), false));
+    bof_ = true;
+    eof_ = !current_;
+    notify(TableEvent::Scrolled);
+}
+
+void Table::last() {
+    requireOpen("Last");
+    checkBrowseMode();
+    resetBuffers();
+    makeCurrent(fetchOne(visiblePredicate(), true));
+    eof_ = true;
+    bof_ = !current_;
+    notify(TableEvent::Scrolled);
+}
+
+void Table::next() {
+    requireOpen("Next");
+    checkBrowseMode();
+    if (!current_) {
+        eof_ = true;
+        return;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (!ahead_.empty() && now - aheadFetched_ > kReadAheadLifetime) resetBuffers();
+    if (ahead_.empty()) {
+        auto rows = fetchAfter(*current_, nextBatch_);
+        ahead_.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+        aheadFetched_ = now;
+        nextBatch_ = std::min(nextBatch_ * 2, kLargestBatch);
+    }
+    if (ahead_.empty()) {
+        eof_ = true;
+        return;
+    }
+    Record record = std::move(ahead_.front());
+    ahead_.pop_front();
+    makeCurrent(std::move(record));
+    eof_ = bof_ = false;
+    notify(TableEvent::Scrolled);
+}
+
+void Table::prior() {
+    requireOpen("Prior");
+    checkBrowseMode();
+    if (!current_) {
+        bof_ = true;
+        return;
+    }
+    auto row = fetchBefore(*current_);
+    if (!row) {
+        bof_ = true;
+        return;
+    }
+    resetBuffers();
+    makeCurrent(std::move(row));
+    eof_ = bof_ = false;
+    notify(TableEvent::Scrolled);
+}
+
+bool Table::findKey(const std::vector<Value>& values) {
+    requireOpen("FindKey");
+    checkBrowseMode();
+    auto keys = keyExpressions();
+    auto key = normalizedKey(values);
+    keys.resize(key.size());
+    Predicate where = visiblePredicate();
+    where.andWith(compareKeys(keys, key, Compare::Equal));
+    auto row = fetchOne(where, false);
+    if (!row) return false;
+    resetBuffers();
+    makeCurrent(std::move(row));
+    eof_ = bof_ = false;
+    notify(TableEvent::Scrolled);
+    return true;
+}
+
+void Table::findNearest(const std::vector<Value>& values) {
+    requireOpen("FindNearest");
+    checkBrowseMode();
+    auto keys = keyExpressions();
+    auto key = normalizedKey(values);
+    keys.resize(key.size());
+    Predicate where = visiblePredicate();
+    where.andWith(compareKeys(keys, key, Compare::GreaterEqual));
+    auto row = fetchOne(where, false);
+    if (!row) return last();
+    resetBuffers();
+    makeCurrent(std::move(row));
+    eof_ = bof_ = false;
+    notify(TableEvent::Scrolled);
+}
+
+int Table::recordCount() {
+    requireOpen("RecordCount");
+    Predicate where = visiblePredicate();
+    Statement& statement =
+        connection_->prepare(std::string("SELECT count(*) FROM ") + kRowsTable + " WHERE " + where.sql);
+    statement.bindAll(where.params);
+    statement.step();
+    int count = static_cast<int>(statement.columnInteger(0));
+    statement.reset();
+    return count;
+}
+
+void Table::refresh() {
+    requireOpen("Refresh");
+    checkBrowseMode();
+    resetBuffers();
+    if (current_) {
+        Record old = *current_;
+        auto row = readVisibleRow(old.rowid);
+        if (!row) {
+            auto after = fetchAfter(old, 1);
+            row = after.empty() ? fetchBefore(old) : std::optional(std::move(after.front()));
+        }
+        makeCurrent(std::move(row));
+    } else {
+        makeCurrent(fetchOne(visiblePredicate(), false));
+    }
+    eof_ = bof_ = !current_;
+    notify(TableEvent::DataChanged);
+}
+
+std::optional<std::int64_t> Table::bookmark() const {
+    if (!current_ || state_ == TableState::Insert) return std::nullopt;
+    return current_->rowid;
+}
+
+bool Table::gotoBookmark(std::int64_t rowid) {
+    requireOpen("GotoBookmark");
+    checkBrowseMode();
+    auto row = readVisibleRow(rowid);
+    if (!row) return false;
+    resetBuffers();
+    makeCurrent(std::move(row));
+    eof_ = bof_ = false;
+    notify(TableEvent::Scrolled);
+    return true;
+}
+
+std::vector<Record> Table::rowsAt(int offset, int count) {
+    requireOpen("rowsAt");
+    auto rows = fetch(visiblePredicate(), false, count, offset);
+    for (auto& row : rows) calculate(row);
+    return rows;
+}
+
+int Table::currentPosition() {
+    requireOpen("currentPosition");
+    if (!current_ || state_ == TableState::Insert) return -1;
+    auto keys = keyExpressions();
+    auto values = keyOf(*current_);
+    keys.push_back("rowid");
+    values.push_back(current_->rowid);
+    Predicate where = visiblePredicate();
+    where.andWith(compareKeys(keys, values, Compare::Less));
+    Statement& statement =
+        connection_->prepare(std::string("SELECT count(*) FROM ") + kRowsTable + " WHERE " + where.sql);
+    statement.bindAll(where.params);
+    statement.step();
+    int position = static_cast<int>(statement.columnInteger(0));
+    statement.reset();
+    return position;
+}
+
+bool Table::moveToPosition(int position) {
+    requireOpen("moveToPosition");
+    checkBrowseMode();
+    auto rows = fetch(visiblePredicate(), false, 1, position);
+    if (rows.empty()) return false;
+    resetBuffers();
+    makeCurrent(std::move(rows.front()));
+    eof_ = bof_ = false;
+    notify(TableEvent::Scrolled);
+    return true;
+}
+
+// ---- changing ----
+
+void Table::checkBrowseMode() {
+    if (!isEditing()) return;
+    if (modified_) {
+        post();
+    } else {
+        cancel();
+    }
+}
+
+void Table::setState(TableState state) {
+    if (state_ == state) return;
+    state_ = state;
+    notify(TableEvent::StateChanged);
+}
+
+void Table::insert() {
+    requireOpen("Insert");
+    checkBrowseMode();
+    beforeInsert_ = current_;
+    Record record;
+    record.values.resize(def_.fields.size());
+    if (master_ && master_->currentRecord()) {
+        const Record& masterRecord = *master_->currentRecord();
+        for (std::size_t i = 0; i < masterFieldIndexes_.size() && i < indexPositions_.size(); ++i) {
+            const int position = indexPositions_[i];
+            record.values[position] =
+                convertForField(def_.fields[position], masterRecord.values[masterFieldIndexes_[i]], context_);
+        }
+    }
+    current_ = std::move(record);
+    dirty_.assign(def_.fields.size(), true);
+    resetBuffers();
+    setState(TableState::Insert);
+    try {
+        if (onNewRecord) onNewRecord(*this);
+        recalculate();
+    } catch (...) {
+        current_ = std::move(beforeInsert_);
+        beforeInsert_.reset();
+        setState(TableState::Browse);
+        notify(TableEvent::Scrolled);
+        throw;
+    }
+    modified_ = false;
+    eof_ = bof_ = false;
+    notify(TableEvent::Scrolled);
+}
+
+void Table::edit() {
+    requireOpen("Edit");
+    if (isEditing()) return;
+    if (!current_) return insert();
+    const std::int64_t rowid = current_->rowid;
+    locks_->lockRecord(rowid);
+    lockedRow_ = rowid;
+    std::optional<Record> fresh;
+    try {
+        fresh = readRow(rowid);
+    } catch (...) {
+        releaseRecordLock();
+        throw;
+    }
+    if (!fresh) {
+        releaseRecordLock();
+        fail("o registro foi excluído por outro usuário.");
+    }
+    makeCurrent(std::move(fresh));
+    dirty_.assign(def_.fields.size(), false);
+    modified_ = false;
+    setState(TableState::Edit);
+    notify(TableEvent::Scrolled);
+}
+
+void Table::releaseRecordLock() {
+    if (lockedRow_ && locks_) locks_->unlockRecord(*lockedRow_);
+    lockedRow_.reset();
+}
+
+void Table::writeRecord() {
+    std::vector<std::string> columns;
+    std::vector<Value> values;
+    for (int i : storedColumns_) {
+        if (!dirty_[i]) continue;
+        columns.push_back(sqlName(def_.fields[i].name));
+        values.push_back(current_->values[i]);
+    }
+    auto bindValues = [&](Statement& statement) {
+        int position = 1;
+        for (int i : storedColumns_)
+            if (dirty_[i])
+                statement.bind(position++, current_->values[i], def_.fields[i].type == FieldType::Graphic);
+        return position;
+    };
+    connection_->transaction([&] {
+        if (state_ == TableState::Insert) {
+            std::string names, marks;
+            for (const auto& column : columns) {
+                names += (names.empty() ? "" : ", ") + column;
+                marks += marks.empty() ? "?" : ", ?";
+            }
+            Statement& statement = connection_->prepare(
+                columns.empty()
+                    ? std::string("INSERT INTO ") + kRowsTable + " DEFAULT VALUES"
+                    : std::string("INSERT INTO ") + kRowsTable + " (" + names + ") VALUES (" + marks + ")");
+            bindValues(statement);
+            statement.step();
+            current_->rowid = connection_->lastInsertRowid();
+        } else if (!columns.empty()) {
+            std::string assignments;
+            for (const auto& column : columns)
+                assignments += (assignments.empty() ? "" : ", ") + column + " = ?";
+            Statement& statement = connection_->prepare(std::string("UPDATE ") + kRowsTable + " SET " +
+                                                        assignments + " WHERE rowid = ?");
+            statement.bind(bindValues(statement), current_->rowid);
+            statement.step();
+        }
+    });
+}
+
+void Table::post() {
+    requireOpen("Post");
+    if (!isEditing()) fail("não há inclusão nem alteração em andamento para gravar.");
+    try {
+        writeRecord();
+    } catch (const Error& error) {
+        PostErrorAction action = PostErrorAction::Fail;
+        if (onPostError) onPostError(*this, error, action);
+        if (action == PostErrorAction::Abort) throw Aborted();
+        throw;
+    }
+    const std::int64_t rowid = current_->rowid;
+    releaseRecordLock();
+    beforeInsert_.reset();
+    modified_ = false;
+    resetBuffers();
+    makeCurrent(readRow(rowid));
+    setState(TableState::Browse);
+    eof_ = bof_ = false;
+    notify(TableEvent::DataChanged);
+    if (afterPost) afterPost(*this);
+}
+
+void Table::cancel() {
+    if (!isEditing()) return;
+    if (state_ == TableState::Insert) {
+        current_ = std::move(beforeInsert_);
+        beforeInsert_.reset();
+    } else {
+        makeCurrent(readRow(current_->rowid));
+    }
+    releaseRecordLock();
+    modified_ = false;
+    eof_ = bof_ = !current_;
+    setState(TableState::Browse);
+    notify(TableEvent::Scrolled);
+}
+
+void Table::deleteRecord() {
+    requireOpen("Delete");
+    if (state_ == TableState::Insert) return cancel();
+    if (!current_) fail("não há registro para excluir.");
+    const Record doomed = *current_;
+    const bool heldByEdit = lockedRow_.has_value();
+    if (!heldByEdit) locks_->lockRecord(doomed.rowid);
+    try {
+        connection_->transaction([&] {
+            Statement& statement =
+                connection_->prepare(std::string("DELETE FROM ") + kRowsTable + " WHERE rowid = ?");
+            statement.bind(1, doomed.rowid);
+            statement.step();
+        });
+    } catch (...) {
+        if (!heldByEdit) locks_->unlockRecord(doomed.rowid);
+        throw;
+    }
+    if (heldByEdit) {
+        releaseRecordLock();
+    } else {
+        locks_->unlockRecord(doomed.rowid);
+    }
+    modified_ = false;
+    resetBuffers();
+    auto after = fetchAfter(doomed, 1);
+    makeCurrent(after.empty() ? fetchBefore(doomed) : std::optional(std::move(after.front())));
+    eof_ = after.empty();
+    bof_ = !current_;
+    setState(TableState::Browse);
+    notify(TableEvent::DataChanged);
+}
+
+void Table::emptyTable() {
+    requireOpen("EmptyTable");
+    cancel();
+    connection_->transaction([&] { connection_->execute(std::string("DELETE FROM ") + kRowsTable); });
+    current_.reset();
+    resetBuffers();
+    eof_ = bof_ = true;
+    notify(TableEvent::DataChanged);
+}
+
+// ---- fields ----
+
+Field Table::field(const std::string& name) {
+    auto found = findField(name);
+    if (!found) fail("o campo " + name + " não existe.");
+    return *found;
+}
+
+std::optional<Field> Table::findField(const std::string& name) {
+    for (int i = 0; i < fieldCount(); ++i)
+        if (sameNameIgnoringCase(def_.fields[i].name, name)) return Field(*this, i);
+    return std::nullopt;
+}
+
+const Value& Table::readField(int index) const {
+    static const Value null;
+    if (!current_) return null;
+    return current_->values[index];
+}
+
+void Table::writeField(int index, Value value) {
+    const FieldDef& field = def_.fields[index];
+    if (!calculating_ && !isEditing())
+        fail("o campo " + field.name + " só pode ser mudado numa inclusão ou alteração.");
+    current_->values[index] = convertForField(field, value, context_);
+    if (calculating_) return;
+    if (!field.calculated) {
+        dirty_[index] = true;
+        modified_ = true;
+    }
+    recalculate();
+    notify(TableEvent::FieldChanged);
+}
+
+void Table::recalculate() {
+    if (!onCalcFields || calculating_ || !current_) return;
+    calculating_ = true;
+    try {
+        onCalcFields(*this);
+    } catch (...) {
+        calculating_ = false;
+        throw;
+    }
+    calculating_ = false;
+}
+
+// ---- observers ----
+
+int Table::subscribe(Observer observer) {
+    observers_.emplace_back(nextObserverId_, std::move(observer));
+    return nextObserverId_++;
+}
+
+void Table::unsubscribe(int id) {
+    std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void Table::notify(TableEvent event) {
+    auto observers = observers_;  // an observer may subscribe or unsubscribe while notified
+    for (auto& [id, observer] : observers) observer(event);
+}
+
+}  // namespace store
