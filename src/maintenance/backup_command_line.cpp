@@ -1,0 +1,17 @@
+#include "maintenance/backup_command_line.h"
+
+#include "data/store/snapshot.h"
+#include "maintenance/backup_command.h"
+
+namespace maintenance {
+
+std::optional<int> runBackupCommandLine(const std::vector<std::string>& args,
+                                        const std::filesystem::path& configuredDataDir, std::ostream& out,
+                                        std::ostream& err) {
+    auto snapshot = [](const std::filesystem::path& file, const std::filesystem::path& scratch) {
+        return store::snapshotTableFile(file, scratch) ? scratch : file;
+    };
+    return runBackupCommand(args, configuredDataDir, out, err, snapshot);
+}
+
+}  // namespace maintenance

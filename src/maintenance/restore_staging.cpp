@@ -1,0 +1,105 @@
+#include "maintenance/restore_staging.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "maintenance/backup_errors.h"
+
+namespace maintenance {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kWriteBuffer = 1 << 16;
+constexpr int kNameAttempts = 100;
+
+// A new file under an unused hidden name in `folder`, created with the usual permissions
+// (0666 less the umask) rather than mkstemp's owner-only ones.
+int createUniqueFile(const fs::path& folder, fs::path& created) {
+    thread_local std::mt19937_64 names{std::random_device{}()};
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        created = folder / (".velmora-restore-" + std::to_string(names()));
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+}  // namespace
+
+RestoreStaging::~RestoreStaging() {
+    if (committed_ == staged_.size()) return;
+    current_.reset();
+    std::error_code ignored;
+    for (std::size_t i = committed_; i < staged_.size(); ++i)
+        if (!staged_[i].staged.empty()) fs::remove(staged_[i].staged, ignored);
+    // Deepest first; a folder that is not empty stays.
+    for (auto it = createdFolders_.rbegin(); it != createdFolders_.rend(); ++it) fs::remove(*it, ignored);
+}
+
+void RestoreStaging::targetFailed() const {
+    throw JobError(BackupError::CannotReadFile, staged_.empty() ? "" : staged_.back().target.string());
+}
+
+void RestoreStaging::createFolder(const fs::path& folder) {
+    std::vector<fs::path> missing;
+    std::error_code error;
+    for (fs::path path = folder; !path.empty() && !fs::exists(fs::symlink_status(path, error));
+         path = path.parent_path())
+        missing.push_back(path);
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+        if (fs::create_directory(*it, error)) createdFolders_.push_back(*it);
+}
+
+void RestoreStaging::begin(const fs::path& target, fs::file_time_type date) {
+    staged_.push_back({{}, target});
+    const fs::path folder = target.parent_path();
+    createFolder(folder);
+    const int fd = createUniqueFile(folder, staged_.back().staged);
+    if (fd < 0) {
+        staged_.back().staged.clear();
+        targetFailed();
+    }
+    // A replaced file keeps its permissions.
+    std::error_code error;
+    const auto existing = fs::status(target, error);
+    if (fs::is_regular_file(existing)) ::fchmod(fd, static_cast<mode_t>(existing.permissions()));
+    current_.reset(fdopen(fd, "wb"));
+    if (!current_) {
+        ::close(fd);
+        targetFailed();
+    }
+    std::setvbuf(current_.get(), nullptr, _IOFBF, kWriteBuffer);
+    currentDate_ = date;
+}
+
+void RestoreStaging::write(std::span<const std::uint8_t> bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), current_.get()) != bytes.size()) targetFailed();
+}
+
+void RestoreStaging::end() {
+    const bool flushed = std::fflush(current_.get()) == 0;
+    const bool closed = std::fclose(current_.release()) == 0;
+    if (!flushed || !closed) targetFailed();
+    std::error_code error;
+    fs::last_write_time(staged_.back().staged, currentDate_, error);
+    if (error) targetFailed();
+}
+
+int RestoreStaging::commit() {
+    for (; committed_ < staged_.size(); ++committed_) {
+        std::error_code error;
+        fs::rename(staged_[committed_].staged, staged_[committed_].target, error);
+        if (error) throw JobError(BackupError::OverwritingFailed, staged_[committed_].target.string());
+    }
+    return static_cast<int>(committed_);
+}
+
+}  // namespace maintenance
