@@ -46,8 +46,11 @@ std::string createIndexSql(const TableDef& def, const std::string& name,
 }
 
 std::vector<std::string> indexStatements(const TableDef& def) {
-    std::vector<std::string> statements{
-        createIndexSql(def, kPrimaryIndex, def.primaryKey, def.primaryCaseInsensitive, true)};
+    // A table without a key (a settings record, a buffer) is kept in the order rows came in.
+    std::vector<std::string> statements;
+    if (!def.primaryKey.empty())
+        statements.push_back(
+            createIndexSql(def, kPrimaryIndex, def.primaryKey, def.primaryCaseInsensitive, true));
     for (const auto& index : def.indexes)
         statements.push_back(createIndexSql(def, index.name, index.fields, index.caseInsensitive, false));
     return statements;
@@ -98,6 +101,7 @@ void openSchema(Connection& connection, const TableDef& def) {
     try {
         Statement& read = connection.prepare("SELECT assinatura FROM velmora_tabela");
         if (read.step()) stored = std::get<std::string>(read.column(0));
+        read.reset();  // an unfinished read would keep every other station from writing
     } catch (const FileError&) {
         throw;
     } catch (const Error&) {

@@ -323,9 +323,9 @@ std::vector<Value> Table::keyOf(const Record& record) const {
 std::vector<Record> Table::fetchAfter(const Record& record, int limit) {
     auto keys = keyExpressions();
     auto values = keyOf(record);
-    const Value firstValue = values[0];
     keys.push_back("rowid");
     values.push_back(record.rowid);
+    const Value firstValue = values[0];  // the rowid itself on a table without a key
     Predicate where = visiblePredicate();
     if (!isNull(firstValue)) {
         where.andWith(compareKeys(keys, values, Compare::Greater));
@@ -348,9 +348,9 @@ std::vector<Record> Table::fetchAfter(const Record& record, int limit) {
 std::optional<Record> Table::fetchBefore(const Record& record) {
     auto keys = keyExpressions();
     auto values = keyOf(record);
-    const Value firstValue = values[0];
     keys.push_back("rowid");
     values.push_back(record.rowid);
+    const Value firstValue = values[0];  // the rowid itself on a table without a key
     Predicate where = visiblePredicate();
     if (isNull(firstValue)) {
         std::vector<std::string> restKeys(keys.begin() + 1, keys.end());
