@@ -42,6 +42,7 @@ class Tdm {
     // work table has been opened, and is removed with the data module.
     store::Database DbTrabalho;
 
+    // Masters come before their details: a detail unlinks from its master when it goes.
     // Registers, users and settings.
     store::Table TbCliente = component("TbCliente");
     store::Table TbFoto = component("TbFoto");
