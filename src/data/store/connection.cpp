@@ -102,6 +102,15 @@ Value Statement::column(int index) const {
     }
 }
 
+void Statement::bindColumnOf(int position, const Statement& source, int column) {
+    int rc = sqlite3_bind_value(stmt_, position, sqlite3_column_value(source.stmt_, column));
+    if (rc != SQLITE_OK) raiseSqliteError(db_, rc, context_);
+}
+
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
+
 std::int64_t Statement::columnInteger(int index) const {
     return sqlite3_column_int64(stmt_, index);
 }

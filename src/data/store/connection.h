@@ -36,6 +36,9 @@ class Statement {
     void bindAll(const std::vector<Value>& values, int first = 1);
     bool step();  // true while a row is available
     Value column(int index) const;
+    // Binds a column of another statement's current row exactly as stored (type kept).
+    void bindColumnOf(int position, const Statement& source, int column);
+    int columnCount() const;
     std::int64_t columnInteger(int index) const;
 
   private:

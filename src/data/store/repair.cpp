@@ -67,12 +67,6 @@ std::string columnList(Connection& connection) {
     return columns;
 }
 
-std::string sqlText(const std::string& text) {
-    std::string result = "'";
-    for (char c : text) result += c == '\'' ? std::string("''") : std::string(1, c);
-    return result + "'";
-}
-
 }  // namespace
 
 bool checkTableFile(const std::filesystem::path& path) {
@@ -138,16 +132,24 @@ RepairReport repairTableFile(const std::filesystem::path& path, const std::funct
         });
 
         const std::int64_t highest = std::max<std::int64_t>(highestRowid(damaged), 1);
-        fresh.execute("ATTACH DATABASE " + sqlText(path.string()) + " AS damaged");
-        const std::string copy = std::string("INSERT OR IGNORE INTO main.") + kRowsTable + " (rowid, " +
-                                 columns + ") SELECT rowid, " + columns + " FROM damaged." + kRowsTable +
-                                 " NOT INDEXED WHERE ";
+        int columnCount = 1;
+        for (char c : columns) columnCount += c == ',';
+        std::string marks = "?";
+        for (int c = 0; c < columnCount; ++c) marks += ", ?";
+        Statement& write = fresh.prepare(std::string("INSERT OR REPLACE INTO ") + kRowsTable + " (rowid, " +
+                                         columns + ") VALUES (" + marks + ")");
         auto copyRows = [&](std::int64_t from, std::int64_t to) {
-            Statement& statement = fresh.prepare(copy + "rowid BETWEEN ? AND ?");
-            statement.bind(1, from);
-            statement.bind(2, to);
-            statement.step();
-            return static_cast<long>(sqlite3_changes(fresh.handle()));
+            Statement& read = damaged.prepare("SELECT rowid, " + columns + " FROM " + kRowsTable +
+                                              " NOT INDEXED WHERE rowid BETWEEN ? AND ?");
+            read.bind(1, from);
+            read.bind(2, to);
+            // Written by rowid, so a stretch copied again row by row does not double.
+            while (read.step()) {
+                write.reset();
+                for (int c = 0; c <= columnCount; ++c) write.bindColumnOf(c + 1, read, c);
+                write.step();
+            }
+            read.reset();
         };
         // Rows are copied a stretch at a time; a stretch that meets a damaged page is
         // copied again row by row, so that only the unreadable rows are lost.
@@ -156,11 +158,11 @@ RepairReport repairTableFile(const std::filesystem::path& path, const std::funct
         for (std::int64_t from = 1; from <= highest; from += kStretch) {
             const std::int64_t to = std::min(highest, from + kStretch - 1);
             try {
-                result.rowsRecovered += copyRows(from, to);
+                copyRows(from, to);
             } catch (const Error&) {
                 for (std::int64_t rowid = from; rowid <= to; ++rowid) {
                     try {
-                        result.rowsRecovered += copyRows(rowid, rowid);
+                        copyRows(rowid, rowid);
                     } catch (const Error&) {
                         ++result.rowsLost;
                     }
@@ -169,7 +171,10 @@ RepairReport repairTableFile(const std::filesystem::path& path, const std::funct
             report(static_cast<int>(to * 90 / highest));
         }
         fresh.execute("COMMIT");
-        fresh.execute("DETACH DATABASE damaged");
+        Statement& count = fresh.prepare(std::string("SELECT count(*) FROM ") + kRowsTable);
+        count.step();
+        result.rowsRecovered = static_cast<long>(count.columnInteger(0));
+        count.reset();
         for (const auto& sql : indexes) {
             if (sql.find("UNIQUE") != std::string::npos) {
                 // Drop later duplicates of the primary key before making it unique again.

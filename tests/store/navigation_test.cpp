@@ -1,0 +1,200 @@
+// Moving through a table: index order, duplicates, nulls, partial keys, ranges, filters.
+#include <gtest/gtest.h>
+
+#include "store_fixture.h"
+
+using namespace storetest;
+using store::Value;
+
+namespace {
+
+std::vector<std::string> reversed(std::vector<std::string> v) {
+    std::reverse(v.begin(), v.end());
+    return v;
+}
+
+}  // namespace
+
+TEST_F(StoreTest, PrimaryOrderForwardAndBackwardWithEofAndBof) {
+    auto t = makePeople();
+    EXPECT_TRUE(t->isEmpty());
+    EXPECT_TRUE(t->eof());
+    for (int code : {3, 1, 2}) add(*t, code, "P" + std::to_string(code));
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"P1", "P2", "P3"}));
+    EXPECT_EQ(backward(*t), (std::vector<std::string>{"P3", "P2", "P1"}));
+    EXPECT_EQ(t->recordCount(), 3);
+
+    t->last();
+    EXPECT_TRUE(t->eof());
+    t->next();  // past the end: stays on the last record
+    EXPECT_EQ(t->field("Codigo").asInteger(), 3);
+    t->first();
+    EXPECT_TRUE(t->bof());
+    EXPECT_FALSE(t->eof());
+}
+
+TEST_F(StoreTest, PortugueseOrderIgnoresCaseAndPlacesAccentsWithTheirLetter) {
+    auto t = makePeople();
+    int code = 1;
+    for (const char* name : {"Bruno", "alberto", "Álvaro", "ana", "Çintia", "carlos", "Zé", "émerson"})
+        add(*t, code++, name);
+    t->setIndexName("siNome");
+    const std::vector<std::string> expected{"alberto", "Álvaro", "ana",     "Bruno",
+                                            "carlos",  "Çintia", "émerson", "Zé"};
+    EXPECT_EQ(forward(*t), expected);
+    EXPECT_EQ(backward(*t), reversed(expected));
+}
+
+TEST_F(StoreTest, DuplicateKeysAreVisitedOnceEachInBothDirections) {
+    auto t = makePeople();
+    // 40 rows sharing few names: every next/prior must step within equal keys by identity.
+    for (int code = 1; code <= 40; ++code) add(*t, code, "N" + std::to_string(code % 3));
+    t->setIndexName("siNome");
+    std::vector<int> codes;
+    for (t->first(); !t->eof(); t->next()) codes.push_back(static_cast<int>(t->field("Codigo").asInteger()));
+    ASSERT_EQ(codes.size(), 40u);
+    std::vector<int> back;
+    for (t->last(); !t->bof(); t->prior()) back.push_back(static_cast<int>(t->field("Codigo").asInteger()));
+    EXPECT_EQ(back, std::vector<int>(codes.rbegin(), codes.rend()));
+    std::vector<int> sorted = codes;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+}
+
+TEST_F(StoreTest, NullKeysComeFirstAndAreNeverSkipped) {
+    auto t = makePeople();
+    add(*t, 1, "Maria");
+    add(*t, 2, "");  // null name
+    add(*t, 3, "Ana");
+    add(*t, 4, "");
+    add(*t, 5, "Zilda");
+    t->setIndexName("siNome");
+    const std::vector<std::string> expected{"", "", "Ana", "Maria", "Zilda"};
+    EXPECT_EQ(forward(*t), expected);
+    EXPECT_EQ(backward(*t), reversed(expected));
+    // The two-field index with nulls in its second field.
+    t->setIndexName("siTipoNome");
+    EXPECT_EQ(forward(*t).size(), 5u);
+    EXPECT_EQ(backward(*t).size(), 5u);
+}
+
+TEST_F(StoreTest, FindKeyMatchesOnLeadingFieldsAndLeavesTheRecordWhenNotFound) {
+    auto t = makePeople();
+    add(*t, 1, "Corte", "SERVIÇO");
+    add(*t, 2, "Xampu", "PRODUTO");
+    add(*t, 3, "Escova", "SERVIÇO");
+    t->setIndexName("siTipoNome");
+    ASSERT_TRUE(t->findKey({Value{std::string("SERVIÇO")}}));
+    EXPECT_EQ(t->field("Nome").asString(), "Corte");  // first in index order
+    ASSERT_TRUE(
+        t->findKey({Value{std::string("serviço")}, Value{std::string("escova")}}));  // case-insensitive
+    EXPECT_EQ(t->field("Codigo").asInteger(), 3);
+    EXPECT_FALSE(t->findKey({Value{std::string("OUTRO")}}));
+    EXPECT_EQ(t->field("Codigo").asInteger(), 3);
+
+    t->setIndexName("");
+    EXPECT_TRUE(t->findKey({Value{std::int64_t{2}}}));
+    EXPECT_EQ(t->field("Nome").asString(), "Xampu");
+    EXPECT_TRUE(t->findKey({Value{std::string("1")}}));  // a typed code converts
+    EXPECT_EQ(t->field("Nome").asString(), "Corte");
+}
+
+TEST_F(StoreTest, FindNearestPositionsAtTheFirstKeyNotBelowWhatWasTyped) {
+    auto t = makePeople();
+    int code = 1;
+    for (const char* name : {"Tatiane", "Teresa", "Tereza", "Tessália", "Testa", "Ursula"})
+        add(*t, code++, name);
+    t->setIndexName("siNome");
+    struct Case {
+        const char* typed;
+        const char* expected;
+    };
+    for (const Case& c : {Case{"T", "Tatiane"}, Case{"TE", "Teresa"}, Case{"TES", "Tessália"},
+                          Case{"test", "Testa"}, Case{"TEX", "Ursula"}, Case{"zz", "Ursula"}}) {
+        t->findNearest({Value{std::string(c.typed)}});
+        EXPECT_EQ(t->field("Nome").asString(), c.expected) << c.typed;
+    }
+}
+
+TEST_F(StoreTest, RangeIncludesBothEndsAndCancelShowsEverything) {
+    auto t = makePeople();
+    for (int day = 1; day <= 9; ++day) {
+        t->insert();
+        t->field("Codigo").setInteger(day);
+        t->field("Nome").setString("D" + std::to_string(day));
+        t->field("Data").setDate({2025, 3, day});
+        t->post();
+    }
+    add(*t, 10, "sem data");
+    t->setIndexName("siData");
+    t->setRange({Value{std::string("2025-03-03")}}, {Value{std::string("05/03/2025")}});
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"D3", "D4", "D5"}));
+    EXPECT_EQ(backward(*t), (std::vector<std::string>{"D5", "D4", "D3"}));
+    EXPECT_EQ(t->recordCount(), 3);
+    EXPECT_FALSE(t->findKey({Value{std::string("2025-03-07")}}));  // outside the range
+    t->cancelRange();
+    EXPECT_EQ(t->recordCount(), 10);
+    EXPECT_EQ(forward(*t).front(), "sem data");
+}
+
+TEST_F(StoreTest, FilterOnQuotedTextOrNumberHidesOtherRows) {
+    auto t = makePeople();
+    add(*t, 1, "Corte", "SERVIÇO");
+    add(*t, 2, "Xampu", "PRODUTO");
+    add(*t, 3, "Escova", "SERVIÇO");
+    t->setFilter("Tipo = 'SERVIÇO'");
+    EXPECT_EQ(t->recordCount(), 3);  // not yet filtered
+    t->setFiltered(true);
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"Corte", "Escova"}));
+    t->setFilter("Codigo = 2");
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"Xampu"}));
+    t->setFiltered(false);
+    EXPECT_EQ(t->recordCount(), 3);
+    EXPECT_THROW(t->setFilter("Tipo LIKE 'S%'"), store::Error);
+    EXPECT_THROW(t->setFilter("Inexistente = 1"), store::Error);
+}
+
+TEST_F(StoreTest, GridPositionsFollowTheVisibleOrder) {
+    auto t = makePeople();
+    for (int code = 1; code <= 6; ++code) add(*t, code, std::string(1, static_cast<char>('F' - code)));
+    t->setIndexName("siNome");  // names E D C B A @ → @ A B C D E
+    auto rows = t->rowsAt(2, 2);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(std::get<std::string>(rows[0].values[1]), "B");
+    ASSERT_TRUE(t->moveToPosition(4));
+    EXPECT_EQ(t->field("Nome").asString(), "D");
+    EXPECT_EQ(t->currentPosition(), 4);
+    EXPECT_FALSE(t->moveToPosition(6));
+}
+
+TEST_F(StoreTest, MasterDetailFollowsEveryMoveOfTheMaster) {
+    auto people = makePeople();
+    add(*people, 1, "Ana");
+    add(*people, 2, "Bia");
+    add(*people, 3, "Cris");
+    store::Table photos(db, photosDefinition(), "TbFoto");
+    photos.createTable();
+    photos.open();
+    photos.setIndexFieldNames("Codigo");
+    photos.setMasterSource(people.get(), "Codigo");
+    people->findKey({Value{std::int64_t{1}}});
+    for (int order : {1, 2}) {
+        photos.insert();  // the link field comes from the master
+        photos.field("Ordem").setInteger(order);
+        photos.post();
+    }
+    EXPECT_EQ(photos.field("Codigo").asInteger(), 1);
+    people->next();
+    EXPECT_TRUE(photos.isEmpty());
+    photos.insert();
+    photos.field("Ordem").setInteger(3);
+    photos.post();
+    EXPECT_EQ(photos.recordCount(), 1);
+    people->first();
+    EXPECT_EQ(photos.recordCount(), 2);
+    people->last();
+    EXPECT_EQ(photos.recordCount(), 0);
+    photos.setMasterSource(nullptr, "");
+    photos.first();
+    EXPECT_EQ(photos.recordCount(), 3);
+}
