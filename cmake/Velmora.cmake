@@ -3,9 +3,16 @@
 function(velmora_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  add_library(velmora_${name} STATIC ${sources})
-  target_include_directories(velmora_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(velmora_${name} PUBLIC ${ARG_DEPS})
+  if(sources)
+    add_library(velmora_${name} STATIC ${sources})
+    target_include_directories(velmora_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(velmora_${name} PUBLIC ${ARG_DEPS})
+  else()
+    # A folder whose first source is still to come: headers only, so far.
+    add_library(velmora_${name} INTERFACE)
+    target_include_directories(velmora_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(velmora_${name} INTERFACE ${ARG_DEPS})
+  endif()
 endfunction()
 
 # One test executable per test folder, every .cpp of the folder in it.
