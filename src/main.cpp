@@ -1,10 +1,21 @@
 // Velmora: management of a beauty salon.
+//
+// Without options the program opens its windows on the configured data directory.
+// Options for work without anyone at the desk (each ends the run with its exit status):
+//   --init-data DIR [--demo]       a new data directory (with a demo salon)
+//   --backup / --restore / --archive-info ...   the backup archive
+//   --data DIR                     this run uses DIR instead of config.ini's directory
 #include <QApplication>
 #include <QMessageBox>
 
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
+
+#include "data/command_line.h"
+#include "data/config.h"
+#include "maintenance/backup_command_line.h"
 
 namespace {
 
@@ -15,22 +26,27 @@ std::filesystem::path programDirectory(const char* argv0) {
     return self.parent_path();
 }
 
+// The --data option, or config.ini's directory.
 std::filesystem::path dataDirectory(const std::vector<std::string>& args, const std::filesystem::path& home) {
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
         if (args[i] == "--data") return args[i + 1];
-    return home / "Dados";
+    return data::configuredDataDirectory(home);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args(argv + 1, argv + argc);
     const auto home = programDirectory(argv[0]);
+    const auto dataDir = dataDirectory(args, home);
+
+    if (auto status = data::runDataCommandLine(args, std::cout, std::cerr)) return *status;
+    if (auto status = maintenance::runBackupCommandLine(args, dataDir, std::cout, std::cerr)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velmora...");
-    QMessageBox::information(
-        nullptr, "Velmora...",
-        QString("Velmora %1\nDiretório de dados: %2")
-            .arg(VELMORA_VERSION, QString::fromStdString(dataDirectory(args, home).string())));
+    QMessageBox::information(nullptr, "Velmora...",
+                             QString("Velmora %1\nDiretório de dados: %2")
+                                 .arg(VELMORA_VERSION, QString::fromStdString(dataDir.string())));
     return 0;
 }

@@ -28,8 +28,12 @@ bool setLock(int fd, short type, std::int64_t offset, int* error) {
 RecordLocks::RecordLocks(const std::filesystem::path& tablePath, const LockSettings& settings,
                          const ErrorContext& context)
     : settings_(settings), context_(context) {
-    std::filesystem::path lockPath = tablePath;
-    lockPath += ".lck";
+    // Lock files live in a hidden folder of the data directory, out of the way of the
+    // table files and of backups, which take the directory's files without subfolders.
+    const auto lockFolder = tablePath.parent_path() / ".travas";
+    std::error_code ignored;
+    std::filesystem::create_directory(lockFolder, ignored);
+    const auto lockPath = lockFolder / (tablePath.filename().string() + ".lck");
     fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     // A read-only data directory may not let us create the lock file: open it for
     // reading when it exists, and otherwise work without locks (nothing can be written

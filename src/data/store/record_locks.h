@@ -1,5 +1,5 @@
 #pragma once
-// Locks between program instances, on a companion file beside the table ("X.DAT.lck").
+// Locks between program instances, on a companion file of the table (".travas/X.DAT.lck").
 // They are open-file-description byte locks: the system drops them when the process ends,
 // however it ends, so a station that crashes never leaves a record locked.
 //   byte 0        the table: shared while open, exclusive for an exclusive open
