@@ -6,7 +6,7 @@ namespace maintenance {
 
 namespace {
 
-constexpr std::size_t kStreamBuffer = 1 << 16;
+constexpr std::size_t kStreamBuffer = 256 * 1024;
 
 FileHandle openFile(const std::filesystem::path& path, const char* mode) {
     FileHandle file(std::fopen(path.c_str(), mode));

@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::size_t kReadBuffer = 256 * 1024;
+
 int zlibLevel(TCompressionLevel level) {
     switch (level) {
         case TCompressionLevel::clFastest:
@@ -130,6 +132,8 @@ std::optional<fs::file_time_type> TBackupFile::storeFile(ArchiveWriter& writer, 
     }
     FileHandle input(std::fopen(source.c_str(), "rb"));
     if (!input) throw JobError(BackupError::CannotReadFile, file.string());
+    // Fewer, larger reads: on a virtual machine each system call costs more than the copy.
+    std::setvbuf(input.get(), nullptr, _IOFBF, kReadBuffer);
     writer.beginFile(selected.storedName, toDosDateTime(written));
     std::array<std::uint8_t, format::kBlockSize> block;
     for (;;) {

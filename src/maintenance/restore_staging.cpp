@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kWriteBuffer = 1 << 16;
 constexpr int kNameAttempts = 100;
 
 // A new file under an unused hidden name in `folder`, created with the usual permissions
@@ -35,8 +34,9 @@ int createUniqueFile(const fs::path& folder, fs::path& created) {
 }  // namespace
 
 RestoreStaging::~RestoreStaging() {
+    if (current_ >= 0) writer_.close(current_, staged_.size() - 1);
+    writer_.drain();
     if (committed_ == staged_.size()) return;
-    current_.reset();
     std::error_code ignored;
     for (std::size_t i = committed_; i < staged_.size(); ++i)
         if (!staged_[i].staged.empty()) fs::remove(staged_[i].staged, ignored);
@@ -44,8 +44,8 @@ RestoreStaging::~RestoreStaging() {
     for (auto it = createdFolders_.rbegin(); it != createdFolders_.rend(); ++it) fs::remove(*it, ignored);
 }
 
-void RestoreStaging::targetFailed() const {
-    throw JobError(BackupError::CannotReadFile, staged_.empty() ? "" : staged_.back().target.string());
+void RestoreStaging::targetFailed(std::size_t file) const {
+    throw JobError(BackupError::CannotReadFile, staged_.at(file).target.string());
 }
 
 void RestoreStaging::createFolder(const fs::path& folder) {
@@ -59,41 +59,36 @@ void RestoreStaging::createFolder(const fs::path& folder) {
 }
 
 void RestoreStaging::begin(const fs::path& target, fs::file_time_type date) {
-    staged_.push_back({{}, target});
+    staged_.push_back({{}, target, date});
     const fs::path folder = target.parent_path();
     createFolder(folder);
-    const int fd = createUniqueFile(folder, staged_.back().staged);
-    if (fd < 0) {
+    current_ = createUniqueFile(folder, staged_.back().staged);
+    if (current_ < 0) {
         staged_.back().staged.clear();
-        targetFailed();
+        targetFailed(staged_.size() - 1);
     }
     // A replaced file keeps its permissions.
     std::error_code error;
     const auto existing = fs::status(target, error);
-    if (fs::is_regular_file(existing)) ::fchmod(fd, static_cast<mode_t>(existing.permissions()));
-    current_.reset(fdopen(fd, "wb"));
-    if (!current_) {
-        ::close(fd);
-        targetFailed();
-    }
-    std::setvbuf(current_.get(), nullptr, _IOFBF, kWriteBuffer);
-    currentDate_ = date;
+    if (fs::is_regular_file(existing)) ::fchmod(current_, static_cast<mode_t>(existing.permissions()));
 }
 
 void RestoreStaging::write(std::span<const std::uint8_t> bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), current_.get()) != bytes.size()) targetFailed();
+    writer_.write(current_, staged_.size() - 1, bytes);
 }
 
 void RestoreStaging::end() {
-    const bool flushed = std::fflush(current_.get()) == 0;
-    const bool closed = std::fclose(current_.release()) == 0;
-    if (!flushed || !closed) targetFailed();
-    std::error_code error;
-    fs::last_write_time(staged_.back().staged, currentDate_, error);
-    if (error) targetFailed();
+    writer_.close(current_, staged_.size() - 1);
+    current_ = -1;
 }
 
 int RestoreStaging::commit() {
+    if (const auto failed = writer_.drain()) targetFailed(*failed);
+    for (const auto& file : staged_) {
+        std::error_code error;
+        fs::last_write_time(file.staged, file.date, error);
+        if (error) throw JobError(BackupError::CannotReadFile, file.target.string());
+    }
     for (; committed_ < staged_.size(); ++committed_) {
         std::error_code error;
         fs::rename(staged_[committed_].staged, staged_[committed_].target, error);

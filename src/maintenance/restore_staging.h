@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "maintenance/archive_io.h"
+#include "maintenance/background_writer.h"
 
 namespace maintenance {
 
@@ -18,28 +18,31 @@ class RestoreStaging {
     RestoreStaging(const RestoreStaging&) = delete;
     RestoreStaging& operator=(const RestoreStaging&) = delete;
 
-    // Starts the file for `target`, creating its folder with any missing parents.
+    // Starts the file for `target`, creating its folder with any missing parents; it gets
+    // `date` when it is committed.
     void begin(const std::filesystem::path& target, std::filesystem::file_time_type date);
     void write(std::span<const std::uint8_t> bytes);
-    // Closes the file and gives it its stored date.
     void end();
-    // Moves every staged file over its target, in archive order; gives the number moved.
+    // Gives every staged file its date and moves it over its target, in archive order;
+    // gives the number moved.
     int commit();
 
   private:
     struct Staged {
         std::filesystem::path staged;
         std::filesystem::path target;
+        std::filesystem::file_time_type date;
     };
 
     void createFolder(const std::filesystem::path& folder);
-    [[noreturn]] void targetFailed() const;
+    [[noreturn]] void targetFailed(std::size_t file) const;
 
     std::vector<Staged> staged_;
     std::vector<std::filesystem::path> createdFolders_;
-    FileHandle current_;
-    std::filesystem::file_time_type currentDate_;
+    // The file being written, until it is handed to the writer to be closed.
+    int current_ = -1;
     std::size_t committed_ = 0;
+    BackgroundWriter writer_;
 };
 
 }  // namespace maintenance
