@@ -97,7 +97,8 @@ TEST(InitData, RefusesADirectoryThatAlreadyHoldsTables) {
     }
     // Even one table file left there counts.
     for (const auto& file : std::filesystem::directory_iterator(directory.path()))
-        if (file.path().filename() != "Configuracoes.DAT") std::filesystem::remove(file.path());
+        if (file.is_regular_file() && file.path().filename() != "Configuracoes.DAT")
+            std::filesystem::remove(file.path());
 
     const CommandResult result = run({"--init-data", directory.path().string(), "--demo"});
     EXPECT_EQ(result.code, 1);
