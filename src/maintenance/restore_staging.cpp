@@ -34,8 +34,8 @@ int createUniqueFile(const fs::path& folder, fs::path& created) {
 }  // namespace
 
 RestoreStaging::~RestoreStaging() {
-    if (current_ >= 0) writer_.close(current_, staged_.size() - 1);
-    writer_.drain();
+    if (current_ >= 0) writer_->close(current_, staged_.size() - 1);
+    writer_.reset();
     if (committed_ == staged_.size()) return;
     std::error_code ignored;
     for (std::size_t i = committed_; i < staged_.size(); ++i)
@@ -59,6 +59,7 @@ void RestoreStaging::createFolder(const fs::path& folder) {
 }
 
 void RestoreStaging::begin(const fs::path& target, fs::file_time_type date) {
+    if (!writer_) writer_.emplace();
     staged_.push_back({{}, target, date});
     const fs::path folder = target.parent_path();
     createFolder(folder);
@@ -74,16 +75,16 @@ void RestoreStaging::begin(const fs::path& target, fs::file_time_type date) {
 }
 
 void RestoreStaging::write(std::span<const std::uint8_t> bytes) {
-    writer_.write(current_, staged_.size() - 1, bytes);
+    writer_->write(current_, staged_.size() - 1, bytes);
 }
 
 void RestoreStaging::end() {
-    writer_.close(current_, staged_.size() - 1);
+    writer_->close(current_, staged_.size() - 1);
     current_ = -1;
 }
 
 int RestoreStaging::commit() {
-    if (const auto failed = writer_.drain()) targetFailed(*failed);
+    if (const auto failed = writer_ ? writer_->drain() : std::nullopt) targetFailed(*failed);
     for (const auto& file : staged_) {
         std::error_code error;
         fs::last_write_time(file.staged, file.date, error);

@@ -3,6 +3,7 @@
 // over their targets only after the whole archive has been read without error; a damaged
 // archive or a stopped restore leaves the folder exactly as it was.
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -42,7 +43,8 @@ class RestoreStaging {
     // The file being written, until it is handed to the writer to be closed.
     int current_ = -1;
     std::size_t committed_ = 0;
-    BackgroundWriter writer_;
+    // Started with the first file: a restore that writes nothing needs no second thread.
+    std::optional<BackgroundWriter> writer_;
 };
 
 }  // namespace maintenance
