@@ -17,7 +17,7 @@ namespace ui {
 inline const QString kAppTitle = QStringLiteral("Velmora...");
 
 class Dialogs : public data::Messages {
-public:
+  public:
     ~Dialogs() override = default;
 
     // A modal box titled "Velmora..." with the text and one OK button.
@@ -43,6 +43,8 @@ public:
 };
 
 // Shorthand used by every screen.
-inline bool Confirma(const QString& question) { return Dialogs::current().confirma(question); }
+inline bool Confirma(const QString& question) {
+    return Dialogs::current().confirma(question);
+}
 
 }  // namespace ui

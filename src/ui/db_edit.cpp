@@ -1,0 +1,54 @@
+#include "ui/db_edit.h"
+
+#include <QFocusEvent>
+
+#include "core/text.h"
+#include "ui/field_text.h"
+
+namespace ui {
+
+DbEdit::DbEdit(const data::DataSource& source, const std::string& fieldName, QWidget* parent)
+    : QLineEdit(parent), FieldBinding(source, fieldName) {
+    const store::FieldDef& def = fieldDef();
+    if (def.type == store::FieldType::Text && def.size > 0) setMaxLength(def.size);
+    if (def.centred) setAlignment(Qt::AlignCenter);
+    connect(this, &QLineEdit::textEdited, this, &DbEdit::onTextEdited);
+    // Enter in the field writes it, as leaving it does.
+    connect(this, &QLineEdit::returnPressed, this, [this] { writeGuarded(); });
+    refresh();
+}
+
+void DbEdit::onTextEdited() {
+    if (!userChanged()) {
+        refresh();
+        return;
+    }
+    if (upperCase_) {
+        const QString upper = QString::fromStdString(core::upperPtBr(text().toStdString()));
+        if (upper != text()) {
+            const int cursor = cursorPosition();
+            setText(upper);
+            setCursorPosition(cursor);
+        }
+    }
+}
+
+void DbEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (leftByUser(event->reason())) writeGuarded();
+}
+
+void DbEdit::showValue() {
+    setText(valueDisplayText(fieldDef(), currentValue()));
+    setCursorPosition(0);
+}
+
+void DbEdit::storeValue(store::Field field) {
+    field.setString(text().toStdString());
+}
+
+void DbEdit::showEditable(bool editable) {
+    setReadOnly(!editable);
+}
+
+}  // namespace ui

@@ -1,0 +1,31 @@
+#pragma once
+// A one-line field bound to a table field. Money fields show their display format
+// (1.234,50), dates dd/mm/yyyy; what the user types is converted by the field itself.
+#include <QLineEdit>
+
+#include "ui/field_binding.h"
+
+namespace ui {
+
+class DbEdit : public QLineEdit, public FieldBinding {
+    Q_OBJECT
+  public:
+    DbEdit(const data::DataSource& source, const std::string& fieldName, QWidget* parent = nullptr);
+
+    // Letters typed become upper case the Brazilian way (ç → Ç).
+    void setUpperCase(bool upper) { upperCase_ = upper; }
+    bool upperCase() const { return upperCase_; }
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void showValue() override;
+    void storeValue(store::Field field) override;
+    void showEditable(bool editable) override;
+
+  private:
+    void onTextEdited();
+
+    bool upperCase_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,55 @@
+#include "ui/form_layout.h"
+
+#include <QLabel>
+
+namespace ui {
+
+QFormLayout* labelledRows(QWidget* parent) {
+    auto* rows = new QFormLayout(parent);
+    rows->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rows->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    return rows;
+}
+
+QLabel* addLabelledRow(QFormLayout& rows, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    rows.addRow(label, field);
+    return label;
+}
+
+void addLabelledRow(QFormLayout& rows, const QString& caption, QWidget* field, const QString& caption2,
+                    QWidget* field2) {
+    auto* line = new QHBoxLayout;
+    line->addWidget(field, 1);
+    auto* second = new QLabel(caption2);
+    second->setBuddy(field2);
+    line->addWidget(second);
+    line->addWidget(field2);
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    rows.addRow(label, line);
+}
+
+QPushButton* addButton(QBoxLayout& bar, const QString& caption, const QString& objectName) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(objectName);
+    bar.addWidget(button);
+    return button;
+}
+
+RegisterButtons addRegisterButtons(QBoxLayout& bar, RegisterButtonSet set) {
+    RegisterButtons buttons;
+    buttons.novo = addButton(bar, QStringLiteral("&Novo"), QStringLiteral("BtnNovo"));
+    if (set.gravar) buttons.gravar = addButton(bar, QStringLiteral("&Gravar"), QStringLiteral("BtnGravar"));
+    if (set.alterar)
+        buttons.alterar = addButton(bar, QStringLiteral("&Alterar"), QStringLiteral("BtnAlterar"));
+    buttons.excluir = addButton(bar, QStringLiteral("&Excluir"), QStringLiteral("BtnExcluir"));
+    if (set.consultar)
+        buttons.consultar = addButton(bar, QStringLiteral("&Consultar"), QStringLiteral("BtnConsultar"));
+    bar.addStretch();
+    buttons.fechar = addButton(bar, QStringLiteral("&Fechar"), QStringLiteral("BtnFechar"));
+    return buttons;
+}
+
+}  // namespace ui

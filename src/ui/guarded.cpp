@@ -1,0 +1,23 @@
+#include "ui/guarded.h"
+
+#include "core/date.h"
+#include "data/store/error.h"
+#include "ui/dialogs.h"
+
+namespace ui {
+
+bool runGuarded(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const store::Aborted&) {
+        return false;
+    } catch (const store::Error& error) {
+        Dialogs::current().error(QString::fromStdString(error.what()));
+    } catch (const core::DateError& error) {
+        Dialogs::current().error(QString::fromStdString(error.what()));
+    }
+    return false;
+}
+
+}  // namespace ui
