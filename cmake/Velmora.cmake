@@ -1,3 +1,14 @@
+# Qt's meta-object compiler runs only for folders that use Qt (a direct Qt dependency or
+# one of the Qt layers), which keeps the Qt-free core quick to build.
+function(velmora_moc_if_qt target)
+  foreach(dep ${ARGN})
+    if(dep MATCHES "^Qt6::|^velmora_(ui|report_engine|reports|app)$")
+      set_target_properties(${target} PROPERTIES AUTOMOC ON)
+      return()
+    endif()
+  endforeach()
+endfunction()
+
 # One library target per source folder: every .cpp of the folder goes in, so adding
 # a file needs no edit here. Names are velmora_<name>.
 function(velmora_library name)
@@ -7,6 +18,7 @@ function(velmora_library name)
     add_library(velmora_${name} STATIC ${sources})
     target_include_directories(velmora_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(velmora_${name} PUBLIC ${ARG_DEPS})
+    velmora_moc_if_qt(velmora_${name} ${ARG_DEPS})
   else()
     # A folder whose first source is still to come: headers only, so far.
     add_library(velmora_${name} INTERFACE)
@@ -23,6 +35,7 @@ function(velmora_test name)
   add_executable(test_${name} ${sources})
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   if(ARG_QT)
+    set_target_properties(test_${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support_qt GTest::gtest GTest::gmock)
   else()
     target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest GTest::gmock GTest::gtest_main)
