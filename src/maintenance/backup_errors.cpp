@@ -28,6 +28,10 @@ std::string_view errorMessage(BackupError code) {
     return "";
 }
 
+std::string volumePrompt(int disk) {
+    return "Please insert disk " + std::to_string(disk) + " and click OK to continue.";
+}
+
 JobError::JobError(BackupError code, std::string detail)
     : std::runtime_error(std::string(errorMessage(code)) + (detail.empty() ? "" : ": " + detail)),
       code_(code),

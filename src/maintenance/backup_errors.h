@@ -22,6 +22,8 @@ enum class BackupError {
 };
 
 std::string_view errorMessage(BackupError code);
+// What a screen asks, with OK and Cancel, before volume `disk` (2, 3, …).
+std::string volumePrompt(int disk);
 
 // Ends a backup or restore job with an error code; `detail` names the file involved.
 class JobError : public std::runtime_error {

@@ -87,6 +87,7 @@ TEST_F(RoundTrip, ManyFilesOverThreeVolumes) {
     ASSERT_TRUE(backup.BackupFiles({mask()}, archive())) << backup.ErrorText();
 
     EXPECT_EQ(disksAsked, (std::vector<int>{2, 3}));
+    EXPECT_EQ(volumePrompt(3), "Please insert disk 3 and click OK to continue.");
     const fs::path second = dir_ / "Backup-8-3-2024.002";
     const fs::path third = dir_ / "Backup-8-3-2024.003";
     ASSERT_TRUE(fs::exists(second));
