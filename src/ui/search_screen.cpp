@@ -1,0 +1,77 @@
+#include "ui/search_screen.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/text.h"
+#include "ui/guarded.h"
+
+namespace ui {
+
+SearchScreen::SearchScreen(store::Table& table, SearchSetup setup, QWidget* parent)
+    : QDialog(parent),
+      setup_(std::move(setup)),
+      radio_(new QRadioButton(setup_.radioCaption, this)),
+      edit_(new QLineEdit(this)),
+      grid_(new DbGrid(table, setup_.columns, this)),
+      close_(new QPushButton(QStringLiteral("&Fechar"), this)) {
+    setWindowTitle(setup_.caption);
+    radio_->setObjectName(QStringLiteral("RadioButton1"));
+    edit_->setObjectName(QStringLiteral("Edit1"));
+    grid_->setObjectName(QStringLiteral("DBGrid1"));
+    close_->setObjectName(QStringLiteral("BtnFechar"));
+    radio_->setChecked(true);
+
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(radio_);
+    searchRow->addWidget(edit_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(searchRow);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(buttons);
+    setTabOrder(edit_, grid_);
+    setTabOrder(grid_, close_);
+
+    connect(radio_, &QRadioButton::clicked, edit_, [this] { edit_->setFocus(); });
+    connect(edit_, &QLineEdit::textEdited, this, &SearchScreen::search);
+    if (setup_.gridOnLeave) connect(edit_, &QLineEdit::editingFinished, grid_, [this] { grid_->setFocus(); });
+    connect(grid_, &DbGrid::chosen, this, &QDialog::accept);
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+
+    runGuarded([this] { selectSearchIndex(); });
+    edit_->setFocus();
+}
+
+SearchScreen::~SearchScreen() {
+    store::Table& t = table();
+    if (t.isOpen()) runGuarded([&t] { t.setIndexName({}); });
+}
+
+void SearchScreen::selectSearchIndex() {
+    store::Table& t = table();
+    if (t.indexName() != setup_.indexName) t.setIndexName(setup_.indexName);
+}
+
+void SearchScreen::search(const QString& typed) {
+    QString text = typed;
+    if (setup_.upperCase) {
+        text = QString::fromStdString(core::upperPtBr(typed.toStdString()));
+        if (text != typed) {
+            const int cursor = edit_->cursorPosition();
+            edit_->setText(text);
+            edit_->setCursorPosition(cursor);
+        }
+    }
+    runGuarded([&] {
+        selectSearchIndex();
+        table().findNearest({store::Value{text.toStdString()}});
+    });
+}
+
+}  // namespace ui
