@@ -1,6 +1,7 @@
 // The Yes/No question with real windows: only "&Sim" (clicked or by Enter) answers yes.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
