@@ -20,11 +20,12 @@ enum class Command { Backup, Restore, Info };
 
 const std::map<std::string, Command, std::less<>> kCommands{
     {"--backup", Command::Backup}, {"--restore", Command::Restore}, {"--archive-info", Command::Info}};
-// The operation each option belongs to.
-const std::map<std::string, Command, std::less<>> kOptions{{"--data", Command::Backup},
-                                                           {"--level", Command::Backup},
-                                                           {"--max-size", Command::Backup},
-                                                           {"--mode", Command::Restore}};
+// The operation each option belongs to; --data is the program's own option for the whole
+// run, so it is accepted with every operation (only a backup reads it).
+const std::map<std::string, std::optional<Command>, std::less<>> kOptions{{"--data", std::nullopt},
+                                                                          {"--level", Command::Backup},
+                                                                          {"--max-size", Command::Backup},
+                                                                          {"--mode", Command::Restore}};
 const std::map<std::string, TCompressionLevel, std::less<>> kLevels{{"fastest", TCompressionLevel::clFastest},
                                                                     {"none", TCompressionLevel::clNone},
                                                                     {"default", TCompressionLevel::clDefault},
@@ -98,7 +99,7 @@ Arguments parse(const std::vector<std::string>& args) {
     if (!command) throw UsageError{"falta a operação"};
     parsed.command = *command;
     for (const auto& option : parsed.options)
-        if (kOptions.find(option)->second != parsed.command)
+        if (const auto only = kOptions.find(option)->second; only && *only != parsed.command)
             throw UsageError{option + " não se aplica a esta operação"};
     return parsed;
 }

@@ -54,7 +54,10 @@ TEST_F(CommandLine, BacksUpDescribesAndRestores) {
     EXPECT_EQ(out_.str(), "Arquivos Restaurados Com Sucesso! 2 Arquivos de 2 Restaurados\n");
     EXPECT_EQ(readFile(folder / "clientes.dat"), textBytes(60000, 1));
 
-    EXPECT_EQ(run({"--restore", archive(), folder.string(), "--mode", "no-overwrite"}), 0);
+    // --data belongs to the whole run and is accepted with every operation.
+    EXPECT_EQ(
+        run({"--data", data().string(), "--restore", archive(), folder.string(), "--mode", "no-overwrite"}),
+        0);
     EXPECT_EQ(out_.str(), "Arquivos Restaurados Com Sucesso! 0 Arquivos de 2 Restaurados\n");
 }
 
@@ -97,7 +100,7 @@ TEST_F(CommandLine, WrongArgumentsExitWithTwoAndTheUsage) {
         {"--backup", "a.bck", "--max-size", "12k"},
         {"--backup", "a.bck", "--mode", "all"},
         {"--restore", "a.bck", "dir", "--mode", "tudo"},
-        {"--restore", "a.bck", "dir", "--data", "x"},
+        {"--restore", "a.bck", "dir", "--level", "max"},
         {"--backup", "a.bck", "--restore", "b.bck", "dir"},
         {"--archive-info", "a.bck", "--extra"},
         {"--data", "--backup"},
