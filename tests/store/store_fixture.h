@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -91,7 +92,8 @@ inline pid_t spawn(const std::function<int()>& work) {
         int code = 1;
         try {
             code = work();
-        } catch (...) {
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "child %d: %s\n", getpid(), e.what());
             code = 99;
         }
         _exit(code);

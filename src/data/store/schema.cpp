@@ -97,16 +97,18 @@ void createSchema(Connection& connection, const TableDef& def) {
 }
 
 void openSchema(Connection& connection, const TableDef& def) {
+    // Only a file without our signature table is foreign; any other failure (a lock held by
+    // a writer, a damaged page) keeps its own error.
+    Statement& marker =
+        connection.prepare("SELECT count(*) FROM sqlite_master WHERE name = 'velmora_tabela'");
+    marker.step();
+    const bool ours = marker.columnInteger(0) > 0;
+    marker.reset();
+    if (!ours) throw FileError("Tabela " + def.fileName + ": o arquivo não é uma tabela do Velmora.");
     std::string stored;
-    try {
-        Statement& read = connection.prepare("SELECT assinatura FROM velmora_tabela");
-        if (read.step()) stored = std::get<std::string>(read.column(0));
-        read.reset();  // an unfinished read would keep every other station from writing
-    } catch (const FileError&) {
-        throw;
-    } catch (const Error&) {
-        throw FileError("Tabela " + def.fileName + ": o arquivo não é uma tabela do Velmora.");
-    }
+    Statement& read = connection.prepare("SELECT assinatura FROM velmora_tabela");
+    if (read.step()) stored = std::get<std::string>(read.column(0));
+    read.reset();
     const std::string wanted = signature(def);
     if (stored == wanted) return;
 
