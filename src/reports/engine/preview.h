@@ -1,0 +1,17 @@
+#pragma once
+// Preview of a report: generates its pages, shows the preview window and returns only
+// once the user has closed it. The window is not modal, so the requesting screen stays
+// usable meanwhile.
+#include <functional>
+
+#include "reports/engine/report.h"
+
+namespace reports {
+
+void previewReport(const Report& report);
+
+// What a requesting screen does with a report once it has prepared its tables: the
+// menus preview it; the command line writes a PDF; tests keep the pages.
+using ReportOutput = std::function<void(const Report&)>;
+
+}  // namespace reports
