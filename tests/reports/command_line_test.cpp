@@ -1,0 +1,113 @@
+// Reports without a window: `--pdf REPORT OUT.pdf`, read back with pdftotext.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "page_text.h"
+#include "reports/report_command_line.h"
+#include "support/data_fixture.h"
+
+namespace {
+
+using reportstest::pdfText;
+
+class ReportCommandLineTest : public ::testing::Test {
+  protected:
+    std::optional<int> run(std::vector<std::string> args) {
+        err.str({});
+        return reports::runReportCommandLine(args, demo.path(), err);
+    }
+    std::string pdf(const std::string& name) { return (out / name).string(); }
+
+    testsupport::InitialDataDirectory demo{true};
+    testsupport::TempDir out;
+    std::ostringstream err;
+};
+
+TEST_F(ReportCommandLineTest, WithoutPdfItIsNotItsTurn) {
+    EXPECT_EQ(run({"--data", "/tmp"}), std::nullopt);
+    EXPECT_EQ(run({}), std::nullopt);
+}
+
+TEST_F(ReportCommandLineTest, WritesTheClientListingInNameOrder) {
+    ASSERT_EQ(run({"--pdf", "clientes", pdf("clientes.pdf")}), 0) << err.str();
+    const std::string text = pdfText(out / "clientes.pdf");
+    EXPECT_NE(text.find("LISTAGEM DE CLIENTES"), std::string::npos) << text;
+    EXPECT_NE(text.find("Endereço: Rua das Acácias, 120 - Bairro: Jardim América Cidade: Belo Horizonte"),
+              std::string::npos);
+    std::size_t at = 0;
+    for (const char* name : {"ADRIANA FERREIRA", "BEATRIZ CARVALHO", "HELENA COSTA", "MARIANA GOMES"}) {
+        const auto found = text.find(name, at);
+        ASSERT_NE(found, std::string::npos) << name;
+        at = found;
+    }
+}
+
+TEST_F(ReportCommandLineTest, WritesEachReportWithItsOwnSelection) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> present;
+        std::vector<std::string> absent;
+    };
+    const std::string month = std::string(core::monthName(core::Date::today().month));
+    for (const Case& c : {
+             Case{{"--pdf", "precos-servicos", pdf("s.pdf")},
+                  {"TABELA DE PREÇO SERVIÇOS", "CÓD. DESCRIÇÃO VALOR R$", "1 CORTE FEMININO 60,00"},
+                  {"SHAMPOO"}},
+             Case{{"--pdf", "precos-produtos", pdf("p.pdf")},
+                  {"TABELA DE PREÇO PRODUTOS", "ESTOQUE", "13 SHAMPOO 300ML 24 32,90"},
+                  {"CORTE FEMININO"}},
+             Case{{"--pdf", "precos-todos", pdf("t.pdf")},
+                  {"TABELA DE PREÇO PRODUTOS E SERVIÇOS", "SHAMPOO 300ML", "CORTE FEMININO"},
+                  {"ESTOQUE"}},
+             Case{{"--pdf", "aniversariantes-dia", pdf("d.pdf")},
+                  {"RELAÇÃO DE ANIVERSARIANTE DO DIA", "ADRIANA FERREIRA", "BEATRIZ CARVALHO"},
+                  {"MARIANA GOMES"}},
+             Case{{"--month", std::to_string(core::Date::today().month), "--pdf", "aniversariantes-mes",
+                   pdf("m.pdf")},
+                  {"RELAÇÃO DE ANIVERSARIANTE MÊS: " + month, "ADRIANA FERREIRA", "CAMILA ROCHA",
+                   "DANIELA SANTOS"},
+                  {"MARIANA GOMES"}},
+         }) {
+        SCOPED_TRACE(c.args[c.args.size() - 2]);
+        ASSERT_EQ(run(c.args), 0) << err.str();
+        const std::string text = pdfText(c.args.back());
+        for (const auto& wanted : c.present)
+            EXPECT_NE(text.find(wanted), std::string::npos) << wanted << "\n" << text;
+        for (const auto& unwanted : c.absent) EXPECT_EQ(text.find(unwanted), std::string::npos) << unwanted;
+    }
+}
+
+TEST_F(ReportCommandLineTest, UsesTheDataDirectoryGivenOverTheConfiguredOne) {
+    testsupport::InitialDataDirectory empty{false};
+    ASSERT_EQ(reports::runReportCommandLine(
+                  {"--pdf", "clientes", pdf("c.pdf"), "--data", empty.path().string()}, demo.path(), err),
+              0);
+    EXPECT_EQ(pdfText(out / "c.pdf").find("ADRIANA"), std::string::npos);
+}
+
+TEST_F(ReportCommandLineTest, RefusesWhatItCannotDoWithoutWritingAFile) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string says;
+    };
+    for (const Case& c :
+         {Case{{"--pdf"}, 2, "Falta o relatório"}, Case{{"--pdf", "clientes"}, 2, "Falta o relatório"},
+          Case{{"--pdf", "fornecedores", pdf("x.pdf")}, 2, "Relatório desconhecido: fornecedores"},
+          Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf")}, 2, "pede --month"},
+          Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "13"}, 2, "Mês inválido: 13"},
+          Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "3x"}, 2, "Mês inválido"},
+          Case{{"--pdf", "clientes", pdf("x.pdf"), "--data"}, 2, "Falta o valor de --data"},
+          Case{{"--pdf", "clientes", pdf("x.pdf"), "--data", out.path().string()}, 1, "não tem as tabelas"},
+          Case{{"--pdf", "clientes", (out / "nao-existe" / "x.pdf").string()},
+               1,
+               "Não foi possível gravar o arquivo PDF"}}) {
+        SCOPED_TRACE(c.says);
+        EXPECT_EQ(run(c.args), c.status);
+        EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
+        EXPECT_FALSE(std::filesystem::exists(out / "x.pdf"));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+// The preview window: its toolbar, navigation, saved reports, PDF export and printing,
+// which runs the report again.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QLabel>
+#include <QPrinter>
+#include <QToolBar>
+
+#include <fstream>
+
+#include "engine_fixture.h"
+#include "page_text.h"
+#include "reports/engine/pdf_export.h"
+#include "reports/engine/preview_window.h"
+#include "reports/engine/printing.h"
+#include "support/qt_scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace reports;
+using reportstest::EngineTest;
+
+class PreviewWindowTest : public EngineTest {
+  protected:
+    QAction& action(PreviewWindow& window, const char* name) {
+        auto* found = window.findChild<QAction*>(QString::fromLatin1(name));
+        if (!found) throw std::runtime_error(std::string("no action ") + name);
+        return *found;
+    }
+    QString status(PreviewWindow& window, const char* name) {
+        return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    void addEmployees(int count) {
+        for (int i = 1; i <= count; ++i) addEmployee(i, "F" + std::to_string(i), i);
+    }
+
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::TempDir dir;
+};
+
+TEST_F(PreviewWindowTest, ToolbarInOrderWithPrintingEnabledOnceGenerated) {
+    const Report report = periodReport();
+    PreviewWindow window(dialogs, &report);
+    EXPECT_EQ(window.windowTitle(), kPreviewTitle);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(window.isModal());
+
+    QStringList names;
+    for (QAction* a : window.findChild<QToolBar*>()->actions())
+        if (!a->isSeparator()) names << a->objectName() + "=" + a->text();
+    EXPECT_EQ(names,
+              (QStringList{"BtnPaginaInteira=Página Inteira", "Btn100=100%",
+                           "BtnLarguraPagina=Largura da Página", "BtnPrimeira=Primeira Página",
+                           "BtnAnterior=Página Anterior", "BtnProxima=Próxima Página",
+                           "BtnUltima=Última Página", "BtnConfigurar=Configurar Impressão",
+                           "BtnImprimir=Imprimir", "BtnSalvar=Salvar Relatório", "BtnAbrir=Abrir Relatório",
+                           "BtnExportarPDF=Exportar PDF", "BtnFechar=&Fechar"}));
+    EXPECT_EQ(status(window, "LbProgresso"), "0%");
+    EXPECT_FALSE(action(window, "BtnConfigurar").isEnabled());
+    EXPECT_FALSE(action(window, "BtnImprimir").isEnabled());
+
+    window.generate();
+    EXPECT_EQ(status(window, "LbProgresso"), "100%");
+    EXPECT_EQ(status(window, "LbPagina"), "Página 1 de 1");
+    EXPECT_TRUE(action(window, "BtnConfigurar").isEnabled());
+    EXPECT_TRUE(action(window, "BtnImprimir").isEnabled());
+
+    window.show();
+    action(window, "BtnFechar").trigger();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(PreviewWindowTest, NavigatesPagesAndZooms) {
+    addEmployees(120);
+    const Report report = periodReport();
+    PreviewWindow window(dialogs, &report);
+    window.show();
+    window.generate();
+    ASSERT_EQ(window.pages().pages.size(), 3u);
+    EXPECT_FALSE(action(window, "BtnAnterior").isEnabled());
+    action(window, "BtnProxima").trigger();
+    EXPECT_EQ(window.currentPage(), 2);
+    EXPECT_EQ(status(window, "LbPagina"), "Página 2 de 3");
+    action(window, "BtnUltima").trigger();
+    EXPECT_EQ(window.currentPage(), 3);
+    EXPECT_FALSE(action(window, "BtnProxima").isEnabled());
+    action(window, "BtnAnterior").trigger();
+    EXPECT_EQ(window.currentPage(), 2);
+    action(window, "BtnPrimeira").trigger();
+    EXPECT_EQ(window.currentPage(), 1);
+
+    auto* sheet = window.findChild<QLabel*>("Folha");
+    action(window, "Btn100").trigger();
+    const int actual = sheet->width();
+    action(window, "BtnPaginaInteira").trigger();
+    const int whole = sheet->width();
+    EXPECT_GT(actual, 0);
+    EXPECT_GT(whole, 0);
+    EXPECT_NE(actual, whole);
+}
+
+TEST_F(PreviewWindowTest, SavedReportOpensAgainInAnotherWindow) {
+    addEmployees(70);
+    const Report report = periodReport();
+    PreviewWindow window(dialogs, &report);
+    window.generate();
+    const QString path = QString::fromStdString((dir / "comissoes.vrel").string());
+    dialogs.answerSaveFile(path);
+    action(window, "BtnSalvar").trigger();
+
+    PreviewWindow viewer(dialogs, nullptr);
+    EXPECT_FALSE(action(viewer, "BtnImprimir").isEnabled());
+    dialogs.answerOpenFile(path);
+    action(viewer, "BtnAbrir").trigger();
+    EXPECT_EQ(viewer.pages(), window.pages());
+    EXPECT_EQ(status(viewer, "LbPagina"), "Página 1 de 2");
+    EXPECT_TRUE(action(viewer, "BtnImprimir").isEnabled());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(PreviewWindowTest, DamagedOrForeignFilesAreRefusedAndThePagesStay) {
+    const Report report = periodReport();
+    PreviewWindow window(dialogs, &report);
+    window.generate();
+    const PageModel before = window.pages();
+    std::ofstream(dir / "falso.vrel") << "nada de relatório aqui";
+    dialogs.answerOpenFile(QString::fromStdString((dir / "falso.vrel").string()));
+    action(window, "BtnAbrir").trigger();
+    EXPECT_EQ(dialogs.messages, QStringList{"O arquivo escolhido não é um relatório salvo pelo Velmora."});
+    EXPECT_EQ(window.pages(), before);
+}
+
+TEST_F(PreviewWindowTest, WithoutPrinterImprimirOffersThePdfExport) {
+    if (printerInstalled()) GTEST_SKIP() << "this machine has a printer";
+    addEmployee(1, "ANA", 10);
+    const Report report = periodReport();
+    PreviewWindow window(dialogs, &report);
+    window.generate();
+    const auto pdf = dir / "sem-impressora.pdf";
+    dialogs.answer(true);
+    dialogs.answerSaveFile(QString::fromStdString(pdf.string()));
+    action(window, "BtnImprimir").trigger();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].startsWith("Não há impressora instalada neste computador."));
+    EXPECT_NE(reportstest::pdfText(pdf).find("ANA 10,00 10,00"), std::string::npos);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+
+    dialogs.answer(false);  // declined: nothing written, nothing else asked
+    action(window, "BtnConfigurar").trigger();
+    EXPECT_EQ(dialogs.questions.size(), 2);
+}
+
+TEST_F(PreviewWindowTest, PrintingRunsTheReportAgainWithTheSameFigures) {
+    addEmployees(60);
+    Report report = periodReport();
+    // A running value kept by the report itself, reset by its before-print event.
+    double running = 0;
+    int runs = 0;
+    report.beforePrint = [&] {
+        running = 0;
+        ++runs;
+    };
+    report.detail.beforePrint = [&] { running += dm.TbVirtual.field("COM").asFloat(); };
+    report.detail.add(
+        computedLabel({65, 0, 30, 4.5}, [&] { return "acum " + std::to_string(static_cast<int>(running)); }));
+    PreviewWindow window(dialogs, &report);
+    window.generate();
+    const PageModel shown = window.pages();
+
+    const auto printed = dir / "impresso.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printed.string()));
+    ASSERT_TRUE(window.printTo(printer));
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(window.pages(), shown);
+
+    writePdf(shown, dir / "visto.pdf");
+    const std::string printedText = reportstest::pdfText(printed);
+    EXPECT_NE(printedText.find("F60 acum 1830 1.830,00 60,00"), std::string::npos) << printedText;
+    EXPECT_EQ(printedText, reportstest::pdfText(dir / "visto.pdf"));
+}
+
+}  // namespace
