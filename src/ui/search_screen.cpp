@@ -1,5 +1,6 @@
 #include "ui/search_screen.h"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/text.h"
+#include "ui/field_binding.h"
 #include "ui/guarded.h"
 
 namespace ui {
@@ -40,7 +42,7 @@ SearchScreen::SearchScreen(store::Table& table, SearchSetup setup, QWidget* pare
 
     connect(radio_, &QRadioButton::clicked, edit_, [this] { edit_->setFocus(); });
     connect(edit_, &QLineEdit::textEdited, this, &SearchScreen::search);
-    if (setup_.gridOnLeave) connect(edit_, &QLineEdit::editingFinished, grid_, [this] { grid_->setFocus(); });
+    if (setup_.gridOnLeave) edit_->installEventFilter(this);
     connect(grid_, &DbGrid::chosen, this, &QDialog::accept);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -51,6 +53,15 @@ SearchScreen::SearchScreen(store::Table& table, SearchSetup setup, QWidget* pare
 SearchScreen::~SearchScreen() {
     store::Table& t = table();
     if (t.isOpen()) runGuarded([&t] { t.setIndexName({}); });
+}
+
+bool SearchScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit_ && event->type() == QEvent::FocusOut &&
+        leftByUser(static_cast<QFocusEvent*>(event)->reason()))
+        // Once the focus change under way has finished, not in the middle of it.
+        QMetaObject::invokeMethod(
+            grid_, [this] { grid_->setFocus(); }, Qt::QueuedConnection);
+    return QDialog::eventFilter(watched, event);
 }
 
 void SearchScreen::selectSearchIndex() {

@@ -39,6 +39,9 @@ class SearchScreen : public QDialog {
     DbGrid* grid() const { return grid_; }
     QPushButton* closeButton() const { return close_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void search(const QString& text);
     void selectSearchIndex();
