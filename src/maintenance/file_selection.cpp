@@ -36,6 +36,16 @@ bool matchesFrom(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
+// A table's transient companion ("Clientes.DAT-journal"): tables are archived through a
+// consistent copy, and a stale journal restored beside that copy would be played back
+// over it, so such files are never archived.
+bool isTableSideFile(const fs::path& path) {
+    const std::string name = path.filename().string();
+    for (std::string_view suffix : {"-journal", "-wal", "-shm"})
+        if (name.size() > suffix.size() && name.ends_with(suffix)) return true;
+    return false;
+}
+
 // Recognises the archive and the volumes that follow it (same folder and stem, extension .NNN).
 class ArchiveFiles {
   public:
@@ -96,7 +106,7 @@ class Selector {
     }
 
     void addFile(const fs::path& path) {
-        if (!seen_.insert(path.string()).second || archive_.contains(path)) return;
+        if (!seen_.insert(path.string()).second || archive_.contains(path) || isTableSideFile(path)) return;
         if (onlyChanged_ && !archiveAttributeSet(path)) return;
         std::error_code error;
         const auto size = fs::file_size(path, error);

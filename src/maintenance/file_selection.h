@@ -26,7 +26,7 @@ struct Selection {
 bool matchesMask(std::string_view pattern, std::string_view name);
 
 // Regular files only, each once, in mask order and by name within a folder; the archive
-// and its further volumes are never selected. With `onlyChanged`, files whose archive
+// and its further volumes, and tables' journal files, are never selected. With `onlyChanged`, files whose archive
 // attribute is clear are left out.
 Selection selectFiles(const std::vector<std::string>& masks, const std::filesystem::path& archive,
                       bool onlyChanged);

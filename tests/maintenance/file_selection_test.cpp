@@ -102,6 +102,14 @@ TEST_F(Selection, TheArchiveNeverContainsItselfNorItsVolumes) {
         EXPECT_EQ(entry.name.find("backup-1-12-2025.bck"), std::string::npos);
 }
 
+TEST_F(Selection, TablesJournalFilesAreNeverArchived) {
+    for (const char* name : {"Clientes.DAT-journal", "Caixa.db-wal", "Caixa.db-shm"})
+        writeFile(data() / name, bytesOf("transitório"));
+    writeFile(data() / "-journal", bytesOf("só o sufixo"));  // a name that is only the suffix is kept
+    EXPECT_EQ(stored({(data() / "*.*").string()}, archive()),
+              (std::vector<std::string>{"-journal", ".oculto", "Caixa.db", "Clientes.DAT", "LEIAME"}));
+}
+
 bool extendedAttributesWork(const fs::path& file) {
     return setxattr(file.c_str(), "user.velmora.probe", "1", 1, 0) == 0;
 }

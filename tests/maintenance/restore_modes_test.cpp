@@ -96,8 +96,9 @@ TEST_F(RestoreModes, CompareAndReplaceExistingFilesWithoutRegardToCase) {
         EXPECT_EQ(readFile(folder() / "Produtos.DB"),
                   bytesOf(c.produtos ? "produtos velho" : "produtos mais novo"));
         EXPECT_EQ(fs::exists(folder() / "servicos.dat"), c.servicos);
-        if (c.clientes)
+        if (c.clientes) {
             EXPECT_EQ(fs::last_write_time(folder() / "Clientes.DAT"), localTime(2024, 3, 8, 12, 0, 0));
+        }
         // Never a second, lower-case copy beside the table.
         EXPECT_FALSE(fs::exists(folder() / "clientes.dat"));
         EXPECT_FALSE(fs::exists(folder() / "produtos.db"));
