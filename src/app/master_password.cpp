@@ -1,0 +1,64 @@
+#include "app/master_password.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/settings_screen.h"
+#include "app/upper_case_input.h"
+#include "core/text.h"
+#include "ui/dialogs.h"
+
+namespace app {
+
+bool isMasterPassword(const QString& typed) {
+    return core::upperPtBr(typed.toStdString()) == "QT48215937";
+}
+
+TFmAdministradorCP::TFmAdministradorCP(data::Tdm& dm, QWidget* parent)
+    : QDialog(parent), dm_(dm), password_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("FmAdministradorCP"));
+    setWindowTitle(QStringLiteral("::.. Administrador Master"));
+    password_->setObjectName(QStringLiteral("EdSenha"));
+    password_->setEchoMode(QLineEdit::Password);
+    password_->setMaxLength(10);
+    typeInUpperCase(password_);
+
+    auto* enter = new QPushButton(QStringLiteral("Entrar"), this);
+    enter->setObjectName(QStringLiteral("BtEntrar"));
+    enter->setDefault(true);
+    connect(enter, &QPushButton::clicked, this, &TFmAdministradorCP::enter);
+    auto* close = new QPushButton(QStringLiteral("Fechar"), this);
+    close->setObjectName(QStringLiteral("BtFechar"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Senha Master:"), this));
+    row->addWidget(password_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(enter);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFmAdministradorCP::enter() {
+    if (!isMasterPassword(password_->text())) {
+        ui::Dialogs::current().message(kInvalidMasterPassword);
+        password_->clear();
+        password_->setFocus();
+        return;
+    }
+    // This screen is done once the settings screen takes its place.
+    accept();
+    TFmConfigurar settings(dm_, parentWidget());
+    ui::Dialogs::current().exec(settings);
+}
+
+}  // namespace app

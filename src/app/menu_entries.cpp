@@ -1,0 +1,109 @@
+#include "app/menu_entries.h"
+
+namespace app {
+
+namespace {
+
+MenuEntry button(const QString& id, const QString& caption, const QString& hint, std::optional<double> area,
+                 CashNeed cash = CashNeed::None, WhileOpen whileOpen = WhileOpen::Nothing) {
+    return {.id = id,
+            .caption = caption,
+            .hint = hint,
+            .area = area,
+            .cash = cash,
+            .onButtonBar = true,
+            .whileOpen = whileOpen};
+}
+
+MenuEntry item(const QString& id, QStringList menus, const QString& caption,
+               std::optional<double> area = std::nullopt) {
+    return {.id = id, .caption = caption, .area = area, .menus = std::move(menus)};
+}
+
+MenuEntry hiddenEntry(MenuEntry entry) {
+    entry.hidden = true;
+    return entry;
+}
+
+std::vector<MenuEntry> buildEntries() {
+    using namespace entry;
+    const QStringList arquivos{QStringLiteral("&Arquivos")};
+    const QStringList configuracoes{QStringLiteral("&Arquivos"),
+                                    QStringLiteral("Configurações do Programa...")};
+    const QString relatorios = QStringLiteral("&Relatórios");
+    const QStringList aPagar{relatorios, QStringLiteral("Contas a Pagar")};
+    const QStringList baixadas{relatorios, QStringLiteral("Contas a Pagar Baixadas")};
+    const QStringList tabelas{relatorios, QStringLiteral("Tabelas de Preços e Estoque")};
+    const QStringList listagem{relatorios, QStringLiteral("Listagem de Clientes...")};
+    const QStringList produtosServicos{relatorios, QStringLiteral("Produtos e Serviços")};
+    const QStringList sobre{QStringLiteral("Sobre")};
+
+    return {
+        button(Clientes, "Clientes", "Cadastro de Clientes", 3),
+        button(Agenda, "&Agenda", "Agenda Diária", 2.2, CashNeed::None, WhileOpen::ButtonBar),
+        button(Abrir, "A&brir", "Abrir Caixa", 15, CashNeed::NotOpen),
+        button(Fechar, "&Fechar", "Fechar Caixa", 16, CashNeed::NotClosed),
+        button(Caixa, "&Caixa", "Controle de Caixa", 17, CashNeed::NotClosed, WhileOpen::ButtonBar),
+        button(Balancete, "&Balancete", "Demonstrativo Financeiro", 2.1),
+        button(Pagar, "&Pagar", "Contas a Pagar", 21),
+        button(Vale, "Vale", "Vale Para Funcionário", 17.01),
+        button(Acerto, "Acerto", "Acerto de Notinhas", 19, CashNeed::NotClosed),
+        button(Credito, "Crédito", "Inserir Crédito Para Cliente", 18, CashNeed::NotClosed),
+        button(Banco, "Banco", "", 24),
+        hiddenEntry(button(Relatorios, "&Relatórios", "Exibir Menu Relatórios", 2)),
+        hiddenEntry(
+            button(Comanda, "Comanda", "", std::nullopt, CashNeed::None, WhileOpen::ButtonBarAndMenus)),
+        button(Backup, "&Backup", "Cópia de Segurança", 1.2),
+
+        item(MenuClientes, arquivos, "&Clientes...", 3),
+        item(Funcionarios, arquivos, "&Funcionários...", 6),
+        item(Fornecedores, arquivos, "F&ornecedores...", 9),
+        item(Produtos, arquivos, "Cadastro de Produtos e Serviços...", 12),
+        item(EntradaProdutos, arquivos, "Entrada de Produtos...", 14.1),
+        item(ContasBancarias, arquivos, "Cadastro de Contas Bancárias...", 26),
+        item(Senhas, arquivos, "Cadastrar &Senhas...", 1),
+        item(Acesso, configuracoes, "Acesso...", 1),
+        item(AcessoAlternativo, configuracoes, "Acesso Alternativo..."),
+        item(PlanoContas, arquivos, "Cadastrar Plano de Contas...", 1.4),
+        item(Sair, arquivos, "Sair do Programa..."),
+
+        item(Manutencao, {}, "Manutenção", 1.1),
+
+        item(PagarPeriodo, aPagar, "Por Período..."),
+        item(PagarFornecedor, aPagar, "Por Fornecedor..."),
+        item(BaixadasPeriodo, baixadas, "Por Período..."),
+        item(BaixadasFornecedor, baixadas, "Por Fornecedor..."),
+        item(ReceberNotinhas, {relatorios}, "Contas a Receber - NOTINHAS..."),
+        item(PrecoServicos, tabelas, "Serviços..."),
+        item(PrecoProdutos, tabelas, "Produtos..."),
+        item(PrecoProdutosServicos, tabelas, "Produtos e Serviços..."),
+        item(ListagemGeral, listagem, "Listagem Geral..."),
+        item(Aniversariantes, listagem, "Listagem de Aniversariantes..."),
+        item(Vales, {relatorios}, "Vales..."),
+        item(ServicosPeriodo, produtosServicos, "Por Período..."),
+        item(Comissoes, produtosServicos, "Comissões de Funcionários..."),
+        item(ConferenciaCaixa, {relatorios}, "Conferência de Caixa..."),
+        item(FechamentosCaixa, {relatorios}, "Fechamentos de Caixa..."),
+        hiddenEntry(item(ContasRecebidas, {relatorios}, "Contas Recebidas...")),
+        hiddenEntry(item(OcultarRelatorios, {relatorios}, "Ocultar Menu Relatórios...")),
+
+        item(OPrograma, sobre, "O Programa..."),
+        item(GuiaReferencia, sobre, "Guia de Referência..."),
+        item(Manual, sobre, "Manual do Programa..."),
+    };
+}
+
+}  // namespace
+
+const std::vector<MenuEntry>& menuEntries() {
+    static const std::vector<MenuEntry> entries = buildEntries();
+    return entries;
+}
+
+const MenuEntry* findMenuEntry(const QString& id) {
+    for (const MenuEntry& e : menuEntries())
+        if (e.id == id) return &e;
+    return nullptr;
+}
+
+}  // namespace app

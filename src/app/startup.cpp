@@ -1,0 +1,83 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+#include "app/main_window.h"
+#include "data/dm.h"
+#include "data/initial_data.h"
+#include "ui/dialogs.h"
+#include "ui/qt_dialogs.h"
+
+namespace app {
+
+namespace {
+
+// Qt's own dialogs and buttons speak Portuguese too.
+void installQtTranslation() {
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+// Puts the production Dialogs in place for the run and takes it away before it goes.
+class InstalledDialogs {
+  public:
+    InstalledDialogs() { ui::Dialogs::install(&dialogs_); }
+    ~InstalledDialogs() { ui::Dialogs::install(nullptr); }
+    InstalledDialogs(const InstalledDialogs&) = delete;
+    InstalledDialogs& operator=(const InstalledDialogs&) = delete;
+    ui::Dialogs& operator*() { return dialogs_; }
+
+  private:
+    ui::QtDialogs dialogs_;
+};
+
+}  // namespace
+
+bool ensureDataSet(const std::filesystem::path& dataDirectory, ui::Dialogs& dialogs) {
+    if (data::holdsTables(dataDirectory)) return true;
+    const QString directory = QString::fromStdString(dataDirectory.string());
+    const QString problem = std::filesystem::exists(dataDirectory)
+                                ? QStringLiteral("O diretório de dados %1 não contém as tabelas do sistema.")
+                                : QStringLiteral("O diretório de dados %1 não existe.");
+    if (!dialogs.confirma(problem.arg(directory) +
+                          QStringLiteral("\nCriar um novo conjunto de dados nele?"))) {
+        dialogs.message(problem.arg(directory) + QStringLiteral("\nO programa será encerrado."));
+        return false;
+    }
+    try {
+        data::createInitialData(dataDirectory, false);
+    } catch (const std::exception& failure) {
+        dialogs.error(QString::fromStdString(failure.what()));
+        return false;
+    }
+    return true;
+}
+
+int runProgram(int& argc, char** argv, const std::filesystem::path& dataDirectory,
+               const ScreenWiring& wireScreens) {
+    std::unique_ptr<QApplication> ownApplication;
+    if (QApplication::instance() == nullptr) ownApplication = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora..."));
+    installQtTranslation();
+    InstalledDialogs dialogs;
+
+    // The window comes first and touches no table until the data module exists.
+    TFmMenu menu;
+    if (!ensureDataSet(dataDirectory, *dialogs)) return 1;
+    data::Tdm dm(dataDirectory, *dialogs);
+    menu.attach(dm);
+    if (wireScreens) wireScreens(menu, dm);
+    menu.showMaximized();
+    return QApplication::exec();
+}
+
+}  // namespace app
