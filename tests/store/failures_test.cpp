@@ -166,6 +166,29 @@ TEST_F(StoreTest, RepairLeavesAnIntactFileAsItIs) {
     EXPECT_THROW(store::repairTableFile(dir / "texto.DAT"), store::Error);
 }
 
+TEST_F(StoreTest, RepairRefusesATableThatIsOpenElsewhere) {
+    store::Database quick(dir.path(), quickLocks());
+    auto t = makePeople(quick);
+    add(*t, 1, "Ana");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t other = spawn([&] {
+        char c = 1;
+        if (write(ready[1], &c, 1) != 1) return 2;
+        try {
+            store::repairTableFile(dir / "Pessoas.DAT");
+        } catch (const store::LockError&) {
+            return 0;
+        }
+        return 3;
+    });
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    EXPECT_EQ(exitCodeOf(other), 0);
+    t->close();
+    EXPECT_FALSE(store::repairTableFile(dir / "Pessoas.DAT").wasDamaged);
+}
+
 TEST_F(StoreTest, SnapshotCopiesATableAndDeclinesOtherFiles) {
     {
         auto t = makePeople();

@@ -8,6 +8,7 @@
 #include "data/store/collations.h"
 #include "data/store/connection.h"
 #include "data/store/error.h"
+#include "data/store/record_locks.h"
 #include "data/store/schema.h"
 
 namespace store {
@@ -88,6 +89,9 @@ RepairReport repairTableFile(const std::filesystem::path& path, const std::funct
     const ErrorContext context = contextOf(path);
     if (!std::filesystem::exists(path))
         throw FileError(context.describe() + ": o arquivo não foi encontrado.");
+    // The file is rewritten: nobody else may have it open meanwhile.
+    RecordLocks exclusive(path, LockSettings{}, context);
+    exclusive.lockTable(true);
     report(0);
     RepairReport result;
     std::filesystem::path rebuilt = path;
