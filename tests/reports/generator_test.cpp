@@ -108,7 +108,9 @@ TEST_F(GeneratorTest, LongTextIsCutAtTheFixedBoxWithoutDisturbingTheNextLine) {
     TextMeasure measure;
     EXPECT_LE(measure.widthMm(cut.text, cut.font), 60.0);
     // One more character would not have fitted.
-    EXPECT_GT(measure.widthMm(longName.substr(0, cut.text.size() + 1), cut.font), 60.0);
+    const QString whole = QString::fromStdString(longName);
+    const auto oneMore = whole.left(QString::fromStdString(cut.text).size() + 1).toStdString();
+    EXPECT_GT(measure.widthMm(oneMore, cut.font), 60.0);
     EXPECT_EQ(names[1].text, "ANA");
     EXPECT_DOUBLE_EQ(names[1].box.y - cut.box.y, report.detail.heightMm);
     EXPECT_EQ(pageLines(model.pages[0])[3], "ANA | 3,00 | 2,00");

@@ -1,6 +1,5 @@
 #include "reports/engine/page_painter.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QPen>
 
@@ -16,71 +15,72 @@ constexpr double kMmPerInch = 25.4;
 constexpr double kPenMm = 0.2;
 const QColor kLightGrey(220, 220, 220);
 
-class PagePainter {
-  public:
-    PagePainter(QPainter& painter, const PageModel& model)
-        : painter_(painter), model_(model), scale_(painter.device()->logicalDpiX() / kMmPerInch) {}
-
-    void operator()(const PageText& text) {
-        painter_.setFont(reportFont(text.font));
-        painter_.setPen(pen(PenStyle::Solid));
-        const int horizontal = text.align == Align::Left    ? Qt::AlignLeft
-                               : text.align == Align::Right ? Qt::AlignRight
-                                                            : Qt::AlignHCenter;
-        // The text was already cut to its box; drawing without a clip keeps the last
-        // glyph whole when the device rounds a little differently from the measure.
-        painter_.drawText(rect(text.box),
-                          horizontal | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
-                          QString::fromStdString(text.text));
-    }
-
-    void operator()(const PageLine& line) {
-        painter_.setPen(pen(line.pen));
-        painter_.drawLine(QPointF(line.x1 * scale_, line.y1 * scale_),
-                          QPointF(line.x2 * scale_, line.y2 * scale_));
-    }
-
-    void operator()(const PageRect& shape) {
-        painter_.setPen(pen(shape.pen));
-        painter_.setBrush(shape.filled ? QBrush(kLightGrey) : QBrush(Qt::NoBrush));
-        painter_.drawRect(rect(shape.box));
-        painter_.setBrush(Qt::NoBrush);
-    }
-
-    void operator()(const PageImage& picture) {
-        if (picture.image < 0 || picture.image >= static_cast<int>(model_.images.size())) return;
-        const std::string& bytes = model_.images[static_cast<std::size_t>(picture.image)];
-        const QImage image =
-            QImage::fromData(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
-        if (!image.isNull()) painter_.drawImage(rect(picture.box), image);
-    }
-
-  private:
-    QRectF rect(const RectMm& box) const {
-        return QRectF(box.x * scale_, box.y * scale_, box.width * scale_, box.height * scale_);
-    }
-
-    QPen pen(PenStyle style) const {
-        QPen result(Qt::black);
-        result.setWidthF(kPenMm * scale_);
-        result.setStyle(style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-        return result;
-    }
-
-    QPainter& painter_;
-    const PageModel& model_;
-    double scale_;
-};
-
 }  // namespace
 
-void paintPage(QPainter& painter, const PageModel& model, const Page& page) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    PagePainter draw(painter, model);
-    for (const PageElement& element : page.elements) std::visit(draw, element);
-    painter.restore();
+PagePainter::PagePainter(QPainter& painter, const PageModel& model)
+    : painter_(painter),
+      model_(model),
+      scale_(painter.device()->logicalDpiX() / kMmPerInch),
+      images_(model.images.size()) {}
+
+void PagePainter::paint(const Page& page) {
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    for (const PageElement& element : page.elements) std::visit(*this, element);
+    painter_.restore();
+}
+
+void PagePainter::operator()(const PageText& text) {
+    painter_.setFont(font(text.font));
+    painter_.setPen(pen(PenStyle::Solid));
+    const int horizontal = text.align == Align::Left    ? Qt::AlignLeft
+                           : text.align == Align::Right ? Qt::AlignRight
+                                                        : Qt::AlignHCenter;
+    // The text was already cut to its box; drawing without a clip keeps the last glyph
+    // whole when the device rounds a little differently from the measure.
+    painter_.drawText(rect(text.box), horizontal | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                      QString::fromStdString(text.text));
+}
+
+void PagePainter::operator()(const PageLine& line) {
+    painter_.setPen(pen(line.pen));
+    painter_.drawLine(QPointF(line.x1 * scale_, line.y1 * scale_),
+                      QPointF(line.x2 * scale_, line.y2 * scale_));
+}
+
+void PagePainter::operator()(const PageRect& shape) {
+    painter_.setPen(pen(shape.pen));
+    painter_.setBrush(shape.filled ? QBrush(kLightGrey) : QBrush(Qt::NoBrush));
+    painter_.drawRect(rect(shape.box));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void PagePainter::operator()(const PageImage& picture) {
+    if (picture.image < 0 || picture.image >= static_cast<int>(images_.size())) return;
+    auto& image = images_[static_cast<std::size_t>(picture.image)];
+    if (!image) {
+        const std::string& bytes = model_.images[static_cast<std::size_t>(picture.image)];
+        image = QImage::fromData(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    }
+    if (!image->isNull()) painter_.drawImage(rect(picture.box), *image);
+}
+
+QRectF PagePainter::rect(const RectMm& box) const {
+    return QRectF(box.x * scale_, box.y * scale_, box.width * scale_, box.height * scale_);
+}
+
+QPen PagePainter::pen(PenStyle style) const {
+    QPen result(Qt::black);
+    result.setWidthF(kPenMm * scale_);
+    result.setStyle(style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+    return result;
+}
+
+const QFont& PagePainter::font(const TextFont& font) {
+    auto [it, added] = fonts_.try_emplace({font.points, font.bold});
+    if (added) it->second = reportFont(font);
+    return it->second;
 }
 
 QPageLayout pageLayoutOf(const PageModel& model) {
@@ -97,7 +97,7 @@ QImage pageImage(const PageModel& model, const Page& page, double dpi) {
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintPage(painter, model, page);
+    PagePainter(painter, model).paint(page);
     return image;
 }
 

@@ -25,9 +25,10 @@ void writePdf(const PageModel& model, const std::filesystem::path& path) {
         QPainter painter;
         if (!painter.begin(&writer))
             throw OutputError("Não foi possível gravar o arquivo PDF " + path.string() + ".");
+        PagePainter pages(painter, model);
         for (std::size_t i = 0; i < model.pages.size(); ++i) {
             if (i > 0) writer.newPage();
-            paintPage(painter, model, model.pages[i]);
+            pages.paint(model.pages[i]);
         }
         if (!painter.end()) throw OutputError("Não foi possível gravar o arquivo PDF " + path.string() + ".");
     }

@@ -33,13 +33,14 @@ bool printPages(const PageModel& model, QPrinter& printer, QWidget* parent) {
 
     QPainter painter;
     if (!painter.begin(&printer)) throw OutputError("A impressora recusou o trabalho de impressão.");
+    PagePainter pages(painter, model);
     for (int number = from; number <= to; ++number) {
         if (progress.wasCanceled()) {
             printer.abort();
             return false;
         }
         if (number > from) printer.newPage();
-        paintPage(painter, model, model.pages[static_cast<std::size_t>(number - 1)]);
+        pages.paint(model.pages[static_cast<std::size_t>(number - 1)]);
         progress.setValue(number - from + 1);
         QApplication::processEvents();
     }
