@@ -2,8 +2,10 @@
 // which runs the report again.
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPrinter>
+#include <QTimer>
 #include <QToolBar>
 
 #include <fstream>
@@ -11,6 +13,7 @@
 #include "engine_fixture.h"
 #include "page_text.h"
 #include "reports/engine/pdf_export.h"
+#include "reports/engine/preview.h"
 #include "reports/engine/preview_window.h"
 #include "reports/engine/printing.h"
 #include "support/qt_scripted_dialogs.h"
@@ -181,6 +184,26 @@ TEST_F(PreviewWindowTest, PrintingRunsTheReportAgainWithTheSameFigures) {
     const std::string printedText = reportstest::pdfText(printed);
     EXPECT_NE(printedText.find("F60 acum 1830 1.830,00 60,00"), std::string::npos) << printedText;
     EXPECT_EQ(printedText, reportstest::pdfText(dir / "visto.pdf"));
+}
+
+TEST_F(PreviewWindowTest, PreviewReturnsOnlyOnceTheWindowIsClosed) {
+    addEmployee(1, "ANA", 10);
+    const Report report = periodReport();
+    int pagesSeen = -1;
+    // Looks for the shown window until its pages are there, then closes it.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<PreviewWindow*>(widget);
+                window && window->isVisible() && !window->pages().pages.empty()) {
+                pagesSeen = static_cast<int>(window->pages().pages.size());
+                EXPECT_FALSE(window->isModal());
+                window->findChild<QAction*>("BtnFechar")->trigger();
+            }
+    });
+    poll.start(10);
+    previewReport(report);
+    EXPECT_EQ(pagesSeen, 1);
 }
 
 }  // namespace

@@ -80,4 +80,15 @@ TEST_F(PriceTablesTest, EverythingComesInTypeGroupsAndOddTypesOnlyHere) {
     EXPECT_EQ(items[20], "12 | LIMPEZA DE PELE | 90,00");
 }
 
+TEST_F(PriceTablesTest, AFailingReportStillLeavesTheCatalogueClosedAndUnfiltered) {
+    EXPECT_THROW(
+        reports::printPriceTable(dm, PriceTable::Servicos,
+                                 [](const reports::Report&) { throw std::runtime_error("impressora"); }),
+        std::runtime_error);
+    EXPECT_FALSE(dm.TbProdutos.isOpen());
+    EXPECT_EQ(dm.TbProdutos.indexName(), "");
+    dm.TbProdutos.open();
+    EXPECT_EQ(dm.TbProdutos.recordCount(), 21);
+}
+
 }  // namespace
