@@ -1,0 +1,121 @@
+// The client listing over 20 000 clients against a bare scan of the same table in the
+// same order (TbCliente on siNome, reading the fields the listing prints), measured in the
+// same run; then the PDF export of the generated pages. Best of three rounds each, so a
+// machine shared with others disturbs both sides alike. Prints the time per row and the
+// ratios to the scan (target for the listing: at most 5).
+//   bench_reports [CLIENTS]
+#include <unistd.h>
+#include <QGuiApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "data/dm.h"
+#include "data/initial_data.h"
+#include "data/messages.h"
+#include "reports/client_listing.h"
+#include "reports/engine/generator.h"
+#include "reports/engine/pdf_export.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kRounds = 3;
+
+class Quiet : public data::Messages {
+  public:
+    void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+};
+
+double bestSeconds(const std::function<void()>& work) {
+    double best = 1e300;
+    for (int round = 0; round < kRounds; ++round) {
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+void addClients(data::Tdm& dm, int count) {
+    static const char* const first[] = {"ANA",   "BEATRIZ", "CAMILA", "DÉBORA",
+                                        "ÉRICA", "FLÁVIA",  "GISELE", "HELENA"};
+    static const char* const last[] = {"SILVA",   "SOUZA",     "OLIVEIRA", "PEREIRA",
+                                       "ALMEIDA", "CONCEIÇÃO", "ROCHA"};
+    dm.TbCliente.open();
+    for (int i = 0; i < count; ++i) {
+        dm.TbCliente.insert();
+        auto set = [&](const char* field, store::Value value) {
+            dm.TbCliente.field(field).setValue(std::move(value));
+        };
+        set("Codigo", std::int64_t{i + 1});
+        set("Nome", std::string(first[i % 8]) + " " + last[(i / 8) % 7] + " " + std::to_string(count - i));
+        set("Endereco", "Rua das Flores, " + std::to_string(i % 2000));
+        set("Bairro", "Centro");
+        set("Cidade", "Belo Horizonte");
+        set("CEP", "30.140-000");
+        set("Celular", "(31) 9" + std::to_string(80000000 + i));
+        set("Email", "cliente" + std::to_string(i) + "@email.com");
+        set("Aniversario", std::to_string(1 + i % 28) + "/" + std::to_string(1 + i % 12));
+        dm.TbCliente.post();
+    }
+    dm.TbCliente.close();
+}
+
+std::size_t bareScan(data::Tdm& dm) {
+    static const char* const fields[] = {"Nome", "Aniversario", "Endereco", "Bairro", "Cidade",
+                                         "CEP",  "Fone",        "Celular",  "Email"};
+    std::size_t characters = 0;
+    dm.TbCliente.open();
+    dm.TbCliente.setIndexName("siNome");
+    std::vector<store::Field> read;
+    for (const char* name : fields) read.push_back(dm.TbCliente.field(name));
+    for (dm.TbCliente.first(); !dm.TbCliente.eof(); dm.TbCliente.next())
+        for (const store::Field& field : read) characters += field.asString().size();
+    dm.TbCliente.setIndexName("");
+    dm.TbCliente.close();
+    return characters;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int clients = argc > 1 ? std::atoi(argv[1]) : 20000;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+
+    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    const fs::path dir = base / ("velmora-report-bench-" + std::to_string(getpid()));
+    data::createInitialData(dir, false);
+    {
+        Quiet quiet;
+        data::Tdm dm(dir, quiet);
+        addClients(dm, clients);
+
+        std::size_t sink = 0;
+        const double scan = bestSeconds([&] { sink += bareScan(dm); });
+        reports::PageModel model;
+        const double listing = bestSeconds([&] {
+            reports::printClientListing(
+                dm, [&](const reports::Report& report) { model = reports::generate(report); });
+        });
+        const fs::path pdf = dir / "clientes.pdf";
+        const double exportPdf = bestSeconds([&] { reports::writePdf(model, pdf); });
+
+        const double perRow = 1e6 / clients;
+        std::printf("clients: %d, pages: %zu, pdf: %.1f MB (scan read %zu characters)\n", clients,
+                    model.pages.size(), static_cast<double>(fs::file_size(pdf)) / 1e6, sink);
+        std::printf("bare scan      %8.2f us/row\n", scan * perRow);
+        std::printf("client listing %8.2f us/row  ratio %.2f (target <= 5)\n", listing * perRow,
+                    listing / scan);
+        std::printf("PDF export     %8.2f us/row  ratio %.2f\n", exportPdf * perRow, exportPdf / scan);
+    }
+    fs::remove_all(dir);
+    return 0;
+}
