@@ -7,7 +7,6 @@
 #include <QPrintDialog>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
