@@ -44,14 +44,11 @@ QString messageFor(RegistrationProblem problem) {
 
 bool deleteCurrentUser(data::Tdm& dm) {
     store::Table& senha = dm.TbSenha;
-    if (senha.state() == store::TableState::Insert) {
-        senha.cancel();
-        return true;
+    if (senha.state() != store::TableState::Insert && senha.recordCount() == 1) {
+        senha.cancel();  // an unconfirmed password change goes too
+        return false;
     }
-    // Recording an unconfirmed password just before deleting its user would serve nobody.
-    if (senha.isEditing()) senha.cancel();
-    if (senha.recordCount() == 1) return false;
-    senha.deleteRecord();
+    senha.deleteRecord();  // a user still being inserted is simply dropped
     return true;
 }
 
