@@ -2,20 +2,31 @@
 //
 // Without options the program opens its windows on the configured data directory.
 // Options for work without anyone at the desk (each ends the run with its exit status):
-//   --init-data DIR [--demo]       a new data directory (with a demo salon)
-//   --backup / --restore / --archive-info ...   the backup archive
-//   --data DIR                     this run uses DIR instead of config.ini's directory
-#include <QApplication>
-#include <QMessageBox>
-
+//   --init-data DIR [--demo]                     a new data directory (with a demo salon)
+//   --backup / --restore / --archive-info ...    the backup archive
+//   --pdf REPORT OUT.pdf [--month N]             a report written to PDF
+//   --data DIR                                   this run uses DIR instead of config.ini's
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/access.h"
+#include "app/main_window.h"
+#include "app/menu_entries.h"
+#include "app/startup.h"
 #include "data/command_line.h"
 #include "data/config.h"
+#include "data/dm.h"
 #include "maintenance/backup_command_line.h"
+#include "maintenance/screens/backup_screen.h"
+#include "maintenance/screens/repair_screen.h"
+#include "reports/birthday_reports.h"
+#include "reports/birthday_screen.h"
+#include "reports/client_listing.h"
+#include "reports/price_tables.h"
+#include "reports/report_command_line.h"
+#include "ui/dialogs.h"
 
 namespace {
 
@@ -33,6 +44,28 @@ std::filesystem::path dataDirectory(const std::vector<std::string>& args, const 
     return data::configuredDataDirectory(home);
 }
 
+template <typename Screen, typename... Args>
+void showScreen(Args&&... args) {
+    Screen screen(std::forward<Args>(args)...);
+    ui::Dialogs::current().exec(screen);
+}
+
+// The main window is built before the subsystems' screens exist for it; here each entry
+// gets its screen. The window runs the entry's access check and cash check first.
+void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
+    namespace entry = app::entry;
+    menu.wire(entry::Backup,
+              [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });
+    menu.wire(entry::Manutencao, [] { showScreen<maintenance::TFmReparador>(); });
+    menu.wire(entry::PrecoServicos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Servicos); });
+    menu.wire(entry::PrecoProdutos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Produtos); });
+    menu.wire(entry::PrecoProdutosServicos,
+              [&dm] { reports::previewPriceTable(dm, reports::PriceTable::ProdutosEServicos); });
+    menu.wire(entry::ListagemGeral, [&dm] { reports::previewClientListing(dm); });
+    menu.wire(entry::Aniversariantes, [&dm] { reports::showBirthdayScreen(dm); });
+    menu.onBirthdaysToday = [&dm] { reports::previewBirthdaysToday(dm); };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -42,11 +75,6 @@ int main(int argc, char** argv) {
 
     if (auto status = data::runDataCommandLine(args, std::cout, std::cerr)) return *status;
     if (auto status = maintenance::runBackupCommandLine(args, dataDir, std::cout, std::cerr)) return *status;
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Velmora...");
-    QMessageBox::information(nullptr, "Velmora...",
-                             QString("Velmora %1\nDiretório de dados: %2")
-                                 .arg(VELMORA_VERSION, QString::fromStdString(dataDir.string())));
-    return 0;
+    if (auto status = reports::runReportCommandLine(args, dataDir, std::cerr)) return *status;
+    return app::runProgram(argc, argv, dataDir, wireScreens);
 }

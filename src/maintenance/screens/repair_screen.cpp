@@ -1,0 +1,70 @@
+#include "maintenance/screens/repair_screen.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "data/store/repair.h"
+#include "ui/dialogs.h"
+#include "ui/guarded.h"
+
+namespace maintenance {
+namespace {
+
+// The hourglass for as long as the object lives, whatever way the scope is left.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+TFmReparador::TFmReparador(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TFmReparador"));
+    setWindowTitle(QStringLiteral("Reparador de Arquivos..."));
+    auto* layout = new QVBoxLayout(this);
+    Panel2 = new QLabel(QStringLiteral("REPARADOR DE ARQUIVOS"), this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setAlignment(Qt::AlignCenter);
+    Panel2->setFrameShape(QFrame::Panel);
+    Panel2->setMinimumHeight(60);
+    layout->addWidget(Panel2);
+    auto* repair = new QPushButton(QStringLiteral("   Reparar Arquivo..."), this);
+    repair->setObjectName(QStringLiteral("BitBtn1"));
+    connect(repair, &QPushButton::clicked, this, &TFmReparador::repararArquivo);
+    layout->addWidget(repair);
+    ProgressGauge = new QProgressBar(this);
+    ProgressGauge->setObjectName(QStringLiteral("ProgressGauge"));
+    ProgressGauge->setRange(0, 100);
+    ProgressGauge->hide();
+    layout->addWidget(ProgressGauge);
+}
+
+void TFmReparador::repararArquivo() {
+    // Both of the program's table file endings: "Produtos.db" and "Duplicados.db" too.
+    const QStringList files =
+        ui::Dialogs::current().openFiles(QStringLiteral("Selecione o Arquivo Para Reparação!"),
+                                         QStringLiteral("Arquivos de Dados (*.DAT *.db)"));
+    if (files.isEmpty()) return;
+    Panel2->setText(QStringLiteral("O Arquivo está sendo reparado! Aguarde..."));
+    for (const QString& file : files) {
+        WaitCursor wait;
+        ProgressGauge->setValue(0);
+        ProgressGauge->show();
+        QApplication::processEvents();
+        const bool repaired = ui::runGuarded([&] {
+            store::repairTableFile(file.toStdString(), [this](int percent) {
+                ProgressGauge->setValue(percent);
+                QApplication::processEvents();
+            });
+        });
+        // A failure was shown; the files after it are left alone.
+        if (!repaired) return;
+    }
+    Panel2->setText(files.size() == 1 ? QStringLiteral("Arquivo Reparado Corretamente!")
+                                      : QStringLiteral("Arquivos Reparados Corretamente!"));
+}
+
+}  // namespace maintenance

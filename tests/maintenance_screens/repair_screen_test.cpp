@@ -1,0 +1,54 @@
+// The table repair screen.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <fstream>
+
+#include "maintenance/screens/repair_screen.h"
+#include "support/data_fixture.h"
+#include "support/qt_scripted_dialogs.h"
+
+using namespace testsupport;
+
+namespace {
+
+class RepairScreen : public DataTest {
+  protected:
+    ScriptedDialogs dialogs;
+    maintenance::TFmReparador screen;
+
+    QString panel() { return screen.findChild<QLabel*>("Panel2")->text(); }
+    void repair(const QStringList& files) {
+        dialogs.answerOpenFiles(files);
+        screen.findChild<QPushButton*>("BitBtn1")->click();
+    }
+    QString path(const char* file) { return QString::fromStdString((dataDir() / file).string()); }
+};
+
+}  // namespace
+
+TEST_F(RepairScreen, CancellingTheDialogRepairsNothing) {
+    repair({});
+    EXPECT_EQ(panel(), "REPARADOR DE ARQUIVOS");
+    EXPECT_FALSE(screen.findChild<QProgressBar*>("ProgressGauge")->isVisibleTo(&screen));
+}
+
+TEST_F(RepairScreen, AnIntactTableIsReportedRepaired) {
+    repair({path("Clientes.DAT")});
+    EXPECT_EQ(panel(), "Arquivo Reparado Corretamente!");
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    auto* gauge = screen.findChild<QProgressBar*>("ProgressGauge");
+    EXPECT_TRUE(gauge->isVisibleTo(&screen));
+    EXPECT_EQ(gauge->value(), 100);
+}
+
+TEST_F(RepairScreen, AFileThatIsNotATableStopsTheRunWithTheStoresMessage) {
+    std::ofstream(dataDir() / "Estranho.DAT") << std::string(300, 'x');
+    repair({path("Estranho.DAT"), path("Clientes.DAT")});
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains("Estranho.DAT")) << dialogs.errors[0].toStdString();
+    EXPECT_EQ(panel(), "O Arquivo está sendo reparado! Aguarde...");
+}
