@@ -185,6 +185,16 @@ TEST_F(Login, CancellingAfterTypingTheRightPasswordStillLogsIn) {
     EXPECT_TRUE(menu.isVisible());
 }
 
+TEST_F(Login, WithoutAnyUserAnEmptyPasswordIsNoLogin) {
+    while (!dm.TbSenha.isEmpty()) dm.TbSenha.deleteRecord();
+    expectStartScreen(
+        [](app::TFmTelaEntrar& start) { start.findChild<QPushButton*>("BtCancelar")->click(); });
+    expectCycle(authorizeAs("", "", true));
+    menu.onActivated();
+    EXPECT_FALSE(menu.loginDone());
+    EXPECT_FALSE(menu.isVisible());
+}
+
 TEST_F(Login, EnterOnTheStartScreenRunsTheCycleAgain) {
     expectStartScreen([](app::TFmTelaEntrar& start) {
         EXPECT_EQ(start.findChild<QLabel*>("Label2")->text(), "TECLE # ENTER # PARA  A TELA DE ACESSO");

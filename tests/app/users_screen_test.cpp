@@ -125,6 +125,25 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"CodeChangedAfterTheName", "2", "A1", "A1", true, app::kUnknownEmployee, "EdCodFUN"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(UsersScreen, TheEmployeeSearchFillsInTheCodeWhileRegistering) {
+    EXPECT_FALSE(button("BtF")->isEnabled()) << "no employee search yet";
+    int searches = 0;
+    app::setEmployeeSearch([&] {
+        ++searches;
+        dm.TbFuncionario.findKey({std::int64_t{3}});
+    });
+    click("BtNovo");
+    EXPECT_TRUE(button("BtF")->isEnabled());
+    click("BtF");
+    app::setEmployeeSearch({});
+    EXPECT_EQ(searches, 1);
+    EXPECT_EQ(edit("EdCodFUN")->text(), "3");
+    EXPECT_EQ(edit("EdUsuario")->text(), "CARLA");
+    EXPECT_TRUE(edit("EdSenha")->hasFocus());
+    dialogs.answer(true);
+    click("BtExcluir");
+}
+
 TEST_F(UsersScreen, TwoUsersMayShareOneEmployee) {
     for (const char* password : {"UM", "DOIS"}) {
         fillNewUser("3", password, password);
