@@ -11,22 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "app/access.h"
-#include "app/main_window.h"
-#include "app/menu_entries.h"
 #include "app/startup.h"
 #include "data/command_line.h"
 #include "data/config.h"
-#include "data/dm.h"
 #include "maintenance/backup_command_line.h"
-#include "maintenance/screens/backup_screen.h"
-#include "maintenance/screens/repair_screen.h"
-#include "reports/birthday_reports.h"
-#include "reports/birthday_screen.h"
-#include "reports/client_listing.h"
-#include "reports/price_tables.h"
 #include "reports/report_command_line.h"
-#include "ui/dialogs.h"
+#include "screen_wiring.h"
 
 namespace {
 
@@ -42,28 +32,6 @@ std::filesystem::path dataDirectory(const std::vector<std::string>& args, const 
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
         if (args[i] == "--data") return args[i + 1];
     return data::configuredDataDirectory(home);
-}
-
-template <typename Screen, typename... Args>
-void showScreen(Args&&... args) {
-    Screen screen(std::forward<Args>(args)...);
-    ui::Dialogs::current().exec(screen);
-}
-
-// The main window is built before the subsystems' screens exist for it; here each entry
-// gets its screen. The window runs the entry's access check and cash check first.
-void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
-    namespace entry = app::entry;
-    menu.wire(entry::Backup,
-              [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });
-    menu.wire(entry::Manutencao, [] { showScreen<maintenance::TFmReparador>(); });
-    menu.wire(entry::PrecoServicos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Servicos); });
-    menu.wire(entry::PrecoProdutos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Produtos); });
-    menu.wire(entry::PrecoProdutosServicos,
-              [&dm] { reports::previewPriceTable(dm, reports::PriceTable::ProdutosEServicos); });
-    menu.wire(entry::ListagemGeral, [&dm] { reports::previewClientListing(dm); });
-    menu.wire(entry::Aniversariantes, [&dm] { reports::showBirthdayScreen(dm); });
-    menu.onBirthdaysToday = [&dm] { reports::previewBirthdaysToday(dm); };
 }
 
 }  // namespace

@@ -20,6 +20,10 @@
 #include "app/users_screen.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
+#include "maintenance/screens/backup_screen.h"
+#include "maintenance/screens/repair_screen.h"
+#include "reports/birthday_screen.h"
+#include "screen_wiring.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -77,6 +81,7 @@ int main(int argc, char** argv) {
     {
         // Without the data module the window does not log in when it comes up.
         app::TFmMenu menu;
+        wireScreens(menu, dm);  // entries enabled as in the program, without logging in
         allSaved &= save(menu, out, QStringLiteral("TFmMenu"), wide);
     }
     {
@@ -124,6 +129,22 @@ int main(int argc, char** argv) {
     {
         app::TFmAjuda help;
         allSaved &= save(help, out, QStringLiteral("TFmAjuda"));
+    }
+    {
+        reports::TFmAniversario birthdays(dm);
+        allSaved &= save(birthdays, out, QStringLiteral("TFmAniversario"));
+    }
+    {
+        maintenance::TFmBackup backup(dm, [] { return true; });
+        allSaved &= save(backup, out, QStringLiteral("TFmBackup"));
+    }
+    {
+        maintenance::TFmAjudaBackup help;
+        allSaved &= save(help, out, QStringLiteral("TFmAjudaBackup"));
+    }
+    {
+        maintenance::TFmReparador repair;
+        allSaved &= save(repair, out, QStringLiteral("TFmReparador"));
     }
     return allSaved ? 0 : 1;
 }

@@ -1,0 +1,38 @@
+#include "screen_wiring.h"
+
+#include "app/access.h"
+#include "app/main_window.h"
+#include "app/menu_entries.h"
+#include "data/dm.h"
+#include "maintenance/screens/backup_screen.h"
+#include "maintenance/screens/repair_screen.h"
+#include "reports/birthday_reports.h"
+#include "reports/birthday_screen.h"
+#include "reports/client_listing.h"
+#include "reports/price_tables.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+template <typename Screen, typename... Args>
+void showScreen(Args&&... args) {
+    Screen screen(std::forward<Args>(args)...);
+    ui::Dialogs::current().exec(screen);
+}
+
+}  // namespace
+
+// The window runs each entry's cash check and access check before its screen.
+void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
+    namespace entry = app::entry;
+    menu.wire(entry::Backup,
+              [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });
+    menu.wire(entry::Manutencao, [] { showScreen<maintenance::TFmReparador>(); });
+    menu.wire(entry::PrecoServicos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Servicos); });
+    menu.wire(entry::PrecoProdutos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Produtos); });
+    menu.wire(entry::PrecoProdutosServicos,
+              [&dm] { reports::previewPriceTable(dm, reports::PriceTable::ProdutosEServicos); });
+    menu.wire(entry::ListagemGeral, [&dm] { reports::previewClientListing(dm); });
+    menu.wire(entry::Aniversariantes, [&dm] { reports::showBirthdayScreen(dm); });
+    menu.onBirthdaysToday = [&dm] { reports::previewBirthdaysToday(dm); };
+}
