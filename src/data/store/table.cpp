@@ -465,43 +465,39 @@ void Table::prior() {
         bof_ = true;
         return;
     }
+    moveTo(std::move(*row));
+}
+
+std::optional<Record> Table::seek(const std::vector<Value>& values, Compare op) {
+    checkBrowseMode();
+    auto keys = keyExpressions();
+    auto key = normalizedKey(values);
+    keys.resize(key.size());
+    Predicate where = visiblePredicate();
+    where.andWith(compareKeys(keys, key, op));
+    return fetchOne(where, false);
+}
+
+void Table::moveTo(Record record) {
     resetBuffers();
-    makeCurrent(std::move(row));
+    makeCurrent(std::move(record));
     eof_ = bof_ = false;
     notify(TableEvent::Scrolled);
 }
 
 bool Table::findKey(const std::vector<Value>& values) {
     requireOpen("FindKey");
-    checkBrowseMode();
-    auto keys = keyExpressions();
-    auto key = normalizedKey(values);
-    keys.resize(key.size());
-    Predicate where = visiblePredicate();
-    where.andWith(compareKeys(keys, key, Compare::Equal));
-    auto row = fetchOne(where, false);
+    auto row = seek(values, Compare::Equal);
     if (!row) return false;
-    resetBuffers();
-    makeCurrent(std::move(row));
-    eof_ = bof_ = false;
-    notify(TableEvent::Scrolled);
+    moveTo(std::move(*row));
     return true;
 }
 
 void Table::findNearest(const std::vector<Value>& values) {
     requireOpen("FindNearest");
-    checkBrowseMode();
-    auto keys = keyExpressions();
-    auto key = normalizedKey(values);
-    keys.resize(key.size());
-    Predicate where = visiblePredicate();
-    where.andWith(compareKeys(keys, key, Compare::GreaterEqual));
-    auto row = fetchOne(where, false);
+    auto row = seek(values, Compare::GreaterEqual);
     if (!row) return last();
-    resetBuffers();
-    makeCurrent(std::move(row));
-    eof_ = bof_ = false;
-    notify(TableEvent::Scrolled);
+    moveTo(std::move(*row));
 }
 
 int Table::recordCount() {
@@ -545,10 +541,7 @@ bool Table::gotoBookmark(std::int64_t rowid) {
     checkBrowseMode();
     auto row = readVisibleRow(rowid);
     if (!row) return false;
-    resetBuffers();
-    makeCurrent(std::move(row));
-    eof_ = bof_ = false;
-    notify(TableEvent::Scrolled);
+    moveTo(std::move(*row));
     return true;
 }
 
@@ -582,10 +575,7 @@ bool Table::moveToPosition(int position) {
     checkBrowseMode();
     auto rows = fetch(visiblePredicate(), false, 1, position);
     if (rows.empty()) return false;
-    resetBuffers();
-    makeCurrent(std::move(rows.front()));
-    eof_ = bof_ = false;
-    notify(TableEvent::Scrolled);
+    moveTo(std::move(rows.front()));
     return true;
 }
 

@@ -161,6 +161,10 @@ class Table {
     std::optional<Record> readRow(std::int64_t rowid);
     void calculate(Record& record);
     void makeCurrent(std::optional<Record> record);
+    // The first visible row whose leading keys compare so with `values`.
+    std::optional<Record> seek(const std::vector<Value>& values, Compare op);
+    // Makes a row found by a search or a move current, and tells the observers.
+    void moveTo(Record record);
     void resetBuffers();
 
     void writeRecord();
