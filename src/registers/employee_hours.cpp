@@ -4,8 +4,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "registers/employee_hour_rule.h"
 #include "ui/db_grid.h"
 #include "ui/db_mask_edit.h"
+#include "ui/dialogs.h"
 #include "ui/field_binding.h"
 #include "ui/guarded.h"
 
@@ -44,16 +46,32 @@ void EmployeeHours::updateEnabled() {
 
 void EmployeeHours::addHour() {
     if (!incluir_->isEnabled()) return;
+    postHour();
+    if (dm_.TbHora.isEditing()) return;  // the row being typed was refused
     ui::runGuarded([this] {
-        if (dm_.TbHora.isEditing()) ui::postRecord(dm_.TbHora);
         dm_.TbHora.append();  // the master link gives Codigo, the counter hook Ordem
         hora_->setFocus();
     });
 }
 
 void EmployeeHours::postHour() {
-    if (!dm_.TbHora.isEditing()) return;
-    ui::runGuarded([this] { ui::postRecord(dm_.TbHora); });
+    store::Table& hours = dm_.TbHora;
+    if (!hours.isEditing()) return;
+    ui::runGuarded([this, &hours] {
+        ui::writeControls(hours);
+        switch (checkHour(hours.field("Hora").asString())) {
+            case HourCheck::Valid:
+                return hours.post();
+            case HourCheck::Blank:
+                // A new row left empty is dropped rather than kept as an empty slot.
+                if (hours.state() == store::TableState::Insert) return hours.cancel();
+                break;
+            case HourCheck::Invalid:
+                break;
+        }
+        ui::Dialogs::current().message(kInvalidHour);
+        hora_->setFocus();
+    });
 }
 
 }  // namespace registers

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "registers/employee_hour_rule.h"
 #include "registers/employee_hours.h"
 #include "registers/employee_photo.h"
 #include "registers/employee_screen.h"
@@ -269,6 +270,48 @@ TEST_F(EmployeeRegisterTest, AppointmentTimesBelongToTheEmployeeAndMayRepeat) {
     // Another employee sees none of them.
     ASSERT_TRUE(exists(1));
     EXPECT_EQ(hours.grid()->model()->rowCount(), 0);
+}
+
+TEST_F(EmployeeRegisterTest, TimesThatAreNoHourAreRefusedAndBlankNewRowsDropped) {
+    registers::TFmFuncionario screen(dm);
+    screen.show();
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    ASSERT_TRUE(exists(1));
+    registers::EmployeeHours& hours = *screen.hours();
+
+    hours.addButton()->click();
+    QTest::keyClick(hours.hourEdit(), Qt::Key_Return);  // left blank
+    EXPECT_EQ(dm.TbHora.state(), store::TableState::Browse);
+    EXPECT_EQ(dm.TbHora.recordCount(), 0);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    hours.addButton()->click();
+    QTest::keyClicks(hours.hourEdit(), "2570");
+    QTest::keyClick(hours.hourEdit(), Qt::Key_Return);
+    EXPECT_EQ(dialogs.messages, QStringList{registers::kInvalidHour});
+    EXPECT_EQ(dm.TbHora.state(), store::TableState::Insert);
+    hours.addButton()->click();  // no second row while this one is wrong
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dm.TbHora.state(), store::TableState::Insert);
+
+    hours.hourEdit()->selectAll();
+    QTest::keyClicks(hours.hourEdit(), "2350");
+    QTest::keyClick(hours.hourEdit(), Qt::Key_Return);
+    EXPECT_EQ(dm.TbHora.state(), store::TableState::Browse);
+    EXPECT_EQ(dm.TbHora.recordCount(), 1);
+    EXPECT_EQ(dm.TbHora.field("Hora").asString(), "23:50");
+}
+
+TEST(EmployeeHourRule, ChecksWhatTheMaskStores) {
+    using registers::HourCheck;
+    const std::pair<const char*, HourCheck> cases[] = {
+        {"", HourCheck::Blank},        {"  :  ", HourCheck::Blank},   {"00:00", HourCheck::Valid},
+        {"09:30", HourCheck::Valid},   {"23:59", HourCheck::Valid},   {"24:00", HourCheck::Invalid},
+        {"12:60", HourCheck::Invalid}, {"9 :30", HourCheck::Invalid}, {"09:3 ", HourCheck::Invalid},
+        {"0930", HourCheck::Invalid},  {"ab:cd", HourCheck::Invalid},
+    };
+    for (const auto& [hora, expected] : cases) EXPECT_EQ(registers::checkHour(hora), expected) << hora;
 }
 
 }  // namespace
