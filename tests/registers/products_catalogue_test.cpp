@@ -222,6 +222,34 @@ TEST_F(ProductsTest, TheSearchPositionsOnTheFirstDescriptionAtOrAfterWhatIsTyped
     EXPECT_TRUE(child<QCheckBox>(screen, "CkPromocao")->isChecked());
 }
 
+TEST_F(ProductsTest, ConsultarSavesAChangeThroughTheChecksBeforeSearching) {
+    addProduct(1, "CORTE");
+    addProduct(2, "ESCOVA");
+    produtos().first();
+    registers::TFmProdutos screen(dm);
+    show(screen);
+    auto* custo = child<ui::DbEdit>(screen, "EdCusto");
+    // A change that would not pass a save does not reach the file by way of the search.
+    typeInto(custo, QStringLiteral("0,05"));
+    button(screen, "BtnConsultar")->click();
+    EXPECT_EQ(dialogs.messages, QStringList{kCusto});
+    EXPECT_TRUE(custo->hasFocus());
+
+    typeInto(custo, QStringLiteral("18,00"));
+    child<QCheckBox>(screen, "CkPromocao")->click();
+    dialogs.expectScreen(QStringLiteral("TFmConsProduto"), [&](QDialog&) {
+        EXPECT_EQ(produtos().state(), store::TableState::Browse);
+        EXPECT_EQ(produtos().field("Custo").asCurrency(), core::Currency::fromReais(18));
+        EXPECT_EQ(produtos().field("Grupo").asString(), "SIM");
+        produtos().last();
+        return int{QDialog::Accepted};
+    });
+    button(screen, "BtnConsultar")->click();
+    EXPECT_EQ(current(), "ESCOVA");
+    EXPECT_FALSE(child<QCheckBox>(screen, "CkPromocao")->isChecked());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
 TEST_F(ProductsTest, StockStaysReadOnlyUntilEstoqueIsConfirmed) {
     addProduct(1, "SHAMPOO");
     registers::TFmProdutos screen(dm);
