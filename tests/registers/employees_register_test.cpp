@@ -128,6 +128,24 @@ TEST_F(EmployeeRegisterTest, AlterarAsksAndGravarMayBeRefused) {
     EXPECT_TRUE(screen.isEditing());  // a "no" keeps the edit going
 }
 
+TEST_F(EmployeeRegisterTest, AlterarAndExcluirStopAtTheirProtectedAreas) {
+    for (double area : {7.0, 8.0}) {
+        ASSERT_TRUE(dm.TbAcesso.findKey({store::Value{area}}));
+        dm.TbAcesso.edit();
+        dm.TbAcesso.field("Status").setString("S");
+        dm.TbAcesso.post();
+    }
+    registers::TFmFuncionario screen(dm);
+    for (QPushButton* button : {screen.buttons().alterar, screen.buttons().excluir}) {
+        dialogs.expectScreen(QStringLiteral("FmAutorizacao"),
+                             [](QDialog&) { return int(QDialog::Rejected); });
+        button->click();
+    }
+    EXPECT_TRUE(dialogs.questions.isEmpty());  // no question once the authorization is cancelled
+    EXPECT_FALSE(screen.isEditing());
+    EXPECT_TRUE(exists(1));
+}
+
 TEST_F(EmployeeRegisterTest, PhotoLoadedIsSavedByMovingToAnotherEmployee) {
     addEmployee(2, "BRUNO");
     for (const char* format : {"JPG", "BMP"}) {
