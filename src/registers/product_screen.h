@@ -11,7 +11,6 @@
 #include "ui/register_screen.h"
 
 class QCheckBox;
-class QPushButton;
 
 namespace ui {
 class DbComboBox;
