@@ -1,0 +1,31 @@
+#pragma once
+// The client register "Controle de Clientes".
+#include <QPushButton>
+
+#include "registers/client_form_screen.h"
+
+namespace registers {
+
+class TFmClientes : public ClientFormScreen {
+    Q_OBJECT
+  public:
+    explicit TFmClientes(data::Tdm& dm, QWidget* parent = nullptr);
+
+    QPushButton* historicoButton() const { return historico_; }
+    void historico();
+
+  protected:
+    bool mayChange() override;
+    bool mayDelete() override;
+    void search() override;
+
+  private:
+    void excluirCliente();
+
+    QPushButton* historico_;
+};
+
+// Opens the register modally: the menu's "&Clientes..." and the "Clientes" button.
+void showClientes(data::Tdm& dm);
+
+}  // namespace registers
