@@ -1,6 +1,5 @@
 #include "registers/employee_screen.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
