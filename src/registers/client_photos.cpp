@@ -80,6 +80,10 @@ QWidget* TFmFotografias::pictureColumn(Side side, const QString& caption) {
 }
 
 void TFmFotografias::novo() {
+    // A row without a client would belong to nobody and never be seen again.
+    const store::Table& clientes = dm_.TbCliente;
+    if (!clientes.isOpen() || clientes.isEmpty())
+        return ui::Dialogs::current().message(QStringLiteral("Nenhum Cliente Escolhido!"));
     ui::runGuarded([this] {
         store::Table& fotos = dm_.TbFoto;
         fotos.insert();
@@ -99,6 +103,9 @@ void TFmFotografias::excluir() {
 }
 
 void TFmFotografias::inserirFoto(Side side) {
+    // Loading into an empty list would quietly create an undated row.
+    if (dm_.TbFoto.isEmpty())
+        return ui::Dialogs::current().message(QStringLiteral("Inclua as Fotografias com \"Novo\" Primeiro!"));
     const QString path = ui::Dialogs::current().openFile(QStringLiteral("Inserir Foto"), kPictureFilter);
     if (path.isEmpty()) return;
     std::optional<std::string> bytes = readPictureFile(path);

@@ -182,6 +182,22 @@ TEST_F(ClientHistoryTest, ExcluirFotoClearsOnePictureAndExcluirRemovesTheRow) {
     EXPECT_EQ(dm.TbFoto.recordCount(), 0);
 }
 
+TEST_F(ClientHistoryTest, NoPhotoRowIsMadeWithoutAClientOrWithoutNovo) {
+    {
+        TFmFotografias photos(dm);
+        // No file is queued: asking for one would fail the test.
+        photos.inserirFoto(Side::Antes);
+        EXPECT_EQ(dialogs.messages,
+                  QStringList{QStringLiteral("Inclua as Fotografias com \"Novo\" Primeiro!")});
+        dm.TbCliente.emptyTable();
+        photos.novo();
+        EXPECT_EQ(dialogs.messages.back(), QStringLiteral("Nenhum Cliente Escolhido!"));
+    }
+    dm.TbFoto.setMasterSource(nullptr, {});
+    dm.TbFoto.open();
+    EXPECT_EQ(dm.TbFoto.recordCount(), 0);
+}
+
 TEST_F(ClientHistoryTest, FotografiasOpensOverTheHistory) {
     registers::TFmHistorico history(dm);
     dialogs.expectScreen("TFmFotografias", [](QDialog& photos) {
