@@ -18,7 +18,7 @@ struct ClientFormOptions {
     QString caption;
     bool withCredit = true;  // "Crédito R$" (the quick screen leaves it out)
     ui::RegisterButtonSet buttonSet;
-    QString deleteQuestion;
+    QString deleteQuestion;  // asked by "&Excluir" when the register's own delete is used
 };
 
 class ClientFormScreen : public ui::RegisterScreen {

@@ -9,8 +9,7 @@ TFmClientesNO::TFmClientesNO(data::Tdm& dm, QWidget* parent)
     : ClientFormScreen(dm,
                        {.caption = QStringLiteral("::.. Cadastro de Clientes"),
                         .withCredit = false,
-                        .buttonSet = {.alterar = false, .consultar = false},
-                        .deleteQuestion = QStringLiteral("Deseja Cancelar o Cliente?")},
+                        .buttonSet = {.alterar = false, .consultar = false}},
                        parent) {
     setObjectName(QStringLiteral("TFmClientesNO"));
     const ui::RegisterButtons& buttons = allButtons();
