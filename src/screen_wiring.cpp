@@ -3,9 +3,14 @@
 #include "app/access.h"
 #include "app/main_window.h"
 #include "app/menu_entries.h"
+#include "app/users_screen.h"
 #include "data/dm.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "registers/client_screen.h"
+#include "registers/employee_screen.h"
+#include "registers/employee_search.h"
+#include "registers/product_screen.h"
 #include "reports/birthday_reports.h"
 #include "reports/birthday_screen.h"
 #include "reports/client_listing.h"
@@ -25,6 +30,11 @@ void showScreen(Args&&... args) {
 // The window runs each entry's cash check and access check before its screen.
 void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     namespace entry = app::entry;
+    menu.wire(entry::Clientes, [&dm] { registers::showClientes(dm); });
+    menu.wire(entry::MenuClientes, [&dm] { registers::showClientes(dm); });
+    menu.wire(entry::Funcionarios, [&dm] { registers::showFuncionarios(dm); });
+    menu.wire(entry::Produtos, [&dm] { registers::showProdutos(dm); });
+    app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });
     menu.wire(entry::Manutencao, [] { showScreen<maintenance::TFmReparador>(); });
