@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "registers/client_picture_file.h"
+#include "registers/picture_file.h"
 #include "ui/dialogs.h"
 #include "ui/guarded.h"
 

@@ -5,8 +5,8 @@
 
 #include "app/access.h"
 #include "registers/employee_hours.h"
-#include "registers/employee_photo.h"
 #include "registers/employee_search.h"
+#include "registers/picture_file.h"
 #include "ui/db_edit.h"
 #include "ui/db_image.h"
 #include "ui/db_mask_edit.h"
@@ -173,10 +173,11 @@ void TFmFuncionario::startEdit() {
 void TFmFuncionario::incluiFoto() {
     const QString path = ui::Dialogs::current().openFile(QStringLiteral("Abrir Foto"), kPictureFilter);
     if (path.isEmpty()) return;
-    if (const auto refusal = pictureRefusal(path)) return ui::Dialogs::current().message(*refusal);
-    ui::runGuarded([this, &path] {
+    std::optional<std::string> bytes = readPictureFile(path);
+    if (!bytes) return ui::Dialogs::current().message(unreadablePictureMessage(path));
+    ui::runGuarded([this, &bytes] {
         startEdit();
-        table().field("Foto").loadFromFile(path.toStdString());
+        table().field("Foto").setBlob(std::move(*bytes));
     });
 }
 

@@ -10,7 +10,7 @@
 
 #include "registers/client_history.h"
 #include "registers/client_photos.h"
-#include "registers/client_picture_file.h"
+#include "registers/picture_file.h"
 #include "ui/ui_fixture.h"
 
 namespace {

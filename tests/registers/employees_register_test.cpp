@@ -10,8 +10,8 @@
 
 #include "registers/employee_hour_rule.h"
 #include "registers/employee_hours.h"
-#include "registers/employee_photo.h"
 #include "registers/employee_screen.h"
+#include "registers/picture_file.h"
 #include "support/data_fixture.h"
 #include "support/qt_scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -210,7 +210,7 @@ TEST_F(EmployeeRegisterTest, UnreadablePictureIsRefusedAndStoresNothing) {
     dialogs.answerOpenFile(fake);
     control<QPushButton>(screen, "BtnIncluiFoto")->click();
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages.front().startsWith(QStringLiteral("Não Foi Possível Abrir a Foto")));
+    EXPECT_EQ(dialogs.messages.front(), registers::unreadablePictureMessage(fake));
     EXPECT_EQ(funcionarios().state(), store::TableState::Browse);
     EXPECT_FALSE(screen.photo()->hasPicture());
 
@@ -248,11 +248,7 @@ TEST_F(EmployeeRegisterTest, PictureCheckAcceptsWhatCanBeShownAndRefusesTheRest)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
-        const auto refusal = registers::pictureRefusal(c.path);
-        EXPECT_EQ(!refusal.has_value(), c.accepted);
-        if (refusal) {
-            EXPECT_FALSE(refusal->isEmpty());
-        }
+        EXPECT_EQ(registers::readPictureFile(c.path).has_value(), c.accepted);
     }
 }
 

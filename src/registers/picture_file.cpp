@@ -1,4 +1,4 @@
-#include "registers/client_picture_file.h"
+#include "registers/picture_file.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,5 +1,7 @@
 #pragma once
-// Reading a picture file the user chose for a client's photo, before anything is stored.
+// Reading a picture file the user chose for a client's or an employee's photo, before
+// anything is stored: the whole picture is decoded, so a cut or foreign file never becomes
+// a photo that cannot be shown.
 #include <QString>
 
 #include <optional>
@@ -7,7 +9,8 @@
 
 namespace registers {
 
-// The open-picture dialog's filter, shared with the employee photo.
+// The open-picture dialog's filter. Metafiles are listed, as salons keep old pictures that
+// way; they are refused on loading when they cannot be decoded.
 inline const QString kPictureFilter = QStringLiteral(
     "All (*.bmp *.ico *.emf *.wmf *.jpg *.jpeg);;Bitmaps (*.bmp);;Icons (*.ico);;Enhanced Metafiles "
     "(*.emf);;Metafiles (*.wmf);;JPEG (*.jpg *.jpeg)");
