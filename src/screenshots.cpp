@@ -22,6 +22,15 @@
 #include "data/initial_data.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "registers/client_history.h"
+#include "registers/client_photos.h"
+#include "registers/client_quick_screen.h"
+#include "registers/client_screen.h"
+#include "registers/client_search.h"
+#include "registers/employee_screen.h"
+#include "registers/employee_search.h"
+#include "registers/product_screen.h"
+#include "registers/product_search.h"
 #include "reports/birthday_screen.h"
 #include "screen_wiring.h"
 #include "ui/dialogs.h"
@@ -56,6 +65,12 @@ bool save(QWidget& screen, const QDir& out, const QString& name, QSize size = {}
     screen.hide();
     std::cout << (saved ? "  " : "  FAILED ") << name.toStdString() << ".png\n";
     return saved;
+}
+
+template <typename Screen, typename... Args>
+bool shot(const QDir& out, const QString& name, Args&&... args) {
+    Screen screen(std::forward<Args>(args)...);
+    return save(screen, out, name);
 }
 
 }  // namespace
@@ -129,6 +144,26 @@ int main(int argc, char** argv) {
     {
         app::TFmAjuda help;
         allSaved &= save(help, out, QStringLiteral("TFmAjuda"));
+    }
+    // The search and detail screens find their tables opened by their register screen.
+    {
+        registers::TFmProdutos products(dm);
+        allSaved &= save(products, out, QStringLiteral("TFmProdutos"));
+        allSaved &= shot<registers::TFmConsProduto>(out, QStringLiteral("TFmConsProduto"), dm);
+    }
+    {
+        registers::TFmFuncionario employees(dm);
+        allSaved &= save(employees, out, QStringLiteral("TFmFuncionario"));
+        allSaved &= shot<registers::TFmConsFunc>(out, QStringLiteral("TFmConsFunc"), dm);
+    }
+    {
+        registers::TFmClientes clients(dm);
+        allSaved &= save(clients, out, QStringLiteral("TFmClientes"));
+        allSaved &= shot<registers::TFmConsCliente>(out, QStringLiteral("TFmConsCliente"), dm);
+        allSaved &= shot<registers::TFmConsClienteNO>(out, QStringLiteral("TFmConsClienteNO"), dm);
+        allSaved &= shot<registers::TFmClientesNO>(out, QStringLiteral("TFmClientesNO"), dm);
+        allSaved &= shot<registers::TFmHistorico>(out, QStringLiteral("TFmHistorico"), dm);
+        allSaved &= shot<registers::TFmFotografias>(out, QStringLiteral("TFmFotografias"), dm);
     }
     {
         reports::TFmAniversario birthdays(dm);
