@@ -1,9 +1,8 @@
 #include "ui/field_text.h"
 
-#include <charconv>
-
 #include "core/currency.h"
 #include "core/date.h"
+#include "core/decimal_text.h"
 #include "core/format.h"
 
 namespace ui {
@@ -13,13 +12,6 @@ double numberOf(const store::Value& value) {
     if (auto i = std::get_if<std::int64_t>(&value)) return static_cast<double>(*i);
     if (auto d = std::get_if<double>(&value)) return *d;
     return 0;
-}
-
-QString plainNumber(double value) {
-    char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    QString text = QString::fromLatin1(buffer, error == std::errc() ? end - buffer : 0);
-    return text.replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 QString textOf(const store::Value& value) {
@@ -34,16 +26,16 @@ QString valueDisplayText(const store::FieldDef& field, const store::Value& value
     switch (field.type) {
         case store::FieldType::Integer:
             if (auto i = std::get_if<std::int64_t>(&value)) return QString::number(*i);
-            return plainNumber(numberOf(value));
+            return QString::fromStdString(core::decimalText(numberOf(value)));
         case store::FieldType::Currency:
             if (!field.displayFormat.empty())
                 return QString::fromStdString(
                     core::formatMask(core::Currency::fromDouble(numberOf(value)), field.displayFormat));
-            return plainNumber(numberOf(value));
+            return QString::fromStdString(core::decimalText(numberOf(value)));
         case store::FieldType::Float:
             if (!field.displayFormat.empty())
                 return QString::fromStdString(core::formatMask(numberOf(value), field.displayFormat));
-            return plainNumber(numberOf(value));
+            return QString::fromStdString(core::decimalText(numberOf(value)));
         case store::FieldType::Date:
             if (auto s = std::get_if<std::string>(&value))
                 if (auto date = core::Date::fromIso(*s))

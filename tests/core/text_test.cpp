@@ -1,4 +1,5 @@
 #include "core/text.h"
+#include "core/decimal_text.h"
 
 #include <gtest/gtest.h>
 
@@ -53,3 +54,13 @@ TEST(Text, Trimmed) {
 
 }  // namespace
 }  // namespace core
+
+TEST(DecimalText, ShortestRoundTripWithADecimalComma) {
+    struct Case {
+        double value;
+        const char* text;
+    };
+    for (const Case& c : {Case{12.5, "12,5"}, Case{3, "3"}, Case{-0.1, "-0,1"},
+                          Case{1234567.25, "1234567,25"}, Case{0.1 + 0.2, "0,30000000000000004"}})
+        EXPECT_EQ(core::decimalText(c.value), c.text) << c.value;
+}

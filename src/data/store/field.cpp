@@ -1,25 +1,16 @@
 #include "data/store/field.h"
 
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iterator>
 #include <ostream>
 
+#include "core/decimal_text.h"
 #include "data/store/error.h"
 #include "data/store/table.h"
 
 namespace store {
 namespace {
-
-std::string decimalText(double value) {
-    char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, error == std::errc() ? end : buffer);
-    for (char& c : text)
-        if (c == '.') c = ',';
-    return text;
-}
 
 double toNumber(const Value& value) {
     if (auto i = std::get_if<std::int64_t>(&value)) return static_cast<double>(*i);
@@ -52,12 +43,12 @@ std::string Field::asString() const {
             return asTime().toIso();
         case FieldType::Float:
         case FieldType::Currency:
-            return decimalText(asFloat());
+            return core::decimalText(asFloat());
         case FieldType::Integer:
             return std::to_string(asInteger());
         default:
             if (auto s = std::get_if<std::string>(&v)) return *s;
-            return decimalText(toNumber(v));
+            return core::decimalText(toNumber(v));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/currency.h"
 #include "core/date.h"
+#include "core/decimal_text.h"
 #include "core/text.h"
 #include "data/store/error.h"
 
@@ -72,12 +73,6 @@ Value fromText(const FieldDef& field, const std::string& raw, const ErrorContext
     return raw;
 }
 
-std::string numberText(double value) {
-    char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, error == std::errc() ? end : buffer);
-}
-
 }  // namespace
 
 Value convertForField(const FieldDef& field, const Value& value, const ErrorContext& context) {
@@ -94,11 +89,12 @@ Value convertForField(const FieldDef& field, const Value& value, const ErrorCont
             return number;
         case FieldType::Text:
         case FieldType::Memo:
-            return fromText(field,
-                            isInteger ? std::to_string(std::get<std::int64_t>(value)) : numberText(number),
-                            context);
+            return fromText(
+                field, isInteger ? std::to_string(std::get<std::int64_t>(value)) : core::decimalText(number),
+                context);
         default:
-            refuse(field, isInteger ? std::to_string(std::get<std::int64_t>(value)) : numberText(number),
+            refuse(field,
+                   isInteger ? std::to_string(std::get<std::int64_t>(value)) : core::decimalText(number),
                    context);
     }
 }

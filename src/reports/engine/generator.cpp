@@ -1,9 +1,10 @@
 #include "reports/engine/generator.h"
 
+#include "core/decimal_text.h"
+
 #include <QByteArray>
 #include <QImage>
 
-#include <charconv>
 #include <unordered_map>
 
 #include "core/format.h"
@@ -18,17 +19,8 @@ namespace {
 // pushing an exactly fitting band onto the next page.
 constexpr double kTolerance = 1e-6;
 
-std::string plainNumber(double value) {
-    char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, error == std::errc() ? end : buffer);
-    for (char& c : text)
-        if (c == '.') c = ',';
-    return text;
-}
-
 std::string maskedNumber(core::Currency value, const std::string& mask) {
-    return mask.empty() ? plainNumber(value.toDouble()) : core::formatMask(value, mask);
+    return mask.empty() ? core::decimalText(value.toDouble()) : core::formatMask(value, mask);
 }
 
 std::string fieldText(const store::Field& field, const std::string& mask) {
