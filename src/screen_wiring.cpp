@@ -44,5 +44,5 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
               [&dm] { reports::previewPriceTable(dm, reports::PriceTable::ProdutosEServicos); });
     menu.wire(entry::ListagemGeral, [&dm] { reports::previewClientListing(dm); });
     menu.wire(entry::Aniversariantes, [&dm] { reports::showBirthdayScreen(dm); });
-    menu.onBirthdaysToday = [&dm] { reports::previewBirthdaysToday(dm); };
+    menu.onBirthdaysToday = [&dm] { reports::previewSelectedBirthdays(dm); };
 }

@@ -78,18 +78,12 @@ void printBirthdaysOfMonth(data::Tdm& dm, int month, const std::string& monthTex
     output(birthdayReport(dm, kBirthdaysOfMonthTitle + monthText));
 }
 
-bool printBirthdaysAtLogin(data::Tdm& dm, const core::Date& today, const ReportOutput& output) {
-    PreparedTable clientes(dm.TbCliente);
-    clientes->setIndexName("siAniversario");
-    const std::string key = todaysKey(today);
-    if (!clientes->findKey({key})) return false;
-    clientes->setRange({key}, {key});
+void printSelectedBirthdays(data::Tdm& dm, const ReportOutput& output) {
     output(birthdayReport(dm, kBirthdaysOfDayTitle));
-    return true;
 }
 
-bool previewBirthdaysToday(data::Tdm& dm) {
-    return printBirthdaysAtLogin(dm, core::Date::today(), previewReport);
+void previewSelectedBirthdays(data::Tdm& dm) {
+    printSelectedBirthdays(dm, previewReport);
 }
 
 }  // namespace reports

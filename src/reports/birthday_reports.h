@@ -26,9 +26,10 @@ void printBirthdaysOfDay(data::Tdm& dm, const core::Date& today, const ReportOut
 void printBirthdaysOfMonth(data::Tdm& dm, int month, const std::string& monthText,
                            const ReportOutput& output);
 
-// The list shown after the login: only when some client has today's key. True when it
-// was shown. TbCliente ends closed, on its primary index, with no range.
-bool printBirthdaysAtLogin(data::Tdm& dm, const core::Date& today, const ReportOutput& output);
-bool previewBirthdaysToday(data::Tdm& dm);
+// The list shown after the login, over the clients the login has already selected in
+// TbCliente (today's key, and only when someone has it); the table stays as the login
+// set it, for the login to put back.
+void printSelectedBirthdays(data::Tdm& dm, const ReportOutput& output);
+void previewSelectedBirthdays(data::Tdm& dm);
 
 }  // namespace reports
