@@ -6,17 +6,25 @@ namespace maintenance {
 
 namespace {
 
-constexpr std::size_t kStreamBuffer = 256 * 1024;
-
-FileHandle openFile(const std::filesystem::path& path, const char* mode) {
-    FileHandle file(std::fopen(path.c_str(), mode));
-    if (file) std::setvbuf(file.get(), nullptr, _IOFBF, kStreamBuffer);
-    return file;
-}
+constexpr std::size_t kStreamBuffer = 1024 * 1024;
 
 }  // namespace
 
-ArchiveInput::ArchiveInput(const std::filesystem::path& path) : path_(path), file_(openFile(path, "rb")) {
+BufferedFile::BufferedFile(const std::filesystem::path& path, const char* mode)
+    : file_(std::fopen(path.c_str(), mode)) {
+    if (!file_) return;
+    buffer_ = std::make_unique_for_overwrite<char[]>(kStreamBuffer);
+    std::setvbuf(file_.get(), buffer_.get(), _IOFBF, kStreamBuffer);
+}
+
+bool BufferedFile::close() {
+    if (!file_) return true;
+    const bool flushed = std::fflush(file_.get()) == 0;
+    const bool closed = std::fclose(file_.release()) == 0;
+    return flushed && closed;
+}
+
+ArchiveInput::ArchiveInput(const std::filesystem::path& path) : path_(path), file_(path, "rb") {
     if (!file_) fail();
 }
 
@@ -50,7 +58,7 @@ bool ArchiveInput::atEnd() {
     return false;
 }
 
-ArchiveOutput::ArchiveOutput(const std::filesystem::path& path) : path_(path), file_(openFile(path, "wb")) {
+ArchiveOutput::ArchiveOutput(const std::filesystem::path& path) : path_(path), file_(path, "wb") {
     if (!file_) fail();
 }
 
@@ -78,10 +86,7 @@ void ArchiveOutput::writeText(std::string_view text) {
 }
 
 void ArchiveOutput::close() {
-    if (!file_) return;
-    bool flushed = std::fflush(file_.get()) == 0;
-    bool closed = std::fclose(file_.release()) == 0;
-    if (!flushed || !closed) fail();
+    if (!file_.close()) fail();
 }
 
 }  // namespace maintenance
