@@ -9,6 +9,8 @@ namespace maintenance {
 
 namespace {
 
+// Each hand-over wakes the other thread, which is dear on a virtual machine; buffers much
+// larger than this no longer stay in the processor's cache while they are filled and written.
 constexpr std::size_t kChunkSize = 256 * 1024;
 constexpr int kChunks = 4;
 
@@ -36,13 +38,18 @@ BackgroundWriter::~BackgroundWriter() {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    changed_.notify_all();
+    queuedChanged_.notify_one();
     thread_.join();
+    if (fd_ >= 0) ::close(fd_);  // a file left open by a job that ended early
 }
 
-void BackgroundWriter::write(int fd, std::size_t file, std::span<const std::uint8_t> bytes) {
-    filling_.fd = fd;
+void BackgroundWriter::open(std::size_t file, Create create) {
+    if (filling_.create || !filling_.bytes.empty()) submit();
     filling_.file = file;
+    filling_.create = std::move(create);
+}
+
+void BackgroundWriter::write(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
         const auto part = bytes.first(std::min(kChunkSize - filling_.bytes.size(), bytes.size()));
         filling_.bytes.insert(filling_.bytes.end(), part.begin(), part.end());
@@ -51,53 +58,67 @@ void BackgroundWriter::write(int fd, std::size_t file, std::span<const std::uint
     }
 }
 
-void BackgroundWriter::close(int fd, std::size_t file) {
-    filling_.fd = fd;
-    filling_.file = file;
+void BackgroundWriter::close() {
     filling_.close = true;
     submit();
 }
 
 void BackgroundWriter::submit() {
     std::unique_lock lock(mutex_);
-    const Chunk& submitted = queued_.emplace_back(std::move(filling_));
-    const int fd = submitted.fd;
-    const std::size_t file = submitted.file;
-    const bool closed = submitted.close;
-    changed_.notify_all();
-    changed_.wait(lock, [this] { return !free_.empty(); });
+    const std::size_t file = queued_.emplace_back(std::move(filling_)).file;
+    queuedChanged_.notify_one();
+    freeChanged_.wait(lock, [this] { return !free_.empty(); });
     filling_ = std::move(free_.back());
     free_.pop_back();
-    // A file not yet handed over goes on in the next buffer.
-    filling_.fd = closed ? -1 : fd;
+    // A file not yet closed goes on in the next buffer.
     filling_.file = file;
-    filling_.close = false;
+}
+
+std::optional<std::size_t> BackgroundWriter::failure() {
+    std::lock_guard lock(mutex_);
+    return failed_;
 }
 
 std::optional<std::size_t> BackgroundWriter::drain() {
-    if (!filling_.bytes.empty()) submit();
+    if (filling_.create || !filling_.bytes.empty()) submit();
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queued_.empty() && !writing_; });
+    freeChanged_.wait(lock, [this] { return queued_.empty() && !writing_; });
     return std::exchange(failed_, std::nullopt);
+}
+
+bool BackgroundWriter::writeChunk(Chunk& chunk) {
+    bool ok = true;
+    if (chunk.create) {
+        fd_ = chunk.create();
+        ok = fd_ >= 0;
+    }
+    // The bytes of a file that could not be created are dropped; its failure is reported.
+    if (fd_ >= 0) ok = writeAll(fd_, chunk.bytes) && ok;
+    if (chunk.close && fd_ >= 0) {
+        ok = ::close(fd_) == 0 && ok;
+        fd_ = -1;
+    }
+    return ok;
 }
 
 void BackgroundWriter::run() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return stopping_ || !queued_.empty(); });
+        queuedChanged_.wait(lock, [this] { return stopping_ || !queued_.empty(); });
         if (queued_.empty()) return;
         Chunk chunk = std::move(queued_.front());
         queued_.pop_front();
         writing_ = true;
         lock.unlock();
-        bool ok = writeAll(chunk.fd, chunk.bytes);
-        if (chunk.close) ok = ::close(chunk.fd) == 0 && ok;
+        const bool ok = writeChunk(chunk);
+        chunk.create = nullptr;
+        chunk.close = false;
         chunk.bytes.clear();
         lock.lock();
         if (!ok && !failed_) failed_ = chunk.file;
         writing_ = false;
         free_.push_back(std::move(chunk));
-        changed_.notify_all();
+        freeChanged_.notify_one();
     }
 }
 

@@ -19,22 +19,31 @@ namespace {
 
 constexpr int kNameAttempts = 100;
 
-// A new file under an unused hidden name in `folder`, created with the usual permissions
-// (0666 less the umask) rather than mkstemp's owner-only ones.
-int createUniqueFile(const fs::path& folder, fs::path& created) {
-    thread_local std::mt19937_64 names{std::random_device{}()};
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        created = folder / (".velmora-restore-" + std::to_string(names()));
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+// A new file under an unused hidden name beside `target`, created with the usual permissions
+// (0666 less the umask) rather than mkstemp's owner-only ones; a replaced file keeps its own.
+// Runs on the writer's thread, so it throws nothing.
+int createStagedFile(const fs::path& target, fs::path& created) noexcept {
+    try {
+        thread_local std::mt19937_64 names{std::random_device{}()};
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            created = target.parent_path() / (".velmora-restore-" + std::to_string(names()));
+            const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0 && errno == EEXIST) continue;
+            if (fd < 0) break;
+            std::error_code error;
+            const auto existing = fs::status(target, error);
+            if (fs::is_regular_file(existing)) ::fchmod(fd, static_cast<mode_t>(existing.permissions()));
+            return fd;
+        }
+    } catch (const std::exception&) {
     }
+    created.clear();
     return -1;
 }
 
 }  // namespace
 
 RestoreStaging::~RestoreStaging() {
-    if (current_ >= 0) writer_->close(current_, staged_.size() - 1);
     writer_.reset();
     if (committed_ == staged_.size()) return;
     std::error_code ignored;
@@ -60,27 +69,19 @@ void RestoreStaging::createFolder(const fs::path& folder) {
 
 void RestoreStaging::begin(const fs::path& target, fs::file_time_type date) {
     if (!writer_) writer_.emplace();
-    staged_.push_back({{}, target, date});
-    const fs::path folder = target.parent_path();
-    createFolder(folder);
-    current_ = createUniqueFile(folder, staged_.back().staged);
-    if (current_ < 0) {
-        staged_.back().staged.clear();
-        targetFailed(staged_.size() - 1);
-    }
-    // A replaced file keeps its permissions.
-    std::error_code error;
-    const auto existing = fs::status(target, error);
-    if (fs::is_regular_file(existing)) ::fchmod(current_, static_cast<mode_t>(existing.permissions()));
+    // A file that could not be written ends the job at the next file, not only at the end.
+    if (const auto failed = writer_->failure()) targetFailed(*failed);
+    Staged& file = staged_.emplace_back(Staged{{}, target, date});
+    createFolder(target.parent_path());
+    writer_->open(staged_.size() - 1, [&file] { return createStagedFile(file.target, file.staged); });
 }
 
 void RestoreStaging::write(std::span<const std::uint8_t> bytes) {
-    writer_->write(current_, staged_.size() - 1, bytes);
+    writer_->write(bytes);
 }
 
 void RestoreStaging::end() {
-    writer_->close(current_, staged_.size() - 1);
-    current_ = -1;
+    writer_->close();
 }
 
 int RestoreStaging::commit() {

@@ -2,6 +2,7 @@
 // A restore writes each file beside its target under a temporary name and moves them all
 // over their targets only after the whole archive has been read without error; a damaged
 // archive or a stopped restore leaves the folder exactly as it was.
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -30,6 +31,7 @@ class RestoreStaging {
 
   private:
     struct Staged {
+        // Set by the writer's thread when it creates the file; read only after a drain.
         std::filesystem::path staged;
         std::filesystem::path target;
         std::filesystem::file_time_type date;
@@ -38,10 +40,9 @@ class RestoreStaging {
     void createFolder(const std::filesystem::path& folder);
     [[noreturn]] void targetFailed(std::size_t file) const;
 
-    std::vector<Staged> staged_;
+    // A deque: the writer's thread holds on to an entry while later ones are added.
+    std::deque<Staged> staged_;
     std::vector<std::filesystem::path> createdFolders_;
-    // The file being written, until it is handed to the writer to be closed.
-    int current_ = -1;
     std::size_t committed_ = 0;
     // Started with the first file: a restore that writes nothing needs no second thread.
     std::optional<BackgroundWriter> writer_;

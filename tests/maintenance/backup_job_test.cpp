@@ -1,5 +1,10 @@
 // A backup as a job: progress, stopping, errors, and where the stored bytes come from.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include "archive_test_support.h"
 #include "maintenance/backup_file.h"
@@ -101,6 +106,31 @@ TEST_F(BackupJob, StoppingARestoreLeavesTheFolderAsItWas) {
     EXPECT_FALSE(restore.RestoreArchive(archive(), folder));
     EXPECT_EQ(restore.ErrorCode(), BackupError::None);
     EXPECT_EQ(folderContents(folder), (std::map<std::string, Bytes>{{"a.dat", bytesOf("antes")}}));
+}
+
+TEST_F(BackupJob, AFullDiskDuringARestoreNamesTheFileAndLeavesTheFolderAsItWas) {
+    TBackupFile backup;
+    ASSERT_TRUE(backup.BackupFiles(masks(), archive()));
+    const fs::path folder = dir_ / "out";
+    fs::create_directory(folder);
+    writeFile(folder / "a.dat", bytesOf("antes"));
+    // The restore runs in a child whose files may not grow past 30 000 bytes, so the
+    // 50 000 bytes of a.dat cannot be written.
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{30000, 30000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        TBackupFile restore;
+        const bool restored = restore.RestoreArchive(archive(), folder);
+        const bool named = restore.ErrorText().find("a.dat") != std::string::npos;
+        _exit(!restored && restore.ErrorCode() == BackupError::CannotReadFile && named ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "failed with the file's name";
+    EXPECT_EQ(folderContents(folder), (std::map<std::string, Bytes>{{"a.dat", bytesOf("antes")}}))
+        << "nothing replaced, nothing staged left behind";
 }
 
 TEST_F(BackupJob, ErrorsAreReportedOnceWithCodeAndMessage) {
