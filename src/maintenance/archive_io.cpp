@@ -1,5 +1,12 @@
 #include "maintenance/archive_io.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
 #include "maintenance/backup_errors.h"
 
 namespace maintenance {
@@ -7,6 +14,7 @@ namespace maintenance {
 namespace {
 
 constexpr std::size_t kStreamBuffer = 1024 * 1024;
+constexpr std::size_t kPieceSize = 1024 * 1024;
 
 }  // namespace
 
@@ -24,8 +32,52 @@ bool BufferedFile::close() {
     return flushed && closed;
 }
 
-ArchiveInput::ArchiveInput(const std::filesystem::path& path) : path_(path), file_(path, "rb") {
-    if (!file_) fail();
+ArchiveInput::ArchiveInput(const std::filesystem::path& path)
+    : path_(path), file_{::open(path.c_str(), O_RDONLY | O_CLOEXEC)} {
+    if (file_.fd < 0) fail();
+    // The first piece at once: a small volume needs no second thread.
+    readPiece(file_.fd, current_);
+    readAhead();
+}
+
+ArchiveInput::Descriptor::~Descriptor() {
+    if (fd >= 0) ::close(fd);
+}
+
+// Fills `piece` from the file: full, or short only at the end of the file.
+void ArchiveInput::readPiece(int fd, Piece& piece) {
+    if (!piece.bytes) piece.bytes = std::make_unique_for_overwrite<std::uint8_t[]>(kPieceSize);
+    piece.size = 0;
+    piece.failed = false;
+    while (piece.size < kPieceSize) {
+        const ssize_t got = ::read(fd, piece.bytes.get() + piece.size, kPieceSize - piece.size);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            piece.failed = got < 0;
+            break;
+        }
+        piece.size += static_cast<std::size_t>(got);
+    }
+}
+
+void ArchiveInput::readAhead() {
+    if (current_.failed || current_.size < kPieceSize) return;  // nothing more to read
+    next_ = std::async(std::launch::async, [fd = file_.fd, piece = std::move(spare_)]() mutable {
+        readPiece(fd, piece);
+        return std::move(piece);
+    });
+}
+
+bool ArchiveInput::advance() {
+    if (!next_.valid()) {
+        if (current_.failed) fail();
+        return false;
+    }
+    spare_ = std::exchange(current_, next_.get());
+    at_ = 0;
+    readAhead();
+    if (current_.size == 0 && current_.failed) fail();
+    return current_.size > 0;
 }
 
 void ArchiveInput::fail() const {
@@ -41,8 +93,13 @@ std::int32_t ArchiveInput::readInt32() {
 }
 
 void ArchiveInput::readBytes(std::span<std::uint8_t> bytes) {
-    if (bytes.empty()) return;
-    if (std::fread(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) fail();
+    while (!bytes.empty()) {
+        if (at_ == current_.size && !advance()) fail();
+        const std::size_t part = std::min(bytes.size(), current_.size - at_);
+        std::memcpy(bytes.data(), current_.bytes.get() + at_, part);
+        at_ += part;
+        bytes = bytes.subspan(part);
+    }
 }
 
 std::string ArchiveInput::readText(std::int32_t length) {
@@ -52,10 +109,7 @@ std::string ArchiveInput::readText(std::int32_t length) {
 }
 
 bool ArchiveInput::atEnd() {
-    int c = std::fgetc(file_.get());
-    if (c == EOF) return true;
-    std::ungetc(c, file_.get());
-    return false;
+    return at_ == current_.size && !advance();
 }
 
 ArchiveOutput::ArchiveOutput(const std::filesystem::path& path) : path_(path), file_(path, "wb") {

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace maintenance {
 
@@ -31,10 +33,14 @@ class BufferedFile {
     FileHandle file_;
 };
 
-// One volume opened for reading; a short read is "Cannot read archive".
+// One volume opened for reading; a short read is "Cannot read archive". The volume is read
+// in large pieces, the next one on a second thread while the current one is decoded, so the
+// system's share of reading does not add to the decoding.
 class ArchiveInput {
   public:
     explicit ArchiveInput(const std::filesystem::path& path);
+    ArchiveInput(const ArchiveInput&) = delete;
+    ArchiveInput& operator=(const ArchiveInput&) = delete;
 
     std::int32_t readInt32();
     void readBytes(std::span<std::uint8_t> bytes);
@@ -44,10 +50,30 @@ class ArchiveInput {
     const std::filesystem::path& path() const { return path_; }
 
   private:
+    struct Piece {
+        std::unique_ptr<std::uint8_t[]> bytes;  // allocated once, not cleared: read over at once
+        std::size_t size = 0;
+        bool failed = false;
+    };
+
     [[noreturn]] void fail() const;
+    static void readPiece(int fd, Piece& piece);
+    // Makes the piece read ahead the current one and starts reading the next; false at the
+    // end of the volume.
+    bool advance();
+    void readAhead();
+
+    struct Descriptor {
+        int fd;
+        ~Descriptor();
+    };
 
     std::filesystem::path path_;
-    BufferedFile file_;
+    Descriptor file_;  // closed after the piece being read ahead is finished
+    Piece current_;
+    std::size_t at_ = 0;  // read so far of the current piece
+    Piece spare_;         // the buffer the next piece will be read into
+    std::future<Piece> next_;
 };
 
 // One volume being written; `position` is its size so far. Failures are "Cannot write to archive".

@@ -66,7 +66,10 @@ void BackgroundWriter::close() {
 void BackgroundWriter::submit() {
     std::unique_lock lock(mutex_);
     const std::size_t file = queued_.emplace_back(std::move(filling_)).file;
-    queuedChanged_.notify_one();
+    // Woken for two buffers at a time, the writer sleeps half as often. It is always awake
+    // when the caller has to wait: with no buffer free, at most one is being written and the
+    // others are queued.
+    if (queued_.size() >= 2) queuedChanged_.notify_one();
     freeChanged_.wait(lock, [this] { return !free_.empty(); });
     filling_ = std::move(free_.back());
     free_.pop_back();
@@ -82,6 +85,7 @@ std::optional<std::size_t> BackgroundWriter::failure() {
 std::optional<std::size_t> BackgroundWriter::drain() {
     if (filling_.create || !filling_.bytes.empty()) submit();
     std::unique_lock lock(mutex_);
+    queuedChanged_.notify_one();
     freeChanged_.wait(lock, [this] { return queued_.empty() && !writing_; });
     return std::exchange(failed_, std::nullopt);
 }

@@ -109,6 +109,30 @@ TEST_F(RoundTrip, ManyFilesOverThreeVolumes) {
     expectRestored(files);
 }
 
+TEST_F(RoundTrip, FilesOfSeveralMegabytesComeBackWholeInOneVolumeOrMany) {
+    // Larger than the buffers used to read the archive and to write the files, and of odd
+    // sizes, so blocks, lengths and files end anywhere within them.
+    const std::map<std::string, Bytes> files = {
+        {"a.dat", textBytes(3 * 1024 * 1024 + 5, 1)},
+        {"b.dat", randomBytes(2 * 1024 * 1024 + 3, 2)},
+        {"c.dat", {}},
+        {"d.dat", randomBytes(17 * 16384, 4)},
+        {"e.dat", textBytes(700001, 5)},
+    };
+    for (const auto& [name, content] : files) writeFile(data() / name, content);
+    for (const std::int64_t maxSize : {std::int64_t{0}, std::int64_t{1500000}}) {
+        SCOPED_TRACE(maxSize);
+        fs::remove_all(restored());
+        TBackupFile backup;
+        backup.MaxSize = maxSize;
+        backup.OnNeedDisk = [](int) { return true; };
+        ASSERT_TRUE(backup.BackupFiles({mask()}, archive())) << backup.ErrorText();
+        TBackupFile restore;
+        ASSERT_TRUE(restore.RestoreArchive(archive(), restored())) << restore.ErrorText();
+        EXPECT_EQ(folderContents(restored()), files);
+    }
+}
+
 TEST_F(RoundTrip, VolumesNeverExceedTheirSizeEvenWithLongNamesAndEmptyFiles) {
     std::map<std::string, Bytes> files;
     for (int i = 0; i < 60; ++i) {
