@@ -29,6 +29,17 @@ class BackupJob : public ::testing::Test {
     fs::path archive() const { return dir_ / "b.bck"; }
     std::vector<std::string> masks() const { return {(data() / "*.*").string()}; }
 
+    // Backs the data up and gives a folder to restore into that holds an older a.dat.
+    fs::path backUpBesideAnOlderFile() {
+        TBackupFile backup;
+        EXPECT_TRUE(backup.BackupFiles(masks(), archive()));
+        const fs::path folder = dir_ / "out";
+        fs::create_directory(folder);
+        writeFile(folder / "a.dat", bytesOf("antes"));
+        return folder;
+    }
+    static std::map<std::string, Bytes> olderFileOnly() { return {{"a.dat", bytesOf("antes")}}; }
+
     testsupport::TempDir dir_;
 };
 
@@ -94,26 +105,18 @@ TEST_F(BackupJob, StoppingKeepsTheEarlierArchiveAndLeavesNoPartialFile) {
 }
 
 TEST_F(BackupJob, StoppingARestoreLeavesTheFolderAsItWas) {
-    TBackupFile backup;
-    ASSERT_TRUE(backup.BackupFiles(masks(), archive()));
-    const fs::path folder = dir_ / "out";
-    fs::create_directory(folder);
-    writeFile(folder / "a.dat", bytesOf("antes"));
+    const fs::path folder = backUpBesideAnOlderFile();
     TBackupFile restore;
     restore.OnProgress = [&](const std::string& name, int) {
         return name.find("b.dat") == std::string::npos;
     };
     EXPECT_FALSE(restore.RestoreArchive(archive(), folder));
     EXPECT_EQ(restore.ErrorCode(), BackupError::None);
-    EXPECT_EQ(folderContents(folder), (std::map<std::string, Bytes>{{"a.dat", bytesOf("antes")}}));
+    EXPECT_EQ(folderContents(folder), olderFileOnly());
 }
 
 TEST_F(BackupJob, AFullDiskDuringARestoreNamesTheFileAndLeavesTheFolderAsItWas) {
-    TBackupFile backup;
-    ASSERT_TRUE(backup.BackupFiles(masks(), archive()));
-    const fs::path folder = dir_ / "out";
-    fs::create_directory(folder);
-    writeFile(folder / "a.dat", bytesOf("antes"));
+    const fs::path folder = backUpBesideAnOlderFile();
     // The restore runs in a child whose files may not grow past 30 000 bytes, so the
     // 50 000 bytes of a.dat cannot be written.
     const pid_t child = fork();
@@ -129,8 +132,7 @@ TEST_F(BackupJob, AFullDiskDuringARestoreNamesTheFileAndLeavesTheFolderAsItWas) 
     int status = 0;
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "failed with the file's name";
-    EXPECT_EQ(folderContents(folder), (std::map<std::string, Bytes>{{"a.dat", bytesOf("antes")}}))
-        << "nothing replaced, nothing staged left behind";
+    EXPECT_EQ(folderContents(folder), olderFileOnly()) << "nothing replaced, nothing staged left behind";
 }
 
 TEST_F(BackupJob, ErrorsAreReportedOnceWithCodeAndMessage) {
