@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "app/login_rules.h"
-#include "app/upper_case_input.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "ui/dialogs.h"
 #include "ui/guarded.h"
+#include "ui/upper_case_input.h"
 
 namespace app {
 
@@ -49,7 +49,7 @@ TFmAutorizacao::TFmAutorizacao(data::Tdm& dm, QWidget* parent)
 
     password_->setEchoMode(QLineEdit::Password);
     password_->setMaxLength(10);
-    typeInUpperCase(password_);
+    ui::typeInUpperCase(password_);
     reminder_->setText(
         QStringLiteral("Senha inicial do usuário %1: %2")
             .arg(QString::fromUtf8(data::kFirstUser), QString::fromUtf8(data::kFirstPassword)));

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "app/settings_screen.h"
-#include "app/upper_case_input.h"
 #include "core/text.h"
 #include "ui/dialogs.h"
+#include "ui/upper_case_input.h"
 
 namespace app {
 
@@ -24,7 +24,7 @@ TFmAdministradorCP::TFmAdministradorCP(data::Tdm& dm, QWidget* parent)
     password_->setObjectName(QStringLiteral("EdSenha"));
     password_->setEchoMode(QLineEdit::Password);
     password_->setMaxLength(10);
-    typeInUpperCase(password_);
+    ui::typeInUpperCase(password_);
 
     auto* enter = new QPushButton(QStringLiteral("Entrar"), this);
     enter->setObjectName(QStringLiteral("BtEntrar"));

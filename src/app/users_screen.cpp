@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/upper_case_input.h"
 #include "app/user_rules.h"
 #include "data/dm.h"
 #include "ui/db_edit.h"
@@ -16,6 +15,7 @@
 #include "ui/field_binding.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/upper_case_input.h"
 
 namespace app {
 
@@ -58,7 +58,7 @@ TFmSenhas::TFmSenhas(data::Tdm& dm, QWidget* parent)
     hideAsHashes(password_);
     confirmation_->setObjectName(QStringLiteral("EdConfirmar"));
     confirmation_->setMaxLength(password_->maxLength());
-    typeInUpperCase(confirmation_);
+    ui::typeInUpperCase(confirmation_);
     hideAsHashes(confirmation_);
 
     auto* buttons = new QHBoxLayout;

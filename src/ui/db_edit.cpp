@@ -2,8 +2,8 @@
 
 #include <QFocusEvent>
 
-#include "core/text.h"
 #include "ui/field_text.h"
+#include "ui/upper_case_input.h"
 
 namespace ui {
 
@@ -23,14 +23,7 @@ void DbEdit::onTextEdited() {
         refresh();
         return;
     }
-    if (upperCase_) {
-        const QString upper = QString::fromStdString(core::upperPtBr(text().toStdString()));
-        if (upper != text()) {
-            const int cursor = cursorPosition();
-            setText(upper);
-            setCursorPosition(cursor);
-        }
-    }
+    if (upperCase_) raiseToUpperCase(this);
 }
 
 void DbEdit::focusOutEvent(QFocusEvent* event) {

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/text.h"
 #include "ui/field_binding.h"
 #include "ui/guarded.h"
+#include "ui/upper_case_input.h"
 
 namespace ui {
 
@@ -70,15 +70,7 @@ void SearchScreen::selectSearchIndex() {
 }
 
 void SearchScreen::search(const QString& typed) {
-    QString text = typed;
-    if (setup_.upperCase) {
-        text = QString::fromStdString(core::upperPtBr(typed.toStdString()));
-        if (text != typed) {
-            const int cursor = edit_->cursorPosition();
-            edit_->setText(text);
-            edit_->setCursorPosition(cursor);
-        }
-    }
+    const QString text = setup_.upperCase ? raiseToUpperCase(edit_) : typed;
     runGuarded([&] {
         selectSearchIndex();
         table().findNearest({store::Value{text.toStdString()}});

@@ -123,8 +123,13 @@ TEST_F(DbEditTest, UpperCaseTurnsAccentedLettersToo) {
     edit.clear();
     uitest::type(&edit, QStringLiteral("coloração"));
     EXPECT_EQ(edit.text(), QStringLiteral("COLORAÇÃO"));
+    // A letter typed in the middle keeps the cursor after it.
+    edit.setCursorPosition(4);
+    uitest::type(&edit, QStringLiteral("ç"));
+    EXPECT_EQ(edit.text(), QStringLiteral("COLOÇRAÇÃO"));
+    EXPECT_EQ(edit.cursorPosition(), 5);
     ui::postRecord(produtos());
-    EXPECT_EQ(produtos().field("Descricao").asString(), "COLORAÇÃO");
+    EXPECT_EQ(produtos().field("Descricao").asString(), "COLOÇRAÇÃO");
 }
 
 TEST_F(DbEditTest, AValueTheFieldRefusesIsShownAsAnErrorAndNothingIsPosted) {
