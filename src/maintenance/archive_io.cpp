@@ -102,6 +102,16 @@ void ArchiveInput::readBytes(std::span<std::uint8_t> bytes) {
     }
 }
 
+std::span<const std::uint8_t> ArchiveInput::viewBytes(std::size_t size, std::span<std::uint8_t> scratch) {
+    if (current_.size - at_ >= size) {
+        const std::span<const std::uint8_t> bytes(current_.bytes.get() + at_, size);
+        at_ += size;
+        return bytes;
+    }
+    readBytes(scratch.first(size));
+    return scratch.first(size);
+}
+
 std::string ArchiveInput::readText(std::int32_t length) {
     std::string text(static_cast<std::size_t>(length), '\0');
     readBytes({reinterpret_cast<std::uint8_t*>(text.data()), text.size()});

@@ -44,6 +44,9 @@ class ArchiveInput {
 
     std::int32_t readInt32();
     void readBytes(std::span<std::uint8_t> bytes);
+    // The next `size` bytes where they lie when the piece in hand holds them all, else copied
+    // into `scratch`; valid until the next read.
+    std::span<const std::uint8_t> viewBytes(std::size_t size, std::span<std::uint8_t> scratch);
     // `length` bytes of text; the caller has checked the length against its limit.
     std::string readText(std::int32_t length);
     bool atEnd();

@@ -46,7 +46,7 @@ ArchiveReader::Item ArchiveReader::readItem() {
 }
 
 std::optional<ArchiveEntry> ArchiveReader::nextEntry() {
-    if (inData_) readData([](std::span<const std::uint8_t>) {});
+    if (inData_) readData({.take = [](std::span<const std::uint8_t>) {}});
     Item item = pending_ ? std::move(*pending_) : readItem();
     pending_.reset();
     if (std::holds_alternative<End>(item)) {
@@ -98,6 +98,10 @@ void ArchiveReader::readSection(const BlockSink& sink) {
         invalid();
 }
 
+std::span<std::uint8_t> ArchiveReader::room(const BlockSink& sink, std::size_t size) {
+    return sink.room ? sink.room(size) : std::span<std::uint8_t>(decoded_).first(size);
+}
+
 void ArchiveReader::readBlocks(const BlockSink& sink) {
     for (;;) {
         const std::int32_t length = input_->readInt32();
@@ -105,27 +109,30 @@ void ArchiveReader::readBlocks(const BlockSink& sink) {
         // Widened first: the negation of the smallest 32-bit value does not fit in 32 bits.
         const std::int64_t size = length < 0 ? -static_cast<std::int64_t>(length) : length;
         if (size > format::kBlockSize) invalid();
-        const std::span<std::uint8_t> bytes(stored_.data(), static_cast<std::size_t>(size));
-        input_->readBytes(bytes);
-        sink(length > 0 ? inflater_.inflate(bytes) : bytes);
+        const std::span<std::uint8_t> output = room(sink, format::kBlockSize);
+        std::size_t decoded = static_cast<std::size_t>(size);
+        if (length > 0)
+            decoded = inflater_.inflate(input_->viewBytes(decoded, stored_), output);
+        else
+            input_->readBytes(output.first(decoded));
+        sink.take(output.first(decoded));
     }
 }
 
 void ArchiveReader::readLegacyChunks(const BlockSink& sink) {
     const std::int32_t total = input_->readInt32();
     if (total < 0) invalid();
-    const LegacyChunkOutput output(decoded_.data(), decoded_.size());
     std::int64_t consumed = 0;
     while (consumed < total) {
         const std::int32_t length = input_->readInt32();
         if (length <= 0 || length > format::kLegacyChunkSize) invalid();
         consumed += length + 4;
         if (consumed > total) invalid();
-        const std::span<std::uint8_t> chunk(stored_.data(), static_cast<std::size_t>(length));
-        input_->readBytes(chunk);
+        const auto chunk = input_->viewBytes(static_cast<std::size_t>(length), stored_);
+        const LegacyChunkOutput output(room(sink, format::kLegacyChunkSize).data(), format::kLegacyChunkSize);
         const std::optional<std::size_t> size = decodeLzrw1kh(chunk, output);
         if (!size) throw JobError(BackupError::CompressionError, input_->path().string());
-        sink({output.data(), *size});
+        sink.take(output.first(*size));
     }
 }
 

@@ -31,8 +31,13 @@ class ArchiveReader {
   public:
     // Makes sure the file of volume 2, 3, … is there before it is opened; throws to stop.
     using FindVolume = std::function<void(const std::filesystem::path& path, int volume)>;
-    // Receives each decoded block of a data section in order.
-    using BlockSink = std::function<void(std::span<const std::uint8_t>)>;
+    // Where a data section's bytes go, a block (or legacy chunk) at a time, in order: each is
+    // decoded into `room(size)` when that is set, so that it need not be copied again, else
+    // into the reader's own buffer; `take` then gets the decoded bytes.
+    struct BlockSink {
+        std::function<std::span<std::uint8_t>(std::size_t size)> room;
+        std::function<void(std::span<const std::uint8_t>)> take;
+    };
 
     ArchiveReader(const std::filesystem::path& firstVolume, FindVolume findVolume);
 
@@ -53,6 +58,7 @@ class ArchiveReader {
     void readSection(const BlockSink& sink);
     void readBlocks(const BlockSink& sink);
     void readLegacyChunks(const BlockSink& sink);
+    std::span<std::uint8_t> room(const BlockSink& sink, std::size_t size);
     void openVolume(int volume);
     [[noreturn]] void invalid() const;
 

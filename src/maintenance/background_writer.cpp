@@ -27,8 +27,9 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 BackgroundWriter::BackgroundWriter() {
-    for (int i = 1; i < kChunks; ++i) free_.emplace_back().bytes.reserve(kChunkSize);
-    filling_.bytes.reserve(kChunkSize);
+    for (int i = 1; i < kChunks; ++i)
+        free_.emplace_back().bytes = std::make_unique_for_overwrite<std::uint8_t[]>(kChunkSize);
+    filling_.bytes = std::make_unique_for_overwrite<std::uint8_t[]>(kChunkSize);
     thread_ = std::thread([this] { run(); });
 }
 
@@ -44,18 +45,18 @@ BackgroundWriter::~BackgroundWriter() {
 }
 
 void BackgroundWriter::open(std::size_t file, Create create) {
-    if (filling_.create || !filling_.bytes.empty()) submit();
+    if (filling_.create || filling_.size > 0) submit();
     filling_.file = file;
     filling_.create = std::move(create);
 }
 
-void BackgroundWriter::write(std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const auto part = bytes.first(std::min(kChunkSize - filling_.bytes.size(), bytes.size()));
-        filling_.bytes.insert(filling_.bytes.end(), part.begin(), part.end());
-        bytes = bytes.subspan(part.size());
-        if (filling_.bytes.size() == kChunkSize) submit();
-    }
+std::span<std::uint8_t> BackgroundWriter::room(std::size_t size) {
+    if (kChunkSize - filling_.size < size) submit();
+    return {filling_.bytes.get() + filling_.size, std::min(size, kChunkSize)};
+}
+
+void BackgroundWriter::filled(std::size_t size) {
+    filling_.size += size;
 }
 
 void BackgroundWriter::close() {
@@ -83,7 +84,7 @@ std::optional<std::size_t> BackgroundWriter::failure() {
 }
 
 std::optional<std::size_t> BackgroundWriter::drain() {
-    if (filling_.create || !filling_.bytes.empty()) submit();
+    if (filling_.create || filling_.size > 0) submit();
     std::unique_lock lock(mutex_);
     queuedChanged_.notify_one();
     freeChanged_.wait(lock, [this] { return queued_.empty() && !writing_; });
@@ -97,7 +98,7 @@ bool BackgroundWriter::writeChunk(Chunk& chunk) {
         ok = fd_ >= 0;
     }
     // The bytes of a file that could not be created are dropped; its failure is reported.
-    if (fd_ >= 0) ok = writeAll(fd_, chunk.bytes) && ok;
+    if (fd_ >= 0) ok = writeAll(fd_, {chunk.bytes.get(), chunk.size}) && ok;
     if (chunk.close && fd_ >= 0) {
         ok = ::close(fd_) == 0 && ok;
         fd_ = -1;
@@ -117,7 +118,7 @@ void BackgroundWriter::run() {
         const bool ok = writeChunk(chunk);
         chunk.create = nullptr;
         chunk.close = false;
-        chunk.bytes.clear();
+        chunk.size = 0;
         lock.lock();
         if (!ok && !failed_) failed_ = chunk.file;
         writing_ = false;

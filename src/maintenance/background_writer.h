@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -29,8 +30,11 @@ class BackgroundWriter {
     // Starts the file known to the caller as `file`, made by `create` before its first bytes
     // are written. Files are written one after another.
     void open(std::size_t file, Create create);
-    // Queues `bytes` for the end of the file last opened; waits only while every buffer is full.
-    void write(std::span<const std::uint8_t> bytes);
+    // Space for `size` more bytes of the file last opened (at most a buffer's size), so that
+    // they can be made in place; waits only while every buffer is full.
+    std::span<std::uint8_t> room(std::size_t size);
+    // The first `size` bytes of the space last given now belong to the file.
+    void filled(std::size_t size);
     // The file last opened is closed once its last bytes are written.
     void close();
     // The first file whose creation, writing or closing failed since the last drain, if any.
@@ -43,7 +47,8 @@ class BackgroundWriter {
     struct Chunk {
         std::size_t file = 0;
         Create create;
-        std::vector<std::uint8_t> bytes;
+        std::unique_ptr<std::uint8_t[]> bytes;  // a buffer's size, filled up to `size`
+        std::size_t size = 0;
         bool close = false;
     };
 

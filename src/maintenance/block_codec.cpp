@@ -53,14 +53,14 @@ BlockInflater::~BlockInflater() {
     inflateEnd(&stream_);
 }
 
-std::span<const std::uint8_t> BlockInflater::inflate(std::span<const std::uint8_t> stream) {
+std::size_t BlockInflater::inflate(std::span<const std::uint8_t> stream, std::span<std::uint8_t> output) {
     if (inflateReset(&stream_) != Z_OK) compressionError();
     stream_.next_in = input(stream);
     stream_.avail_in = static_cast<uInt>(stream.size());
-    stream_.next_out = output_.data();
-    stream_.avail_out = static_cast<uInt>(output_.size());
+    stream_.next_out = output.data();
+    stream_.avail_out = static_cast<uInt>(output.size());
     if (::inflate(&stream_, Z_FINISH) != Z_STREAM_END || stream_.avail_in != 0) compressionError();
-    return {output_.data(), static_cast<std::size_t>(stream_.total_out)};
+    return static_cast<std::size_t>(stream_.total_out);
 }
 
 }  // namespace maintenance

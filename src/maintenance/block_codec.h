@@ -40,13 +40,12 @@ class BlockInflater {
     BlockInflater(const BlockInflater&) = delete;
     BlockInflater& operator=(const BlockInflater&) = delete;
 
-    // Inflates one complete zlib stream that must fill at most kBlockSize bytes and use
-    // all of `stream`; anything else is a compression error. The result stays valid until the next call.
-    std::span<const std::uint8_t> inflate(std::span<const std::uint8_t> stream);
+    // Inflates one complete zlib stream into `output` and gives the inflated size; the stream
+    // must fit `output` and be used up, anything else is a compression error.
+    std::size_t inflate(std::span<const std::uint8_t> stream, std::span<std::uint8_t> output);
 
   private:
     z_stream stream_{};
-    std::array<std::uint8_t, format::kBlockSize> output_;
 };
 
 }  // namespace maintenance

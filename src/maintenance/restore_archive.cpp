@@ -34,7 +34,7 @@ bool TBackupFile::RestoreArchive(const fs::path& archive, const fs::path& restor
         std::int64_t bytesWritten = 0;
         while (const auto entry = reader.nextEntry()) {
             if (entry->name == format::kFileListName) {
-                reader.readData([&](auto) { reportProgress(entry->name, bytesWritten); });
+                reader.readData({.take = [&](auto) { reportProgress(entry->name, bytesWritten); }});
                 continue;
             }
             const auto date = fromDosDateTime(entry->dosDateTime);
@@ -43,17 +43,19 @@ bool TBackupFile::RestoreArchive(const fs::path& archive, const fs::path& restor
             const std::string shownName = target.path.string();
             if (!shouldRestore(RestoreMode, target.existing, entry->dosDateTime)) {
                 // Read all the same: a damaged block anywhere refuses the whole archive.
-                reader.readData([&](auto) { reportProgress(shownName, bytesWritten); });
+                reader.readData({.take = [&](auto) { reportProgress(shownName, bytesWritten); }});
                 continue;
             }
             if (target.existing && !target.existing->regularFile)
                 throw JobError(BackupError::CannotReadFile, shownName);
             staging.begin(target.path, *date);
-            reader.readData([&](std::span<const std::uint8_t> bytes) {
-                staging.write(bytes);
-                bytesWritten += static_cast<std::int64_t>(bytes.size());
-                reportProgress(shownName, bytesWritten);
-            });
+            reader.readData({.room = [&](std::size_t size) { return staging.room(size); },
+                             .take =
+                                 [&](std::span<const std::uint8_t> bytes) {
+                                     staging.filled(bytes.size());
+                                     bytesWritten += static_cast<std::int64_t>(bytes.size());
+                                     reportProgress(shownName, bytesWritten);
+                                 }});
             staging.end();
             targets.noteRestored(target.path, entry->dosDateTime);
         }

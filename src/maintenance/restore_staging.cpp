@@ -76,8 +76,12 @@ void RestoreStaging::begin(const fs::path& target, fs::file_time_type date) {
     writer_->open(staged_.size() - 1, [&file] { return createStagedFile(file.target, file.staged); });
 }
 
-void RestoreStaging::write(std::span<const std::uint8_t> bytes) {
-    writer_->write(bytes);
+std::span<std::uint8_t> RestoreStaging::room(std::size_t size) {
+    return writer_->room(size);
+}
+
+void RestoreStaging::filled(std::size_t size) {
+    writer_->filled(size);
 }
 
 void RestoreStaging::end() {

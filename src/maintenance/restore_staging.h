@@ -23,7 +23,9 @@ class RestoreStaging {
     // Starts the file for `target`, creating its folder with any missing parents; it gets
     // `date` when it is committed.
     void begin(const std::filesystem::path& target, std::filesystem::file_time_type date);
-    void write(std::span<const std::uint8_t> bytes);
+    // Space for `size` more bytes of the file, and how many of them were filled.
+    std::span<std::uint8_t> room(std::size_t size);
+    void filled(std::size_t size);
     void end();
     // Gives every staged file its date and moves it over its target, in archive order;
     // gives the number moved.
