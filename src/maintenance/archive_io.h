@@ -8,7 +8,6 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace maintenance {
 
