@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <utility>
+
 #include "data/store/collations.h"
 #include "data/store/error.h"
 
@@ -38,11 +40,11 @@ void raiseSqliteError(sqlite3* db, int code, const ErrorContext& context) {
     }
 }
 
-Statement::Statement(sqlite3* db, const std::string& sql, const ErrorContext& context)
-    : db_(db), context_(context) {
+Statement::Statement(sqlite3* db, const std::string& sql, ErrorContext context)
+    : db_(db), context_(std::move(context)) {
     int rc = sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
                                 &stmt_, nullptr);
-    if (rc != SQLITE_OK) raiseSqliteError(db, rc, context);
+    if (rc != SQLITE_OK) raiseSqliteError(db, rc, context_);
 }
 
 Statement::~Statement() {
@@ -150,11 +152,11 @@ void Connection::execute(const std::string& sql) {
     if (rc != SQLITE_OK) raiseSqliteError(db_, rc, context_);
 }
 
-Statement& Connection::prepare(const std::string& sql) {
+Statement& Connection::prepare(const std::string& sql, const ErrorContext* context) {
     auto& slot = statements_[sql];
     if (!slot) {
         try {
-            slot = std::make_unique<Statement>(db_, sql, context_);
+            slot = std::make_unique<Statement>(db_, sql, context ? *context : context_);
         } catch (...) {
             statements_.erase(sql);
             throw;
@@ -167,6 +169,18 @@ Statement& Connection::prepare(const std::string& sql) {
 
 std::int64_t Connection::lastInsertRowid() const {
     return sqlite3_last_insert_rowid(db_);
+}
+
+int Connection::changes() const {
+    return sqlite3_changes(db_);
+}
+
+bool Connection::inTransaction() const {
+    return !sqlite3_get_autocommit(db_);
+}
+
+void Connection::setBusyTimeout(int milliseconds) {
+    sqlite3_busy_timeout(db_, milliseconds);
 }
 
 void Connection::rollback() noexcept {

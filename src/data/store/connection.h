@@ -26,7 +26,7 @@ struct ErrorContext {
 
 class Statement {
   public:
-    Statement(sqlite3* db, const std::string& sql, const ErrorContext& context);
+    Statement(sqlite3* db, const std::string& sql, ErrorContext context);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -44,7 +44,7 @@ class Statement {
   private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
-    const ErrorContext& context_;
+    ErrorContext context_;  // a copy: a posting's statements outlive the tables that made them
 };
 
 class Connection {
@@ -57,9 +57,17 @@ class Connection {
     Connection& operator=(const Connection&) = delete;
 
     void execute(const std::string& sql);
-    // A prepared statement kept for reuse; reset before it is handed out.
-    Statement& prepare(const std::string& sql);
+    // A prepared statement kept for reuse; reset before it is handed out. Its errors name
+    // `context` when given (a table writing through a posting's connection), else the
+    // connection's own.
+    Statement& prepare(const std::string& sql, const ErrorContext* context = nullptr);
     std::int64_t lastInsertRowid() const;
+    // Rows changed by the last statement.
+    int changes() const;
+    // False once SQLite has ended the transaction, by COMMIT, ROLLBACK or on its own after
+    // an I/O error or a full disk.
+    bool inTransaction() const;
+    void setBusyTimeout(int milliseconds);
     sqlite3* handle() const { return db_; }
 
     // Runs `work` inside one write transaction, rolled back when it throws.
@@ -75,9 +83,9 @@ class Connection {
         }
     }
 
-  private:
     void rollback() noexcept;
 
+  private:
     sqlite3* db_ = nullptr;
     const ErrorContext& context_;
     std::unordered_map<std::string, std::unique_ptr<Statement>> statements_;

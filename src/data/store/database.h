@@ -8,6 +8,7 @@
 namespace store {
 
 class Collations;
+class Scope;
 
 struct LockSettings {
     int retryCount = 15;
@@ -29,10 +30,16 @@ class Database {
 
     Collations& collations() { return *collations_; }
 
+    // The posting or consistent read now running on this directory, if any: while it runs,
+    // every table of its files reads and writes through it.
+    Scope* activeScope() const { return activeScope_; }
+    void setActiveScope(Scope* scope) { activeScope_ = scope; }
+
   private:
     std::filesystem::path directory_;
     LockSettings locks_;
     std::unique_ptr<Collations> collations_;
+    Scope* activeScope_ = nullptr;
 };
 
 }  // namespace store

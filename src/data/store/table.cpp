@@ -9,6 +9,7 @@
 #include "data/store/predicate.h"
 #include "data/store/record_locks.h"
 #include "data/store/schema.h"
+#include "data/store/scope.h"
 #include "data/store/value_conversion.h"
 
 namespace store {
@@ -92,7 +93,10 @@ void Table::open() {
     if (!std::filesystem::exists(path))
         throw FileError(context_.describe() + ": o arquivo não foi encontrado em " +
                         database_.directory().string() + ".");
-    auto locks = std::make_unique<RecordLocks>(path, database_.lockSettings(), context_);
+    // Reopened inside a posting, the table takes back the locks it held there.
+    Scope* scope = scopeOverFile();
+    std::unique_ptr<RecordLocks> locks = scope ? scope->reclaimLocks(def_.fileName) : nullptr;
+    if (!locks) locks = std::make_unique<RecordLocks>(path, database_.lockSettings(), context_);
     locks->lockTable(exclusive_);
     auto connection =
         std::make_unique<Connection>(path, database_.collations(), context_, busyTimeoutMs(), false);
@@ -108,6 +112,10 @@ void Table::close() {
     if (!isOpen()) return;
     if (isEditing()) cancel();
     connection_.reset();
+    // Records locked inside a running posting stay locked until it ends.
+    if (Scope* scope = database_.activeScope())
+        scope->release(*this,
+                       scope->writable() && scope->covers(def_.fileName) ? std::move(locks_) : nullptr);
     locks_.reset();
     state_ = TableState::Inactive;
     current_.reset();
@@ -289,9 +297,10 @@ std::string Table::orderBy(bool descending) const {
 }
 
 std::vector<Record> Table::fetch(const Predicate& where, bool descending, int limit, int offset) {
-    const std::string sql = "SELECT " + selectColumns() + " FROM " + kRowsTable + " WHERE " + where.sql +
+    Route to = route(false);
+    const std::string sql = "SELECT " + selectColumns() + " FROM " + to.rowsTable + " WHERE " + where.sql +
                             " ORDER BY " + orderBy(descending) + " LIMIT ? OFFSET ?";
-    Statement& statement = connection_->prepare(sql);
+    Statement& statement = to.connection.prepare(sql, to.context);
     statement.bindAll(where.params);
     statement.bind(static_cast<int>(where.params.size()) + 1, static_cast<std::int64_t>(limit));
     statement.bind(static_cast<int>(where.params.size()) + 2, static_cast<std::int64_t>(offset));
@@ -503,8 +512,9 @@ void Table::findNearest(const std::vector<Value>& values) {
 int Table::recordCount() {
     requireOpen("RecordCount");
     Predicate where = visiblePredicate();
+    Route to = route(false);
     Statement& statement =
-        connection_->prepare(std::string("SELECT count(*) FROM ") + kRowsTable + " WHERE " + where.sql);
+        to.connection.prepare("SELECT count(*) FROM " + to.rowsTable + " WHERE " + where.sql, to.context);
     statement.bindAll(where.params);
     statement.step();
     int count = static_cast<int>(statement.columnInteger(0));
@@ -561,8 +571,9 @@ int Table::currentPosition() {
     values.push_back(current_->rowid);
     Predicate where = visiblePredicate();
     where.andWith(compareKeys(keys, values, Compare::Less));
+    Route to = route(false);
     Statement& statement =
-        connection_->prepare(std::string("SELECT count(*) FROM ") + kRowsTable + " WHERE " + where.sql);
+        to.connection.prepare("SELECT count(*) FROM " + to.rowsTable + " WHERE " + where.sql, to.context);
     statement.bindAll(where.params);
     statement.step();
     int position = static_cast<int>(statement.columnInteger(0));
@@ -654,9 +665,84 @@ void Table::edit() {
     notify(TableEvent::Scrolled);
 }
 
+void Table::editExisting() {
+    requireOpen("Edit");
+    if (state_ == TableState::Insert || !current_) fail("não há registro para alterar.");
+    edit();
+}
+
 void Table::releaseRecordLock() {
+    if (lockedRow_) unlockRecord(*lockedRow_);
+    lockedRow_.reset();
+}
+
+void Table::unlockRecord(std::int64_t rowid) {
+    if (!locks_) return;
+    // What a posting wrote may still be undone: the record stays locked until it ends.
+    if (Scope* scope = scopeOverFile(); scope && scope->writable())
+        return scope->holdUntilEnd(*locks_, rowid);
+    locks_->unlockRecord(rowid);
+}
+
+// ---- postings ----
+
+Scope* Table::scopeOverFile() const {
+    Scope* scope = database_.activeScope();
+    return scope && scope->covers(def_.fileName) ? scope : nullptr;
+}
+
+Table::Route Table::route(bool forWriting) {
+    static const std::string ownRowsTable = kRowsTable;
+    Scope* running = database_.activeScope();
+    if (Scope* scope = scopeOverFile()) {
+        if (forWriting && !scope->writable())
+            fail("a tabela está sendo lida em conjunto e não pode ser gravada agora.");
+        scope->enlist(*this);
+        if (forWriting && !scope->connection().inTransaction())
+            fail("a postagem foi interrompida por um erro anterior e não grava mais nada.");
+        return {scope->connection(), scope->rowsTableOf(def_.fileName), &context_, true};
+    }
+    if (forWriting && running && running->writable()) {
+        running->enlist(*this);  // so that its unstored values go with the rollback too
+        fail("a tabela não faz parte da postagem em andamento (" + running->tableNames() +
+             ") e não pode ser gravada durante ela.");
+    }
+    return {*connection_, ownRowsTable, nullptr, false};
+}
+
+template <typename Work>
+void Table::write(Work&& work) {
+    Route to = route(true);
+    if (to.inScope) return work(to);
+    to.connection.transaction([&] { work(to); });
+}
+
+std::optional<std::int64_t> Table::rowShownBeforeScope() const {
+    const std::optional<Record>& shown = state_ == TableState::Insert ? beforeInsert_ : current_;
+    if (!shown) return std::nullopt;
+    return shown->rowid;
+}
+
+void Table::afterScope(bool committed, std::optional<std::int64_t> shownRow) noexcept {
+    resetBuffers();
+    if (committed || !isOpen()) return;
+    // Rolled back: nothing the scope wrote or read may stay on show.
     if (lockedRow_ && locks_) locks_->unlockRecord(*lockedRow_);
     lockedRow_.reset();
+    beforeInsert_.reset();
+    modified_ = false;
+    current_.reset();
+    eof_ = bof_ = true;
+    setState(TableState::Browse);
+    try {
+        std::optional<Record> row = shownRow ? readVisibleRow(*shownRow) : std::nullopt;
+        if (!row) row = fetchOne(visiblePredicate(), false);
+        makeCurrent(std::move(row));
+        eof_ = bof_ = !current_;
+    } catch (...) {
+        // The table stays empty on screen; the next move reads it again.
+    }
+    notify(TableEvent::DataChanged);
 }
 
 void Table::writeRecord() {
@@ -674,26 +760,26 @@ void Table::writeRecord() {
                 statement.bind(position++, current_->values[i], def_.fields[i].type == FieldType::Graphic);
         return position;
     };
-    connection_->transaction([&] {
+    write([&](Route& to) {
         if (state_ == TableState::Insert) {
             std::string names, marks;
             for (const auto& column : columns) {
                 names += (names.empty() ? "" : ", ") + column;
                 marks += marks.empty() ? "?" : ", ?";
             }
-            Statement& statement = connection_->prepare(
-                columns.empty()
-                    ? std::string("INSERT INTO ") + kRowsTable + " DEFAULT VALUES"
-                    : std::string("INSERT INTO ") + kRowsTable + " (" + names + ") VALUES (" + marks + ")");
+            Statement& statement = to.connection.prepare(
+                columns.empty() ? "INSERT INTO " + to.rowsTable + " DEFAULT VALUES"
+                                : "INSERT INTO " + to.rowsTable + " (" + names + ") VALUES (" + marks + ")",
+                to.context);
             bindValues(statement);
             statement.step();
-            current_->rowid = connection_->lastInsertRowid();
+            current_->rowid = to.connection.lastInsertRowid();
         } else if (!columns.empty()) {
             std::string assignments;
             for (const auto& column : columns)
                 assignments += (assignments.empty() ? "" : ", ") + column + " = ?";
-            Statement& statement = connection_->prepare(std::string("UPDATE ") + kRowsTable + " SET " +
-                                                        assignments + " WHERE rowid = ?");
+            Statement& statement = to.connection.prepare(
+                "UPDATE " + to.rowsTable + " SET " + assignments + " WHERE rowid = ?", to.context);
             statement.bind(bindValues(statement), current_->rowid);
             statement.step();
         }
@@ -716,7 +802,18 @@ void Table::post() {
     beforeInsert_.reset();
     modified_ = false;
     resetBuffers();
-    makeCurrent(readRow(rowid));
+    // The record is on disk: failing to read it back (another station committing at this very
+    // moment) must not pass for a failed post, or the user would post it a second time.
+    std::optional<Record> stored;
+    try {
+        stored = readRow(rowid);
+    } catch (const Error&) {
+    }
+    if (stored) {
+        makeCurrent(std::move(stored));
+    } else {
+        recalculate();
+    }
     setState(TableState::Browse);
     eof_ = bof_ = false;
     notify(TableEvent::DataChanged);
@@ -746,20 +843,23 @@ void Table::deleteRecord() {
     const bool heldByEdit = lockedRow_.has_value();
     if (!heldByEdit) locks_->lockRecord(doomed.rowid);
     try {
-        connection_->transaction([&] {
+        write([&](Route& to) {
             Statement& statement =
-                connection_->prepare(std::string("DELETE FROM ") + kRowsTable + " WHERE rowid = ?");
+                to.connection.prepare("DELETE FROM " + to.rowsTable + " WHERE rowid = ?", to.context);
             statement.bind(1, doomed.rowid);
             statement.step();
+            // Deleting twice must not pass for a deletion: a sale or a bank line would be
+            // reversed twice.
+            if (to.connection.changes() == 0) fail("o registro foi excluído por outro usuário.");
         });
     } catch (...) {
-        if (!heldByEdit) locks_->unlockRecord(doomed.rowid);
+        if (!heldByEdit) unlockRecord(doomed.rowid);
         throw;
     }
     if (heldByEdit) {
         releaseRecordLock();
     } else {
-        locks_->unlockRecord(doomed.rowid);
+        unlockRecord(doomed.rowid);
     }
     modified_ = false;
     resetBuffers();
@@ -774,7 +874,7 @@ void Table::deleteRecord() {
 void Table::emptyTable() {
     requireOpen("EmptyTable");
     cancel();
-    connection_->transaction([&] { connection_->execute(std::string("DELETE FROM ") + kRowsTable); });
+    write([&](Route& to) { to.connection.prepare("DELETE FROM " + to.rowsTable, to.context).step(); });
     current_.reset();
     resetBuffers();
     eof_ = bof_ = true;

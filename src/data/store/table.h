@@ -24,6 +24,7 @@ namespace store {
 
 class Database;
 class RecordLocks;
+class Scope;
 
 enum class TableState { Inactive, Browse, Insert, Edit };
 enum class TableEvent {
@@ -106,7 +107,11 @@ class Table {
 
     void insert();
     void append() { insert(); }
+    // Edits the current record; on a table with no current record it starts an insert.
     void edit();
+    // Edits the record that is current, and fails when there is none: for code that must
+    // change a record it found, never create one.
+    void editExisting();
     void post();
     void cancel();
     void deleteRecord();
@@ -134,6 +139,25 @@ class Table {
 
   private:
     friend class Field;
+    friend class Scope;
+
+    // Where reads and writes go: the table's own connection, or that of the posting or
+    // consistent read running over its file.
+    struct Route {
+        Connection& connection;
+        const std::string& rowsTable;
+        const ErrorContext* context;  // set inside a scope, whose connection names other tables
+        bool inScope;
+    };
+    Route route(bool forWriting);
+    Scope* scopeOverFile() const;
+    // Runs a write as one transaction of its own, or as part of the running posting.
+    template <typename Work>
+    void write(Work&& work);
+    // The row to show again if a scope the table goes through is rolled back.
+    std::optional<std::int64_t> rowShownBeforeScope() const;
+    void afterScope(bool committed, std::optional<std::int64_t> shownRow) noexcept;
+    void unlockRecord(std::int64_t rowid);
 
     void requireOpen(const char* action) const;
     [[noreturn]] void fail(const std::string& cause) const;
