@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     {
         // Without the data module the window does not log in when it comes up.
         app::TFmMenu menu;
-        wireScreens(menu, dm);  // entries enabled as in the program, without logging in
+        wireScreens(menu, dm);  // entries wired as in the program; greyed out, as before a login
         allSaved &= save(menu, out, QStringLiteral("TFmMenu"), wide);
     }
     {

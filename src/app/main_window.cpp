@@ -74,6 +74,12 @@ TFmMenu::TFmMenu(QWidget* parent) : QMainWindow(parent), buttonBar_(new QToolBar
     for (const MenuEntry& entry : menuEntries()) addEntry(entry);
     buildBackground();
     wireOwnScreens();
+    setEntriesUsable(false);
+}
+
+void TFmMenu::setEntriesUsable(bool usable) {
+    buttonBar_->setEnabled(usable);
+    menuBar()->setEnabled(usable);
 }
 
 void TFmMenu::attach(data::Tdm& dm) {
@@ -175,7 +181,8 @@ void TFmMenu::wireOwnScreens() {
 
 void TFmMenu::trigger(const MenuEntry& entry) {
     const auto handler = handlers_.find(entry.id);
-    if (handler == handlers_.end() || !dm_) return;
+    // Nothing opens before somebody has logged in, however the click or key got here.
+    if (handler == handlers_.end() || !dm_ || login_ != Login::Done) return;
     ui::runGuarded([&] {
         if (!cashAllows(*dm_, entry.cash, ui::Dialogs::current())) return;
         if (entry.area && !accessCheck(*dm_, *entry.area)) return;
@@ -189,8 +196,10 @@ void TFmMenu::trigger(const MenuEntry& entry) {
 }
 
 bool TFmMenu::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        // The login opens modal windows: not from inside the activation itself.
+    // The login opens modal windows: not from inside the event itself. It starts once the
+    // window is shown, as a window manager may activate it late or never.
+    const bool firstShow = event->type() == QEvent::Show && login_ == Login::Pending;
+    if (event->type() == QEvent::WindowActivate || firstShow)
         QTimer::singleShot(0, this, &TFmMenu::onActivated);
     return QMainWindow::event(event);
 }
@@ -207,6 +216,7 @@ void TFmMenu::login() {
         return;
     }
     login_ = Login::Done;
+    setEntriesUsable(true);
     ui::runGuarded([this] { listBirthdays(*dm_, chaveAniversario_, onBirthdaysToday); });
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The main window: the button bar for the daily work, the menu bar, and the login on its
-// first activation. Every entry runs its cash precondition and access check before its
-// screen; entries whose screens come from other parts of the program stay disabled until
-// they are wired.
+// The main window: the button bar for the daily work, the menu bar, and the login once it
+// is shown. Until the login holds, no entry opens anything. Every entry runs its cash
+// precondition and access check before its screen; entries whose screens come from other
+// parts of the program stay disabled until they are wired.
 #include <QMainWindow>
 
 #include <functional>
@@ -40,8 +40,8 @@ class TFmMenu : public QMainWindow {
     // to the clients whose birthday is today, and only when there is one.
     std::function<void()> onBirthdaysToday;
 
-    // What every activation of the window does: today's birthday key again and, the first
-    // time, the login. A failed login closes the window.
+    // What every activation of the window (and its first showing) does: today's birthday
+    // key again and, the first time, the login. A failed login closes the window.
     void onActivated();
     bool loginDone() const { return login_ == Login::Done; }
     const std::string& chaveAniversario() const { return chaveAniversario_; }
@@ -59,7 +59,8 @@ class TFmMenu : public QMainWindow {
     QMenu* menuAt(const QStringList& path);
     void wireOwnScreens();
     void trigger(const MenuEntry& entry);
-    void setMenusVisible(bool visible);
+    // The button bar and the menu bar, greyed out until the login holds.
+    void setEntriesUsable(bool usable);
     void login();
 
     data::Tdm* dm_ = nullptr;

@@ -7,15 +7,13 @@
 #include <QVBoxLayout>
 
 #include "app/settings_screen.h"
-#include "core/text.h"
+#include "data/dm.h"
+#include "data/master_password.h"
 #include "ui/dialogs.h"
+#include "ui/guarded.h"
 #include "ui/upper_case_input.h"
 
 namespace app {
-
-bool isMasterPassword(const QString& typed) {
-    return core::upperPtBr(typed.toStdString()) == "QT48215937";
-}
 
 TFmAdministradorCP::TFmAdministradorCP(data::Tdm& dm, QWidget* parent)
     : QDialog(parent), dm_(dm), password_(new QLineEdit(this)) {
@@ -49,8 +47,14 @@ TFmAdministradorCP::TFmAdministradorCP(data::Tdm& dm, QWidget* parent)
 }
 
 void TFmAdministradorCP::enter() {
-    if (!isMasterPassword(password_->text())) {
-        ui::Dialogs::current().message(kInvalidMasterPassword);
+    auto check = data::MasterCheck::Wrong;
+    if (!ui::runGuarded([&] { check = data::checkMasterPassword(dm_, password_->text().toStdString()); }))
+        return;
+    if (check != data::MasterCheck::Right) {
+        ui::Dialogs::current().message(
+            check == data::MasterCheck::NotSet
+                ? kNoMasterPassword.arg(QString::fromStdString(dm_.DbVelmora.directory().string()))
+                : kInvalidMasterPassword);
         password_->clear();
         password_->setFocus();
         return;

@@ -1,6 +1,6 @@
 #pragma once
 // The administrator's door to the settings screen, for when no user may pass the access
-// check of the settings themselves.
+// check of the settings themselves. The key is the data set's own master password.
 #include <QDialog>
 
 class QLineEdit;
@@ -12,9 +12,9 @@ class Tdm;
 namespace app {
 
 inline const QString kInvalidMasterPassword = QStringLiteral("Senha de Administrador Master Inválida!");
-
-// Compared in capitals, whatever case was typed.
-bool isMasterPassword(const QString& typed);
+// A data set made before each had its own master password has no door until one is set.
+inline const QString kNoMasterPassword =
+    QStringLiteral("Estes Dados Não Têm Senha Master!\nPara criá-la, execute: velmora --senha-master %1");
 
 class TFmAdministradorCP : public QDialog {
     Q_OBJECT

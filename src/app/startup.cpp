@@ -8,10 +8,12 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "app/main_window.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
+#include "data/master_password.h"
 #include "ui/dialogs.h"
 #include "ui/qt_dialogs.h"
 
@@ -53,12 +55,14 @@ bool ensureDataSet(const std::filesystem::path& dataDirectory, ui::Dialogs& dial
         dialogs.message(problem.arg(directory) + QStringLiteral("\nO programa será encerrado."));
         return false;
     }
+    std::string masterPassword;
     try {
-        data::createInitialData(dataDirectory, false);
+        masterPassword = data::createDataSet(dataDirectory, false);
     } catch (const std::exception& failure) {
         dialogs.error(QString::fromStdString(failure.what()));
         return false;
     }
+    dialogs.message(QString::fromStdString(data::masterPasswordNotice(masterPassword)));
     return true;
 }
 

@@ -24,8 +24,8 @@ int runProgram(int& argc, char** argv, const std::filesystem::path& dataDirector
                const ScreenWiring& wireScreens = {});
 
 // A data directory without the program's tables is named to the user, who may have a new
-// data set created there. False when there is still no data set to work on (the user said
-// no, or it could not be created; the reason has been shown).
+// data set created there; its master password is then shown, this once. False when there is still no data set
+// to work on (the user said no, or it could not be created; the reason has been shown).
 bool ensureDataSet(const std::filesystem::path& dataDirectory, ui::Dialogs& dialogs);
 
 }  // namespace app

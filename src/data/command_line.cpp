@@ -4,43 +4,90 @@
 #include <exception>
 #include <ostream>
 
+#include "data/dm.h"
 #include "data/initial_data.h"
+#include "data/master_password.h"
+#include "data/messages.h"
 
 namespace data {
 
 namespace {
 
-bool hasOption(const std::vector<std::string>& args, const std::string& option) {
+constexpr const char* kInitData = "--init-data";
+constexpr const char* kNewMasterPassword = "--senha-master";
+constexpr const char* kDemo = "--demo";
+
+struct UsageError {
+    std::string message;
+};
+
+bool has(const std::vector<std::string>& args, const std::string& option) {
     return std::find(args.begin(), args.end(), option) != args.end();
 }
 
-// The word after `option`, unless it is missing or is another option.
-std::optional<std::string> optionValue(const std::vector<std::string>& args, const std::string& option) {
-    const auto it = std::find(args.begin(), args.end(), option);
-    if (it == args.end() || std::next(it) == args.end() || std::next(it)->starts_with("--"))
-        return std::nullopt;
-    return *std::next(it);
+// The directory after `command`; every other argument must be one of `flags`.
+std::string directoryOf(const std::vector<std::string>& args, const std::string& command,
+                        const std::vector<std::string>& flags) {
+    std::optional<std::string> directory;
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (*it == command) {
+            if (std::next(it) == args.end() || std::next(it)->starts_with("-"))
+                throw UsageError{"falta o diretório de " + command};
+            directory = *++it;
+        } else if (std::find(flags.begin(), flags.end(), *it) == flags.end()) {
+            throw UsageError{"argumento desconhecido com " + command + ": " + *it};
+        }
+    }
+    return *directory;
+}
+
+int initData(const std::vector<std::string>& args, std::ostream& out) {
+    const std::string directory = directoryOf(args, kInitData, {kDemo});
+    const bool demo = has(args, kDemo);
+    const std::string password = createDataSet(directory, demo);
+    out << (demo ? "Dados de demonstração criados em " : "Dados iniciais criados em ") << directory << '\n'
+        << masterPasswordNotice(password) << '\n';
+    return 0;
+}
+
+int newMasterPassword(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::string directory = directoryOf(args, kNewMasterPassword, {});
+    if (!holdsTables(directory)) {
+        err << "velmora: o diretório " << directory << " não tem as tabelas do Velmora.\n";
+        return 1;
+    }
+    FailOnMessage failOnMessage;
+    Tdm dm(directory, failOnMessage);
+    out << "Nova Senha Master para os dados em " << directory << ". A anterior não vale mais.\n"
+        << masterPasswordNotice(renewMasterPassword(dm)) << '\n';
+    return 0;
 }
 
 }  // namespace
 
+std::string dataCommandUsage() {
+    return "  velmora --init-data DIRETÓRIO [--demo]\n"
+           "      Cria um novo conjunto de dados em DIRETÓRIO (com --demo, um salão de demonstração)\n"
+           "      e mostra, uma única vez, a sua Senha Master.\n"
+           "  velmora --senha-master DIRETÓRIO\n"
+           "      Troca a Senha Master dos dados em DIRETÓRIO e mostra a nova, uma única vez.\n";
+}
+
 std::optional<int> runDataCommandLine(const std::vector<std::string>& args, std::ostream& out,
                                       std::ostream& err) {
-    if (!hasOption(args, "--init-data")) return std::nullopt;
-    const auto directory = optionValue(args, "--init-data");
-    if (!directory) {
-        err << "Uso: velmora --init-data DIRETÓRIO [--demo]\n";
-        return 2;
-    }
-    const bool demo = hasOption(args, "--demo");
+    const bool init = has(args, kInitData);
+    const bool renew = has(args, kNewMasterPassword);
+    if (!init && !renew) return std::nullopt;
     try {
-        createInitialData(*directory, demo);
+        if (init && renew) throw UsageError{"use --init-data ou --senha-master, não os dois"};
+        return init ? initData(args, out) : newMasterPassword(args, out, err);
+    } catch (const UsageError& error) {
+        err << "velmora: " << error.message << '\n' << "Uso:\n" << dataCommandUsage();
+        return 2;
     } catch (const std::exception& error) {
-        err << error.what() << '\n';
+        err << "velmora: " << error.what() << '\n';
         return 1;
     }
-    out << (demo ? "Dados de demonstração criados em " : "Dados iniciais criados em ") << *directory << '\n';
-    return 0;
 }
 
 }  // namespace data

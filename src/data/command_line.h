@@ -1,5 +1,8 @@
 #pragma once
-// `velmora --init-data DIR [--demo]`: prepares a new data directory and ends the run.
+// The data set from the command line:
+//   velmora --init-data DIR [--demo]    a new data directory, with its master password
+//   velmora --senha-master DIR          a new master password for the data set in DIR
+// Each ends the run.
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -7,9 +10,12 @@
 
 namespace data {
 
-// Handles --init-data when `args` hold it: returns the exit code (0 done, 1 refused or
-// failed, 2 no directory given) after writing what happened to `out` or `err`. Nothing
-// when the arguments do not ask for it.
+// These forms as `velmora --help` lists them.
+std::string dataCommandUsage();
+
+// Handles --init-data or --senha-master when `args` hold one: returns the exit code (0 done,
+// 1 refused or failed, 2 wrong arguments) after writing what happened to `out` or `err`.
+// Nothing when the arguments hold neither.
 std::optional<int> runDataCommandLine(const std::vector<std::string>& args, std::ostream& out,
                                       std::ostream& err);
 

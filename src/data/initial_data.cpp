@@ -5,6 +5,7 @@
 #include "data/access_areas.h"
 #include "data/demo_salon.h"
 #include "data/dm.h"
+#include "data/master_password.h"
 #include "data/messages.h"
 #include "data/rows.h"
 #include "data/tables.h"
@@ -12,12 +13,6 @@
 namespace data {
 
 namespace {
-
-// Nothing should be said while the data set is written; anything that is, is a failure.
-class FailOnMessage final : public Messages {
-  public:
-    void inform(const std::string& text) override { throw std::runtime_error(text); }
-};
 
 void createTableFiles(const std::filesystem::path& directory) {
     store::Database database(directory);
@@ -86,6 +81,13 @@ void createInitialData(const std::filesystem::path& directory, bool demo) {
     addProtectedHeadings(dm);
     addFirstUser(dm);
     if (demo) addDemoSalon(dm, core::Date::today());
+}
+
+std::string createDataSet(const std::filesystem::path& directory, bool demo) {
+    createInitialData(directory, demo);
+    FailOnMessage silent;
+    Tdm dm(directory, silent);
+    return renewMasterPassword(dm);
 }
 
 }  // namespace data

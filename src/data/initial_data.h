@@ -2,8 +2,10 @@
 // The data a new data directory starts with: every shared table file, the settings and
 // counter records, one access row per protected area, the protected chart-of-accounts
 // heading for employee advances, and the first employee and user (ADMINISTRADOR, password
-// 1234). The demo set adds a small salon to try the program with.
+// 1234). The demo set adds a small salon to try the program with. The data set's master
+// password is a step of its own, as hashing it is slow on purpose.
 #include <filesystem>
+#include <string>
 
 namespace data {
 
@@ -13,8 +15,13 @@ inline constexpr const char* kFirstPassword = "1234";
 // True when the directory holds at least one of the program's shared table files.
 bool holdsTables(const std::filesystem::path& directory);
 
-// Creates the directory if needed and fills it. Refuses, with std::runtime_error and a
-// Portuguese message, a directory that already holds tables: existing data is never touched.
+// Creates the directory if needed and fills it, without a master password. Refuses, with
+// std::runtime_error and a Portuguese message, a directory that already holds tables:
+// existing data is never touched.
 void createInitialData(const std::filesystem::path& directory, bool demo);
+
+// A new data set as the program hands it out: the initial data and a master password of
+// its own, returned to be shown once (only its hash is stored).
+std::string createDataSet(const std::filesystem::path& directory, bool demo);
 
 }  // namespace data

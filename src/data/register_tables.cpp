@@ -125,7 +125,9 @@ TableEntry config() {
                           {text("Nome", 50), graphic("Logotipo"), floating("Manutencao"), text("COM", 10),
                            text("VALOR", 10), text("PROMOCAO", 10), text("AltPagar", 15), text("Servico", 15),
                            money("Total"), money("Pago"), money("SD"), money("SA"), integer("CodTipo"),
-                           text("TipoPG", 10)}));
+                           text("TipoPG", 10),
+                           // the data set's master password, only as its salted hash
+                           text("SenhaMaster", 128)}));
 }
 
 TableEntry contador() {

@@ -11,11 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "uso: velmora --backup ARQUIVO [--data PASTA] [--level fastest|none|default|max] [--max-size BYTES]\n"
-    "     velmora --restore ARQUIVO PASTA [--mode all|no-overwrite|newer|existing|existing-newer]\n"
-    "     velmora --archive-info ARQUIVO\n";
-
 enum class Command { Backup, Restore, Info };
 
 const std::map<std::string, Command, std::less<>> kCommands{
@@ -154,6 +149,18 @@ int archiveInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+std::string_view backupUsage() {
+    return "  velmora --backup ARQUIVO.bck [--data DIRETÓRIO] [--level fastest|none|default|max] "
+           "[--max-size BYTES]\n"
+           "      Copia os arquivos do diretório de dados para ARQUIVO.bck (com --max-size, em volumes\n"
+           "      de até BYTES cada).\n"
+           "  velmora --restore ARQUIVO.bck DIRETÓRIO [--mode "
+           "all|no-overwrite|newer|existing|existing-newer]\n"
+           "      Restaura em DIRETÓRIO os arquivos de uma cópia de segurança.\n"
+           "  velmora --archive-info ARQUIVO.bck\n"
+           "      Mostra o título, o número de arquivos e o tamanho de uma cópia de segurança.\n";
+}
+
 std::optional<int> runBackupCommand(const std::vector<std::string>& args, const fs::path& configuredDataDir,
                                     std::ostream& out, std::ostream& err,
                                     TBackupFile::FileSource fileSource) {
@@ -171,7 +178,7 @@ std::optional<int> runBackupCommand(const std::vector<std::string>& args, const 
                 return archiveInfo(parsed, out, err);
         }
     } catch (const UsageError& error) {
-        err << "velmora: " << error.message << "\n" << kUsage;
+        err << "velmora: " << error.message << "\nUso:\n" << backupUsage();
     }
     return 2;
 }

@@ -5,11 +5,15 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "maintenance/backup_file.h"
 
 namespace maintenance {
+
+// These forms as `velmora --help` lists them.
+std::string_view backupUsage();
 
 // `args` are the program's arguments without the program name. Nothing when they hold none
 // of --backup, --restore or --archive-info; otherwise the exit status: 0 done, 1 failed

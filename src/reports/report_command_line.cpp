@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 
@@ -21,10 +23,9 @@ namespace reports {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: velmora --pdf RELATORIO ARQUIVO.pdf [--data DIRETORIO] [--month N]\n"
-    "Relatórios: clientes, aniversariantes-dia, aniversariantes-mes (com --month 1 a 12), "
-    "precos-servicos, precos-produtos, precos-todos.\n";
+struct UsageError {
+    std::string message;
+};
 
 class StreamMessages : public data::Messages {
   public:
@@ -35,71 +36,125 @@ class StreamMessages : public data::Messages {
     std::ostream& out_;
 };
 
-struct Request {
-    std::string report;
-    std::filesystem::path output;
-    std::optional<std::filesystem::path> dataDir;
-    std::optional<int> month;
+// The values given to a report's own options, by option name.
+using OptionValues = std::map<std::string, std::string, std::less<>>;
+using Print = std::function<void(data::Tdm&, const ReportOutput&)>;
+// Reads the option values (UsageError when one is wrong) and returns what prints the report.
+using Prepare = std::function<Print(const OptionValues&)>;
+
+struct ReportOption {
+    std::string name;   // "--month"
+    std::string value;  // what the usage calls its value: "N"
+    bool required = false;
 };
 
-std::optional<int> parseMonth(const std::string& text) {
+struct PdfReport {
+    std::string name;
+    std::string description;
+    std::vector<ReportOption> options;
+    Prepare prepare;
+};
+
+int monthOption(const OptionValues& values, const std::string& option) {
+    const std::string& text = values.at(option);
     int month = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), month);
     if (error != std::errc() || end != text.data() + text.size() || month < 1 || month > 12)
-        return std::nullopt;
+        throw UsageError{"mês inválido: " + text + " (use de 1 a 12)"};
     return month;
 }
 
-// Empty when the arguments cannot be used; the reason is on `err`.
-std::optional<Request> parse(const std::vector<std::string>& args, std::ostream& err) {
-    const auto pdf = std::find(args.begin(), args.end(), "--pdf");
-    if (args.end() - pdf < 3) {
-        err << "Falta o relatório ou o arquivo PDF.\n" << kUsage;
-        return std::nullopt;
-    }
-    Request request{pdf[1], pdf[2], {}, {}};
-    for (auto it = args.begin(); it != args.end(); ++it) {
-        if (*it != "--data" && *it != "--month") continue;
-        if (it + 1 == args.end()) {
-            err << "Falta o valor de " << *it << ".\n" << kUsage;
-            return std::nullopt;
-        }
-        if (*it == "--data") {
-            request.dataDir = *++it;
-        } else if (!(request.month = parseMonth(*++it))) {
-            err << "Mês inválido: " << *it << " (use de 1 a 12).\n";
-            return std::nullopt;
-        }
-    }
-    return request;
+Prepare priceTable(PriceTable which) {
+    return [which](const OptionValues&) {
+        return Print([which](data::Tdm& dm, const ReportOutput& out) { printPriceTable(dm, which, out); });
+    };
 }
 
-using Run = std::function<void(data::Tdm&, const ReportOutput&)>;
+// Every report --pdf can write. A new one is one entry here.
+const std::vector<PdfReport>& pdfReports() {
+    static const std::vector<PdfReport> reports{
+        {"clientes",
+         "listagem geral de clientes, por nome",
+         {},
+         [](const OptionValues&) { return Print(printClientListing); }},
+        {"aniversariantes-dia",
+         "aniversariantes de hoje",
+         {},
+         [](const OptionValues&) {
+             return Print([](data::Tdm& dm, const ReportOutput& out) {
+                 printBirthdaysOfDay(dm, core::Date::today(), out);
+             });
+         }},
+        {"aniversariantes-mes",
+         "aniversariantes do mês N (1 a 12)",
+         {{"--month", "N", true}},
+         [](const OptionValues& values) {
+             const int month = monthOption(values, "--month");
+             return Print([month](data::Tdm& dm, const ReportOutput& out) {
+                 printBirthdaysOfMonth(dm, month, std::string(core::monthName(month)), out);
+             });
+         }},
+        {"precos-servicos", "tabela de preços dos serviços", {}, priceTable(PriceTable::Servicos)},
+        {"precos-produtos", "tabela de preços e estoque dos produtos", {}, priceTable(PriceTable::Produtos)},
+        {"precos-todos",
+         "tabela de preços de produtos e serviços",
+         {},
+         priceTable(PriceTable::ProdutosEServicos)},
+    };
+    return reports;
+}
 
-std::optional<Run> runnerFor(const Request& request, std::ostream& err) {
-    const std::string& name = request.report;
-    if (name == "clientes") return Run(printClientListing);
-    if (name == "aniversariantes-dia")
-        return Run([](data::Tdm& dm, const ReportOutput& out) {
-            printBirthdaysOfDay(dm, core::Date::today(), out);
-        });
-    if (name == "aniversariantes-mes") {
-        if (!request.month) {
-            err << "O relatório aniversariantes-mes pede --month N (1 a 12).\n";
-            return std::nullopt;
-        }
-        const int month = *request.month;
-        return Run([month](data::Tdm& dm, const ReportOutput& out) {
-            printBirthdaysOfMonth(dm, month, std::string(core::monthName(month)), out);
-        });
+std::string synopsis(const PdfReport& report) {
+    std::string text = report.name;
+    for (const ReportOption& option : report.options) {
+        const std::string form = option.name + ' ' + option.value;
+        text += option.required ? ' ' + form : " [" + form + ']';
     }
-    for (const auto& [id, table] : {std::pair{"precos-servicos", PriceTable::Servicos},
-                                    std::pair{"precos-produtos", PriceTable::Produtos},
-                                    std::pair{"precos-todos", PriceTable::ProdutosEServicos}})
-        if (name == id)
-            return Run([table](data::Tdm& dm, const ReportOutput& out) { printPriceTable(dm, table, out); });
-    err << "Relatório desconhecido: " << name << ".\n" << kUsage;
-    return std::nullopt;
+    return text;
+}
+
+const PdfReport& reportNamed(const std::string& name) {
+    const auto& reports = pdfReports();
+    const auto found = std::find_if(reports.begin(), reports.end(),
+                                    [&](const PdfReport& report) { return report.name == name; });
+    if (found == reports.end()) throw UsageError{"relatório desconhecido: " + name};
+    return *found;
+}
+
+struct Request {
+    std::filesystem::path output;
+    std::optional<std::filesystem::path> dataDir;
+    Print print;
+};
+
+Request parse(const std::vector<std::string>& args) {
+    const auto pdf = std::find(args.begin(), args.end(), "--pdf");
+    if (args.end() - pdf < 3 || pdf[1].starts_with("-") || pdf[2].starts_with("-"))
+        throw UsageError{"falta o relatório ou o arquivo PDF"};
+    const PdfReport& report = reportNamed(pdf[1]);
+    Request request{pdf[2], {}, {}};
+    OptionValues values;
+    for (auto it = args.begin(); it != args.end(); ++it) {
+        if (it == pdf) {
+            it += 2;
+            continue;
+        }
+        const bool own = std::any_of(report.options.begin(), report.options.end(),
+                                     [&](const ReportOption& option) { return option.name == *it; });
+        if (*it != "--data" && !own)
+            throw UsageError{"argumento desconhecido para o relatório " + report.name + ": " + *it};
+        if (it + 1 == args.end() || (it + 1)->starts_with("--")) throw UsageError{"falta o valor de " + *it};
+        if (*it == "--data")
+            request.dataDir = *(it + 1);
+        else
+            values[*it] = *(it + 1);
+        ++it;
+    }
+    for (const ReportOption& option : report.options)
+        if (option.required && !values.contains(option.name))
+            throw UsageError{"o relatório " + report.name + " pede " + option.name + ' ' + option.value};
+    request.print = report.prepare(values);
+    return request;
 }
 
 // Fonts and pictures need a GUI application object; a run from a terminal gets one that
@@ -116,16 +171,39 @@ std::unique_ptr<QGuiApplication> ensureApplication() {
 
 }  // namespace
 
+std::string pdfUsage() {
+    std::string usage =
+        "  velmora --pdf RELATÓRIO ARQUIVO.pdf [--data DIRETÓRIO] [opções do relatório]\n"
+        "      Grava o relatório em ARQUIVO.pdf, com os dados preparados como na tela que o imprime.\n"
+        "      RELATÓRIO e as suas opções:\n";
+    std::size_t width = 0;
+    for (const PdfReport& report : pdfReports()) width = std::max(width, synopsis(report).size());
+    for (const PdfReport& report : pdfReports()) {
+        const std::string form = synopsis(report);
+        usage += "        " + form + std::string(width - form.size() + 2, ' ') + report.description + '\n';
+    }
+    return usage;
+}
+
+std::vector<std::string> pdfReportNames() {
+    std::vector<std::string> names;
+    for (const PdfReport& report : pdfReports()) names.push_back(report.name);
+    return names;
+}
+
 std::optional<int> runReportCommandLine(const std::vector<std::string>& args,
                                         const std::filesystem::path& configuredDataDir, std::ostream& err) {
     if (std::find(args.begin(), args.end(), "--pdf") == args.end()) return std::nullopt;
-    const auto request = parse(args, err);
-    if (!request) return 2;
-    const auto run = runnerFor(*request, err);
-    if (!run) return 2;
-    const std::filesystem::path dataDir = request->dataDir.value_or(configuredDataDir);
+    Request request;
+    try {
+        request = parse(args);
+    } catch (const UsageError& error) {
+        err << "velmora: " << error.message << "\nUso:\n" << pdfUsage();
+        return 2;
+    }
+    const std::filesystem::path dataDir = request.dataDir.value_or(configuredDataDir);
     if (!data::holdsTables(dataDir)) {
-        err << "O diretório " << dataDir.string() << " não tem as tabelas do Velmora.\n";
+        err << "velmora: o diretório " << dataDir.string() << " não tem as tabelas do Velmora.\n";
         return 1;
     }
 
@@ -134,16 +212,16 @@ std::optional<int> runReportCommandLine(const std::vector<std::string>& args,
     try {
         StreamMessages messages(err);
         data::Tdm dm(dataDir, messages);
-        (*run)(dm, [&](const Report& report) {
-            writePdf(generate(report), request->output);
+        request.print(dm, [&](const Report& report) {
+            writePdf(generate(report), request.output);
             written = true;
         });
     } catch (const std::exception& error) {
-        err << error.what() << '\n';
+        err << "velmora: " << error.what() << '\n';
         return 1;
     }
     if (!written) {
-        err << "O relatório não foi gerado.\n";
+        err << "velmora: o relatório não foi gerado.\n";
         return 1;
     }
     return 0;

@@ -1,9 +1,9 @@
 #pragma once
 // Reports without a window:
-//   velmora --pdf REPORT OUT.pdf [--data DIR] [--month N]
-// REPORT is clientes, aniversariantes-dia, aniversariantes-mes (with --month 1..12),
-// precos-servicos, precos-produtos or precos-todos. The tables are prepared exactly as
-// the menu entry prepares them.
+//   velmora --pdf REPORT OUT.pdf [--data DIR] [the report's own options]
+// The tables are prepared exactly as the menu entry prepares them. Every report this can
+// write is one entry of the table in report_command_line.cpp, with its options; the usage
+// (and so `velmora --help`) is made from that table.
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -11,6 +11,12 @@
 #include <vector>
 
 namespace reports {
+
+// The --pdf form as `velmora --help` lists it, with every report and its options.
+std::string pdfUsage();
+
+// The names --pdf accepts, in the order the usage lists them.
+std::vector<std::string> pdfReportNames();
 
 // Nothing when `args` hold no --pdf. Otherwise the exit status: 0 only once the PDF has
 // been written, 1 when the data or the file failed, 2 for arguments it cannot use; what

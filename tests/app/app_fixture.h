@@ -1,7 +1,8 @@
 #pragma once
 // Application-shell tests: a fresh data directory with the initial data (user ADMINISTRADOR,
 // employee 1, password 1234), scripted dialogs, and helpers to add employees, users and
-// permissions and to drive the authorization dialog from a scripted screen handler.
+// permissions, to drive the authorization dialog from a scripted screen handler, and to log
+// in on the main window as a user does.
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -11,9 +12,14 @@
 #include <functional>
 #include <string>
 
+#include "app/main_window.h"
+#include "app/start_screen.h"
+#include "data/initial_data.h"
 #include "ui/ui_fixture.h"
 
 namespace apptest {
+
+std::function<int(QDialog&)> authorizeAs(const QString& user, const QString& password, bool cancel = false);
 
 class AppTest : public uitest::UiTest {
   protected:
@@ -64,12 +70,39 @@ class AppTest : public uitest::UiTest {
     }
 
     std::string currentUser() { return dm.TbSenha.field("Usuario").asString(); }
+
+    // The start screen runs the access cycle: the splash (closed by a key), then the
+    // authorization dialog scripted by `authorization`.
+    void expectCycle(std::function<int(QDialog&)> authorization) {
+        dialogs.expectScreen("TFmFigura", [](QDialog& splash) {
+            QTest::keyClick(&splash, Qt::Key_Space);
+            return splash.result();
+        });
+        dialogs.expectScreen("TFmAutorizacao", std::move(authorization));
+    }
+
+    // The start screen as the window shows it: one access cycle, then `afterwards`.
+    void expectStartScreen(std::function<void(app::TFmTelaEntrar&)> afterwards = {}) {
+        dialogs.expectScreen("TFmTelaEntrar", [afterwards](QDialog& screen) {
+            auto& start = static_cast<app::TFmTelaEntrar&>(screen);
+            start.runAccessCycle();
+            if (afterwards) afterwards(start);
+            return start.result();
+        });
+    }
+
+    // The whole login as the first user, as the window runs it when it comes up.
+    void logIn(app::TFmMenu& menu) {
+        expectStartScreen();
+        expectCycle(authorizeAs(data::kFirstUser, data::kFirstPassword));
+        menu.onActivated();
+        ASSERT_TRUE(menu.loginDone());
+    }
 };
 
 // A screen handler for the authorization dialog: picks `user` (empty: leaves the list as
 // it is), types `password` key by key, then presses OK, or "&Cancelar" when `cancel`.
-inline std::function<int(QDialog&)> authorizeAs(const QString& user, const QString& password,
-                                                bool cancel = false) {
+inline std::function<int(QDialog&)> authorizeAs(const QString& user, const QString& password, bool cancel) {
     return [=](QDialog& dialog) {
         auto* users = dialog.findChild<QComboBox*>(QStringLiteral("CbUsuario"));
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("EdSenha"));

@@ -1,10 +1,12 @@
 // The authorization dialog and the login of the main window's first activation.
 #include <gtest/gtest.h>
 #include <QLabel>
+#include <QToolBar>
 
 #include "app/authorization.h"
 #include "app/login_rules.h"
 #include "app/main_window.h"
+#include "app/menu_entries.h"
 #include "app/start_screen.h"
 #include "app_fixture.h"
 #include "data/initial_data.h"
@@ -105,26 +107,6 @@ class Login : public AppTest {
         if (!wasOpen) t.close();
     }
 
-    // The start screen runs the access cycle: the splash (closed by a key), then the
-    // authorization dialog scripted by `authorization`.
-    void expectCycle(std::function<int(QDialog&)> authorization) {
-        dialogs.expectScreen("TFmFigura", [](QDialog& splash) {
-            QTest::keyClick(&splash, Qt::Key_Space);
-            return splash.result();
-        });
-        dialogs.expectScreen("TFmAutorizacao", std::move(authorization));
-    }
-
-    // The start screen as the window shows it: one access cycle, then `afterwards`.
-    void expectStartScreen(std::function<void(app::TFmTelaEntrar&)> afterwards = {}) {
-        dialogs.expectScreen("TFmTelaEntrar", [afterwards](QDialog& screen) {
-            auto& start = static_cast<app::TFmTelaEntrar&>(screen);
-            start.runAccessCycle();
-            if (afterwards) afterwards(start);
-            return start.result();
-        });
-    }
-
     app::TFmMenu menu;
     int birthdayReports = 0;
     QStringList birthdayClients;
@@ -161,6 +143,54 @@ TEST_F(Login, AWrongThenRightPasswordLogsIn) {
     // Later activations only recompute the birthday key: no second login.
     menu.onActivated();
     EXPECT_EQ(menu.chaveAniversario(), app::birthdayKeyOf(core::Date::today()));
+}
+
+// Counts the activations a window receives.
+class ActivationCounter : public QObject {
+  public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) ++count;
+        return false;
+    }
+};
+
+TEST_F(Login, StartsWhenTheWindowIsShownThoughItIsNeverActivatedAndNothingOpensBeforeIt) {
+    ActivationCounter activations;
+    menu.installEventFilter(&activations);
+    QStringList opened;
+    menu.wire(app::entry::Clientes, [&] { opened << app::entry::Clientes; });
+    menu.wire(app::entry::MenuClientes, [&] { opened << app::entry::MenuClientes; });
+    auto* clientes = menu.findChild<QToolBar*>("BarraBotoes")->findChild<QWidget*>(app::entry::Clientes);
+    ASSERT_NE(clientes, nullptr);
+    auto triggerClientes = [&] {
+        menu.entryAction(app::entry::Clientes)->trigger();
+        menu.entryAction(app::entry::MenuClientes)->trigger();
+    };
+    // Before the login has even come up: the button is greyed out and its shortcut does nothing.
+    EXPECT_FALSE(clientes->isEnabled());
+    triggerClientes();
+
+    dialogs.expectScreen("TFmTelaEntrar", [&](QDialog& screen) {
+        EXPECT_EQ(activations.count, 0) << "the login came up without an activation";
+        // A click on the window while the login is on screen.
+        QTest::mouseClick(clientes, Qt::LeftButton);
+        triggerClientes();
+        auto& start = static_cast<app::TFmTelaEntrar&>(screen);
+        start.runAccessCycle();
+        triggerClientes();
+        return start.result();
+    });
+    expectCycle(authorizeAs("ADMINISTRADOR", "1234"));
+
+    // Nothing but the event loop from here: the window was only shown.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu.loginDone(); }, 3000));
+    EXPECT_TRUE(opened.isEmpty()) << opened.join(' ').toStdString();
+
+    EXPECT_TRUE(clientes->isEnabled());
+    QTest::mouseClick(clientes, Qt::LeftButton);
+    triggerClientes();
+    EXPECT_EQ(opened, (QStringList{app::entry::Clientes, app::entry::Clientes, app::entry::MenuClientes}));
 }
 
 TEST_F(Login, CancellingWithAPasswordThatDoesNotMatchEndsTheProgram) {

@@ -23,7 +23,10 @@ const QString kCloseReminder = QStringLiteral("Não Esqueça de Fechar o Caixa e
 
 class Menu : public AppTest {
   protected:
-    void SetUp() override { menu.attach(dm); }
+    void SetUp() override {
+        menu.attach(dm);
+        logIn(menu);
+    }
 
     // Wires `id` to an action that counts its runs.
     void record(const QString& id) {

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <optional>
+
 #include "app/access.h"
 #include "app/grant_screen.h"
 #include "app/main_window.h"
@@ -15,6 +17,7 @@
 #include "app/settings_rules.h"
 #include "app/settings_screen.h"
 #include "app_fixture.h"
+#include "data/master_password.h"
 #include "ui/db_grid.h"
 #include "ui/db_image.h"
 
@@ -207,36 +210,69 @@ TEST_F(SettingsScreen, ARecordHeldByAnotherStationIsReportedAndTheScreenStaysUsa
     for (int fd : {ready[0], ready[1], release[0], release[1]}) close(fd);
 }
 
-class MasterPassword : public apptest::AppTest {};
+class MasterPassword : public apptest::AppTest {
+  protected:
+    void SetUp() override {
+        door.emplace(dm);
+        uitest::showActive(*door);
+        edit = door->findChild<QLineEdit*>("EdSenha");
+        ASSERT_NE(edit, nullptr);
+    }
+    void enter(const QString& text) {
+        uitest::type(edit, text);
+        door->findChild<QPushButton*>("BtEntrar")->click();
+    }
 
-TEST_F(MasterPassword, OnlyTheMasterPasswordOpensTheSettings) {
-    app::TFmAdministradorCP door(dm);
-    uitest::showActive(door);
-    auto* edit = door.findChild<QLineEdit*>("EdSenha");
-    auto* enter = door.findChild<QPushButton*>("BtEntrar");
+    std::optional<app::TFmAdministradorCP> door;
+    QLineEdit* edit = nullptr;
+};
 
-    uitest::type(edit, "QT4821593");
-    enter->click();
-    EXPECT_EQ(dialogs.messages, QStringList{app::kInvalidMasterPassword});
-    EXPECT_EQ(edit->text(), QString());
-    EXPECT_TRUE(edit->hasFocus());
+TEST_F(MasterPassword, OnlyTheDataSetsOwnPasswordOpensTheSettings) {
+    const QString own = QString::fromStdString(data::renewMasterPassword(dm));
+    ASSERT_EQ(own.size(), 10);
+    // The text every copy of the program once shared opens nothing any more.
+    for (const QString& wrong : {QStringLiteral("QT48215937"), own.left(9), QString()}) {
+        SCOPED_TRACE(wrong.toStdString());
+        dialogs.messages.clear();
+        enter(wrong);
+        EXPECT_EQ(dialogs.messages, QStringList{app::kInvalidMasterPassword});
+        EXPECT_EQ(edit->text(), QString());
+        EXPECT_TRUE(edit->hasFocus());
+        EXPECT_NE(door->result(), QDialog::Accepted);
+    }
 
     dialogs.expectScreen("TFmConfigurar", apptest::closeWith(QDialog::Rejected));
-    uitest::type(edit, "qt48215937");
-    enter->click();
-    EXPECT_EQ(door.result(), QDialog::Accepted);
+    enter(own.toLower());
+    EXPECT_EQ(door->result(), QDialog::Accepted);
 }
 
-TEST_F(MasterPassword, ReachesTheSettingsWhenNobodyIsPermitted) {
+TEST_F(MasterPassword, ADataSetWithoutOneHasNoDoorAndTheScreenSaysSo) {
+    // The fixture's data set is written as those made before each had a master password.
+    const QString noDoor = app::kNoMasterPassword.arg(QString::fromStdString(dataDir().string()));
+    for (const QString& typed : {QStringLiteral("QT48215937"), QStringLiteral("ABCDE12345"), QString()}) {
+        SCOPED_TRACE(typed.toStdString());
+        dialogs.messages.clear();
+        enter(typed);
+        EXPECT_EQ(dialogs.messages, QStringList{noDoor});
+        EXPECT_EQ(edit->text(), QString());
+        EXPECT_NE(door->result(), QDialog::Accepted);
+    }
+}
+
+class MasterPasswordFromMenu : public apptest::AppTest {};
+
+TEST_F(MasterPasswordFromMenu, ReachesTheSettingsWhenNobodyIsPermitted) {
+    const QString own = QString::fromStdString(data::renewMasterPassword(dm));
     protect(1);
     app::TFmMenu menu;
     menu.attach(dm);
+    logIn(menu);
     dialogs.expectScreen("TFmAutorizacao", apptest::authorizeAs("ADMINISTRADOR", "1234"));
     menu.entryAction(app::entry::Acesso)->trigger();
     EXPECT_EQ(dialogs.messages, QStringList{app::kNotAuthorized});
 
-    dialogs.expectScreen("TFmAdministradorCP", [](QDialog& door) {
-        uitest::type(door.findChild<QLineEdit*>("EdSenha"), "QT48215937");
+    dialogs.expectScreen("TFmAdministradorCP", [own](QDialog& door) {
+        uitest::type(door.findChild<QLineEdit*>("EdSenha"), own);
         door.findChild<QPushButton*>("BtEntrar")->click();
         return door.result();
     });

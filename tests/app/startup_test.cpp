@@ -5,7 +5,10 @@
 #include <fstream>
 
 #include "app/startup.h"
+#include "data/dm.h"
 #include "data/initial_data.h"
+#include "data/master_password.h"
+#include "support/data_fixture.h"
 #include "support/qt_scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -41,6 +44,17 @@ TEST_F(DataSetAtStart, ADirectoryWithoutTablesIsOfferedAnInitialDataSet) {
     EXPECT_TRUE(dialogs.questions.front().contains("não contém as tabelas"));
     EXPECT_TRUE(data::holdsTables(directory));
     EXPECT_TRUE(std::filesystem::exists(directory / "leia-me.txt"));
+
+    // The new data set's master password is shown once, and it is the one that opens it.
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    const QString notice = dialogs.messages.front();
+    const QString heading = QStringLiteral("Senha Master destes dados: ");
+    ASSERT_TRUE(notice.startsWith(heading)) << notice.toStdString();
+    EXPECT_TRUE(notice.contains("Guarde-a em lugar seguro"));
+    const std::string password = notice.mid(heading.size(), 10).toStdString();
+    testsupport::RecordingMessages said;
+    data::Tdm dm(directory, said);
+    EXPECT_EQ(data::checkMasterPassword(dm, password), data::MasterCheck::Right) << password;
 }
 
 TEST_F(DataSetAtStart, ADataSetInPlaceIsUsedWithoutAQuestion) {

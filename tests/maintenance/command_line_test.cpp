@@ -107,7 +107,7 @@ TEST_F(CommandLine, WrongArgumentsExitWithTwoAndTheUsage) {
     };
     for (const auto& args : cases) {
         EXPECT_EQ(run(args), 2) << args.back();
-        EXPECT_NE(err_.str().find("uso: velmora --backup"), std::string::npos) << err_.str();
+        EXPECT_NE(err_.str().find("Uso:\n  velmora --backup ARQUIVO.bck"), std::string::npos) << err_.str();
     }
     EXPECT_FALSE(fs::exists(dir_ / "a.bck"));
 }

@@ -93,12 +93,18 @@ TEST_F(ReportCommandLineTest, RefusesWhatItCannotDoWithoutWritingAFile) {
         std::string says;
     };
     for (const Case& c :
-         {Case{{"--pdf"}, 2, "Falta o relatório"}, Case{{"--pdf", "clientes"}, 2, "Falta o relatório"},
-          Case{{"--pdf", "fornecedores", pdf("x.pdf")}, 2, "Relatório desconhecido: fornecedores"},
+         {Case{{"--pdf"}, 2, "falta o relatório"}, Case{{"--pdf", "clientes"}, 2, "falta o relatório"},
+          Case{{"--pdf", "fornecedores", pdf("x.pdf")}, 2, "relatório desconhecido: fornecedores"},
           Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf")}, 2, "pede --month"},
-          Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "13"}, 2, "Mês inválido: 13"},
-          Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "3x"}, 2, "Mês inválido"},
-          Case{{"--pdf", "clientes", pdf("x.pdf"), "--data"}, 2, "Falta o valor de --data"},
+          Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "13"}, 2, "mês inválido: 13"},
+          Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "3x"}, 2, "mês inválido"},
+          Case{{"--pdf", "clientes", pdf("x.pdf"), "--data"}, 2, "falta o valor de --data"},
+          Case{{"--pdf", "clientes", pdf("x.pdf"), "--month", "3"},
+               2,
+               "argumento desconhecido para o relatório clientes: --month"},
+          Case{{"--pdf", "clientes", pdf("x.pdf"), "extra"},
+               2,
+               "argumento desconhecido para o relatório clientes: extra"},
           Case{{"--pdf", "clientes", pdf("x.pdf"), "--data", out.path().string()}, 1, "não tem as tabelas"},
           Case{{"--pdf", "clientes", (out / "nao-existe" / "x.pdf").string()},
                1,

@@ -1,0 +1,123 @@
+#include "command_line.h"
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <ostream>
+
+#include "data/command_line.h"
+#include "data/config.h"
+#include "maintenance/backup_command.h"
+#include "maintenance/backup_command_line.h"
+#include "reports/report_command_line.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Called only when the arguments hold one of the command's options, so it always answers
+// with an exit status.
+using Run = std::function<int(const std::vector<std::string>& args, const fs::path& dataDir,
+                              std::ostream& out, std::ostream& err)>;
+
+// A command: the options that select it, how --help shows it, and what runs it (each
+// checks its own arguments).
+struct Command {
+    std::vector<std::string> options;
+    std::function<std::string()> usage;
+    Run run;
+};
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> table{
+        {{"--init-data", "--senha-master"},
+         data::dataCommandUsage,
+         [](const auto& args, const fs::path&, std::ostream& out, std::ostream& err) {
+             return *data::runDataCommandLine(args, out, err);
+         }},
+        {{"--pdf"},
+         reports::pdfUsage,
+         [](const auto& args, const fs::path& dataDir, std::ostream&, std::ostream& err) {
+             return *reports::runReportCommandLine(args, dataDir, err);
+         }},
+        {{"--backup", "--restore", "--archive-info"},
+         [] { return std::string(maintenance::backupUsage()); },
+         [](const auto& args, const fs::path& dataDir, std::ostream& out, std::ostream& err) {
+             return *maintenance::runBackupCommandLine(args, dataDir, out, err);
+         }},
+    };
+    return table;
+}
+
+std::string usage() {
+    std::string text =
+        "Uso:\n"
+        "  velmora [--data DIRETÓRIO]\n"
+        "      Abre o programa nos dados de DIRETÓRIO (sem --data, no diretório indicado pelo\n"
+        "      config.ini ao lado do programa).\n";
+    for (const Command& command : commands()) text += command.usage();
+    text +=
+        "  velmora --help | -h\n"
+        "      Mostra estas formas de uso.\n"
+        "  velmora --version\n"
+        "      Mostra a versão do programa.\n"
+        "Os comandos terminam com 0 quando fizeram o pedido, 1 quando falharam e 2 quando os\n"
+        "argumentos estão errados.\n";
+    return text;
+}
+
+bool has(const std::vector<std::string>& args, const std::string& option) {
+    return std::find(args.begin(), args.end(), option) != args.end();
+}
+
+bool selects(const Command& command, const std::vector<std::string>& args) {
+    return std::any_of(command.options.begin(), command.options.end(),
+                       [&](const std::string& option) { return has(args, option); });
+}
+
+int usageError(const std::string& problem, std::ostream& err) {
+    err << "velmora: " << problem << '\n' << usage();
+    return 2;
+}
+
+// The interactive run accepts nothing but --data DIR. Empty when that is all there is; the
+// problem otherwise.
+std::optional<std::string> interactiveProblem(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--data") return "argumento desconhecido: " + args[i];
+        if (i + 1 == args.size() || args[i + 1].starts_with("-"))
+            return std::string("falta o diretório de --data");
+        ++i;
+    }
+    return std::nullopt;
+}
+
+fs::path dataDirectory(const std::vector<std::string>& args, const fs::path& home) {
+    for (std::size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == "--data") return args[i + 1];
+    return data::configuredDataDirectory(home);
+}
+
+}  // namespace
+
+std::variant<int, fs::path> runCommandLine(const std::vector<std::string>& args, const fs::path& home,
+                                           std::ostream& out, std::ostream& err) {
+    if (has(args, "--help") || has(args, "-h")) {
+        out << usage();
+        return 0;
+    }
+    if (has(args, "--version")) {
+        out << "velmora " << VELMORA_VERSION << '\n';
+        return 0;
+    }
+    const Command* chosen = nullptr;
+    for (const Command& command : commands()) {
+        if (!selects(command, args)) continue;
+        if (chosen) return usageError("só uma operação por vez", err);
+        chosen = &command;
+    }
+    const fs::path dataDir = dataDirectory(args, home);
+    if (chosen) return chosen->run(args, dataDir, out, err);
+    if (const auto problem = interactiveProblem(args)) return usageError(*problem, err);
+    return dataDir;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Every form of `velmora`'s command line, in one table that both runs them and lists them
+// for --help.
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <variant>
+#include <vector>
+
+// What the arguments ask for: the exit status of a command that has already run (help,
+// version, a data set, a report, a backup, or a usage error), or the data directory of an
+// interactive run (--data DIR, or config.ini's directory beside the program in `home`).
+std::variant<int, std::filesystem::path> runCommandLine(const std::vector<std::string>& args,
+                                                        const std::filesystem::path& home, std::ostream& out,
+                                                        std::ostream& err);
