@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -28,6 +29,21 @@ bool isScrolledContent(const QWidget& widget) {
     return area && area->viewport() == parent;
 }
 
+bool holds(const QLayout& layout, const QWidget& widget) {
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (item->widget() == &widget || (item->layout() && holds(*item->layout(), widget))) return true;
+    }
+    return false;
+}
+
+// Placed by its parent's layout, which should give it at least what it asks for; a compound
+// control's own parts (a table's headers) are placed by the control.
+bool isLaidOut(const QWidget& widget) {
+    const QLayout* layout = widget.parentWidget()->layout();
+    return layout && holds(*layout, widget);
+}
+
 void checkField(const QLineEdit& edit, QStringList& problems) {
     const int needed = ui::contentWidth(edit);
     if (edit.width() < needed)
@@ -41,6 +57,14 @@ void checkField(const QLineEdit& edit, QStringList& problems) {
 void checkPlace(const QWidget& widget, QStringList& problems) {
     const QWidget* parent = widget.parentWidget();
     if (widget.isWindow() || !parent || isScrolledContent(widget)) return;
+    const QSize least = widget.minimumSizeHint();
+    if (isLaidOut(widget) && (widget.width() < least.width() || widget.height() < least.height()))
+        problems << QStringLiteral("%1 is %2×%3, less than the %4×%5 it needs")
+                        .arg(describe(widget))
+                        .arg(widget.width())
+                        .arg(widget.height())
+                        .arg(least.width())
+                        .arg(least.height());
     const QRect room = parent->rect();
     if (!room.contains(widget.geometry()))
         problems << QStringLiteral("%1 at (%2,%3) %4×%5 is cut off by %6, %7×%8")

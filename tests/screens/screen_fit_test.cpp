@@ -79,6 +79,15 @@ INSTANTIATE_TEST_SUITE_P(
                                   button->setGeometry(150, 10, 80, 30);
                               },
                               "QPushButton BtnFechar at (150,10) 80×30 is cut off by QDialog"},
+                      FitCase{"ButtonSqueezedByItsLayout",
+                              [](QDialog& s) {
+                                  auto* bar = new QHBoxLayout(&s);
+                                  auto* button = new QPushButton(QStringLiteral("Consultar Histórico"));
+                                  button->setObjectName(QStringLiteral("BtnHistorico"));
+                                  button->setMaximumWidth(30);
+                                  bar->addWidget(button);
+                              },
+                              "QPushButton BtnHistorico is 30×"},
                       FitCase{"ScreenLargerThanTheDesktop", [](QDialog& s) { s.setFixedSize(1200, 600); },
                               "the screen is 1200×600, more than the desktop's 1000×700"},
                       FitCase{"FieldSqueezedOnAPageNotShowing",
