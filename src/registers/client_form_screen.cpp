@@ -80,8 +80,8 @@ ClientFormScreen::ClientFormScreen(data::Tdm& dm, const ClientFormOptions& optio
     ui::addLabelledRow(*rows, QStringLiteral("E-mail:"), edit(dm, "Email", "DBEdit9", this));
     dia_ = edit(dm, "Dia", "DBEdit10", this);
     mes_ = edit(dm, "Mes", "DBEdit11", this);
-    dia_->setMaximumWidth(60);
-    mes_->setMaximumWidth(60);
+    dia_->setMaxLength(2);
+    mes_->setMaxLength(2);
     auto* birthday = new QHBoxLayout;
     auto* diaLabel = new QLabel(QStringLiteral("Dia:"), this);
     diaLabel->setBuddy(dia_);

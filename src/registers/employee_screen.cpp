@@ -82,10 +82,9 @@ ui::DbEdit* TFmFuncionario::edit(const std::string& field, const QString& object
 }
 
 QLayout* TFmFuncionario::buildFields() {
-    auto mask = [this](const std::string& field, const QString& objectName, int maxLength) {
+    auto mask = [this](const std::string& field, const QString& objectName) {
         auto* control = new ui::DbMaskEdit(dm_.DsFuncionario, field, this);
         control->setObjectName(objectName);
-        control->setMaxLength(maxLength);
         return control;
     };
     auto* codigo = edit("Codigo", QStringLiteral("DBEdit1"));
@@ -97,10 +96,9 @@ QLayout* TFmFuncionario::buildFields() {
     QFormLayout* left = ui::labelledRows();
     ui::addLabelledRow(*left, QStringLiteral("Código:"), codigo);
     ui::addLabelledRow(*left, QStringLiteral("Nome"), nome_);
-    ui::addLabelledRow(*left, QStringLiteral("CPF"), mask("CPF", QStringLiteral("DBEdit3"), 14),
+    ui::addLabelledRow(*left, QStringLiteral("CPF"), mask("CPF", QStringLiteral("DBEdit3")),
                        QStringLiteral("Identidade - RG:"), edit("RG", QStringLiteral("DBEdit4")));
-    ui::addLabelledRow(*left, QStringLiteral("Nascimento:"),
-                       mask("Nascimento", QStringLiteral("DBEdit5"), 10));
+    ui::addLabelledRow(*left, QStringLiteral("Nascimento:"), mask("Nascimento", QStringLiteral("DBEdit5")));
     ui::addLabelledRow(*left, QStringLiteral("Endereco"), edit("Endereco", QStringLiteral("DBEdit6")));
     ui::addLabelledRow(*left, QStringLiteral("Bairro"), edit("Bairro", QStringLiteral("DBEdit7")));
     ui::addLabelledRow(*left, QStringLiteral("Cidade"), edit("Cidade", QStringLiteral("DBEdit8")),
@@ -119,8 +117,7 @@ QLayout* TFmFuncionario::buildFields() {
     ui::addLabelledRow(*right, QStringLiteral("PIS/PASEP"), edit("PIS", QStringLiteral("DBEdit17")));
     ui::addLabelledRow(*right, QStringLiteral("Cargo:"), edit("Cargo", QStringLiteral("DBEdit18")));
     ui::addLabelledRow(*right, QStringLiteral("Horário:"), edit("Horario", QStringLiteral("DBEdit19")));
-    ui::addLabelledRow(*right, QStringLiteral("Dt. Admissão:"),
-                       mask("Admissao", QStringLiteral("DBEdit20"), 8));
+    ui::addLabelledRow(*right, QStringLiteral("Dt. Admissão:"), mask("Admissao", QStringLiteral("DBEdit20")));
     ui::addLabelledRow(*right, QStringLiteral("Qualificações:"), qualificacao);
     ui::addLabelledRow(*right, QStringLiteral("Senha Comandas:"),
                        edit("SobreNome", QStringLiteral("DBEdit22")));

@@ -2,7 +2,10 @@
 
 #include <QFocusEvent>
 
+#include <algorithm>
+
 #include "ui/field_text.h"
+#include "ui/field_width.h"
 #include "ui/upper_case_input.h"
 
 namespace ui {
@@ -12,10 +15,29 @@ DbEdit::DbEdit(const data::DataSource& source, const std::string& fieldName, QWi
     const store::FieldDef& def = fieldDef();
     if (def.type == store::FieldType::Text && def.size > 0) setMaxLength(def.size);
     if (def.centred) setAlignment(Qt::AlignCenter);
+    fitToContent();
     connect(this, &QLineEdit::textEdited, this, &DbEdit::onTextEdited);
     // Enter in the field writes it, as leaving it does.
     connect(this, &QLineEdit::returnPressed, this, [this] { writeGuarded(); });
     refresh();
+}
+
+void DbEdit::fitToContent() {
+    setSizePolicy(hasShortContent(*this) ? QSizePolicy::Preferred : QSizePolicy::Expanding,
+                  sizePolicy().verticalPolicy());
+    updateGeometry();
+}
+
+QSize DbEdit::sizeHint() const {
+    QSize size = QLineEdit::sizeHint();
+    if (const int width = contentWidth(*this)) size.setWidth(width);
+    return size;
+}
+
+QSize DbEdit::minimumSizeHint() const {
+    QSize size = QLineEdit::minimumSizeHint();
+    size.setWidth(std::max(size.width(), contentWidth(*this)));
+    return size;
 }
 
 void DbEdit::onTextEdited() {

@@ -1,6 +1,8 @@
 #pragma once
 // A one-line field bound to a table field. Money fields show their display format
 // (1.234,50), dates dd/mm/yyyy; what the user types is converted by the field itself.
+// A field is never narrower than what it may hold (ui/field_width.h); short fields keep
+// that width, long ones stretch.
 #include <QLineEdit>
 
 #include "ui/field_binding.h"
@@ -16,11 +18,17 @@ class DbEdit : public QLineEdit, public FieldBinding {
     void setUpperCase(bool upper) { upperCase_ = upper; }
     bool upperCase() const { return upperCase_; }
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
   protected:
     void focusOutEvent(QFocusEvent* event) override;
     void showValue() override;
     void storeValue(store::Field field) override;
     void showEditable(bool editable) override;
+    // Stretches only a field whose content is long or unbounded; called again when a
+    // subclass sets a mask.
+    void fitToContent();
 
   private:
     void onTextEdited();

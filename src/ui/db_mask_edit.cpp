@@ -22,6 +22,7 @@ DbMaskEdit::DbMaskEdit(const data::DataSource& source, const std::string& fieldN
     if (mask_) {
         setMaxLength(32767);  // the mask sets the length; a field size would cut the literals
         setInputMask(mask_->inputMask());
+        fitToContent();
     }
     refresh();
 }

@@ -20,12 +20,18 @@ QLabel* addLabelledRow(QFormLayout& rows, const QString& caption, QWidget* field
 
 void addLabelledRow(QFormLayout& rows, const QString& caption, QWidget* field, const QString& caption2,
                     QWidget* field2) {
+    // Each field keeps the width it asks for; a field that stretches takes the rest of
+    // the row, otherwise the pair stays together on the left.
     auto* line = new QHBoxLayout;
-    line->addWidget(field, 1);
+    line->addWidget(field);
     auto* second = new QLabel(caption2);
     second->setBuddy(field2);
     line->addWidget(second);
     line->addWidget(field2);
+    const auto stretches = [](QWidget* w) {
+        return bool(w->sizePolicy().expandingDirections() & Qt::Horizontal);
+    };
+    if (!stretches(field) && !stretches(field2)) line->addStretch();
     auto* label = new QLabel(caption);
     label->setBuddy(field);
     rows.addRow(label, line);

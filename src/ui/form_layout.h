@@ -12,7 +12,8 @@ namespace ui {
 QFormLayout* labelledRows(QWidget* parent = nullptr);
 // Adds a row whose caption's mnemonic (&Nome) focuses `field`. Returns the caption.
 QLabel* addLabelledRow(QFormLayout& rows, const QString& caption, QWidget* field);
-// A row with several captioned fields side by side ("Cidade:" … "U.F.:" …).
+// A row with two captioned fields side by side ("Cidade:" … "U.F.:" …), each as wide as it
+// asks to be.
 void addLabelledRow(QFormLayout& rows, const QString& caption, QWidget* field, const QString& caption2,
                     QWidget* field2);
 
