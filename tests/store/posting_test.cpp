@@ -112,6 +112,28 @@ TEST_F(PostingTest, AFailureAfterTheSecondWriteLeavesEveryFileAndTableAsBefore) 
     }
 }
 
+TEST_F(PostingTest, AnInsertBegunBeforeAFailedPostingIsStillPendingAfterIt) {
+    servico->insert();  // a sale being typed, stored only by the posting that pays it
+    servico->field("Codigo").setInteger(7);
+    servico->field("Nome").setString("VENDA");
+    EXPECT_THROW(store::post({servico.get(), caixa.get()},
+                             [&] {
+                                 servico->post();
+                                 addTo(*caixa, 1, Currency::fromReais(10));
+                                 throw store::LockError("registro bloqueado");
+                             }),
+                 store::LockError);
+    EXPECT_EQ(rowsOnDisk(dir.path(), "Servicos.DAT").size(), 2u);
+    ASSERT_EQ(servico->state(), store::TableState::Insert);
+    EXPECT_EQ(servico->field("Nome").asString(), "VENDA");
+    store::post({servico.get(), caixa.get()}, [&] {
+        servico->post();
+        addTo(*caixa, 1, Currency::fromReais(10));
+    });
+    EXPECT_EQ(rowsOnDisk(dir.path(), "Servicos.DAT").back(), "7:VENDA:");
+    EXPECT_EQ(rowsOnDisk(dir.path(), "Caixa.DAT")[0], "1:PRIMEIRO:110");
+}
+
 TEST_F(PostingTest, ACommittedPostingIsOnDiskAndReadableWhileItRuns) {
     store::Posting posting({servico.get(), caixa.get()});
     addTo(*caixa, 1, Currency::fromReais(50));

@@ -130,7 +130,7 @@ const std::string& Scope::rowsTableOf(const std::string& fileName) const {
 void Scope::enlist(Table& table) {
     for (const auto& entry : enlisted_)
         if (entry.table == &table) return;
-    enlisted_.push_back({&table, table.rowShownBeforeScope()});
+    enlisted_.push_back({&table, table.stateBeforeScope()});
 }
 
 void Scope::holdUntilEnd(RecordLocks& locks, std::int64_t rowid) {
@@ -184,7 +184,7 @@ void Scope::leave(bool committed) noexcept {
     database_.setActiveScope(nullptr);
     // A read changed nothing: its tables stay where the reading left them.
     const bool keepRows = committed || mode_ == Mode::Read;
-    for (const auto& entry : enlisted_) entry.table->afterScope(keepRows, entry.shownRow);
+    for (const auto& entry : enlisted_) entry.table->afterScope(keepRows, entry.before);
     // Only now that the writes are on disk, or undone, may others edit these records.
     for (const auto& lock : held_) lock.locks->unlockRecord(lock.rowid);
     held_.clear();

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "data/store/connection.h"
+#include "data/store/table.h"
 
 namespace store {
 
 class Database;
 class RecordLocks;
-class Table;
 
 class Scope {
   public:
@@ -59,7 +59,7 @@ class Scope {
     };
     struct Enlisted {
         Table* table;
-        std::optional<std::int64_t> shownRow;
+        Table::BeforeScope before;
     };
     struct HeldLock {
         RecordLocks* locks;

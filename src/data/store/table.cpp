@@ -717,13 +717,21 @@ void Table::write(Work&& work) {
     to.connection.transaction([&] { work(to); });
 }
 
-std::optional<std::int64_t> Table::rowShownBeforeScope() const {
-    const std::optional<Record>& shown = state_ == TableState::Insert ? beforeInsert_ : current_;
-    if (!shown) return std::nullopt;
-    return shown->rowid;
+Table::BeforeScope Table::stateBeforeScope() const {
+    BeforeScope before;
+    if (state_ == TableState::Insert) {
+        before.pendingInsert = current_;
+        before.beforeInsert = beforeInsert_;
+        before.dirty = dirty_;
+        before.modified = modified_;
+        if (beforeInsert_) before.shownRow = beforeInsert_->rowid;
+    } else if (current_) {
+        before.shownRow = current_->rowid;
+    }
+    return before;
 }
 
-void Table::afterScope(bool committed, std::optional<std::int64_t> shownRow) noexcept {
+void Table::afterScope(bool committed, const BeforeScope& before) noexcept {
     resetBuffers();
     if (committed || !isOpen()) return;
     // Rolled back: nothing the scope wrote or read may stay on show.
@@ -733,9 +741,19 @@ void Table::afterScope(bool committed, std::optional<std::int64_t> shownRow) noe
     modified_ = false;
     current_.reset();
     eof_ = bof_ = true;
+    if (before.pendingInsert) {
+        current_ = before.pendingInsert;
+        beforeInsert_ = before.beforeInsert;
+        dirty_ = before.dirty;
+        modified_ = before.modified;
+        eof_ = bof_ = false;
+        setState(TableState::Insert);
+        notify(TableEvent::Scrolled);
+        return;
+    }
     setState(TableState::Browse);
     try {
-        std::optional<Record> row = shownRow ? readVisibleRow(*shownRow) : std::nullopt;
+        std::optional<Record> row = before.shownRow ? readVisibleRow(*before.shownRow) : std::nullopt;
         if (!row) row = fetchOne(visiblePredicate(), false);
         makeCurrent(std::move(row));
         eof_ = bof_ = !current_;

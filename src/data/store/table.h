@@ -154,9 +154,22 @@ class Table {
     // Runs a write as one transaction of its own, or as part of the running posting.
     template <typename Work>
     void write(Work&& work);
-    // The row to show again if a scope the table goes through is rolled back.
-    std::optional<std::int64_t> rowShownBeforeScope() const;
-    void afterScope(bool committed, std::optional<std::int64_t> shownRow) noexcept;
+
+  public:
+    // What a table showed when it first went through a scope, put back if the scope rolls
+    // back: the record on show, or an insert begun before the scope (a sale being typed),
+    // which survives a failed posting so that it can be tried again.
+    struct BeforeScope {
+        std::optional<std::int64_t> shownRow;
+        std::optional<Record> pendingInsert;
+        std::optional<Record> beforeInsert;
+        std::vector<bool> dirty;
+        bool modified = false;
+    };
+
+  private:
+    BeforeScope stateBeforeScope() const;
+    void afterScope(bool committed, const BeforeScope& before) noexcept;
     void unlockRecord(std::int64_t rowid);
 
     void requireOpen(const char* action) const;
