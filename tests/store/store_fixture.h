@@ -3,12 +3,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <functional>
 #include <memory>
 
 #include "data/store/database.h"
 #include "data/store/table.h"
+#include "support/processes.h"
 #include "support/temp_dir.h"
 
 namespace storetest {
@@ -85,26 +84,7 @@ class StoreTest : public ::testing::Test {
     }
 };
 
-// Runs `work` in a child process; the parent gets the child's pid back.
-inline pid_t spawn(const std::function<int()>& work) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        int code = 1;
-        try {
-            code = work();
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "child %d: %s\n", getpid(), e.what());
-            code = 99;
-        }
-        _exit(code);
-    }
-    return pid;
-}
-
-inline int exitCodeOf(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using testsupport::exitCodeOf;
+using testsupport::spawn;
 
 }  // namespace storetest

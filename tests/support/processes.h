@@ -1,0 +1,32 @@
+#pragma once
+// Other stations on the same data directory, as real child processes.
+#include <sys/types.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace testsupport {
+
+// Runs `work` in a child process and returns its pid; the child exits with what `work`
+// returns (99 when it throws, after printing why).
+pid_t spawn(const std::function<int()>& work);
+// Waits for the child; its exit code, or -1 when it did not exit normally.
+int exitCodeOf(pid_t pid);
+
+// Another station editing the last record of a table: the lock is held from construction
+// until release() or destruction.
+class LockHolder {
+  public:
+    LockHolder(const std::filesystem::path& dataDir, const std::string& component);
+    ~LockHolder();
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+    void release();
+
+  private:
+    pid_t child_ = -1;
+    int releaseFd_ = -1;
+};
+
+}  // namespace testsupport
