@@ -12,7 +12,8 @@ bool cashAllows(data::Tdm& dm, CashNeed need, ui::Dialogs& dialogs) {
     caixa.open();
     caixa.last();
     const std::string status = core::trimmed(caixa.field("Status").asString());
-    const bool refused = need == CashNeed::NotOpen ? status == "ABERTO" : status == "FECHADO";
+    const bool refused =
+        need == CashNeed::NotOpen ? status == data::kCashOpenStatus : status == data::kCashClosedStatus;
     if (!refused) return true;
     caixa.close();
     dialogs.message(need == CashNeed::NotOpen ? kCashAlreadyOpen : kCashNotOpen);

@@ -2,6 +2,8 @@
 // The cash-register state the main window's cash buttons need before anything else.
 #include <QString>
 
+#include "data/cash_status.h"
+
 namespace data {
 class Tdm;
 }
@@ -11,8 +13,8 @@ class Dialogs;
 
 namespace app {
 
-inline const QString kCashAlreadyOpen = QStringLiteral("O Caixa Já Está Aberto no Momento!!!");
-inline const QString kCashNotOpen = QStringLiteral("O Caixa Não Está Aberto!!!");
+inline const QString kCashAlreadyOpen = QString::fromUtf8(data::kCashAlreadyOpen);
+inline const QString kCashNotOpen = QString::fromUtf8(data::kCashNotOpen);
 
 enum class CashNeed {
     None,

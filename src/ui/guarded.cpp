@@ -1,6 +1,7 @@
 #include "ui/guarded.h"
 
 #include "core/date.h"
+#include "data/refusal.h"
 #include "data/store/error.h"
 #include "ui/dialogs.h"
 
@@ -12,6 +13,8 @@ bool runGuarded(const std::function<void()>& action) {
         return true;
     } catch (const store::Aborted&) {
         return false;
+    } catch (const data::Refusal& refusal) {
+        Dialogs::current().message(QString::fromStdString(refusal.what()));
     } catch (const store::Error& error) {
         Dialogs::current().error(QString::fromStdString(error.what()));
     } catch (const core::DateError& error) {
