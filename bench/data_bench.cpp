@@ -5,7 +5,6 @@
 #include <sqlite3.h>
 
 #include <cstdio>
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "data/messages.h"
 #include "data/scratch_directory.h"
 #include "data/store/posting.h"
+#include "ratio_reporter.h"
 
 namespace {
 
@@ -148,22 +148,6 @@ void eightWritesBenchmark(benchmark::State& state, std::filesystem::path directo
         }
     }
 }
-
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void printRatio(const char* measured, const char* baseline, const char* target) const {
-        const auto m = seconds_.find(measured), b = seconds_.find(baseline);
-        if (m == seconds_.end() || b == seconds_.end() || b->second <= 0) return;
-        std::printf("%s / %s: %.2fx%s\n", measured, baseline, m->second / b->second, target);
-    }
-
-  private:
-    std::map<std::string, double> seconds_;
-};
 
 }  // namespace
 

@@ -24,16 +24,20 @@ store::TableDef benchDefinition() {
     using store::FieldType;
     store::TableDef def;
     def.fileName = "Bench.DAT";
-    def.fields = {{"Codigo", FieldType::Integer}, {"Nome", FieldType::Text, 45}, {"Cidade", FieldType::Text, 35},
-                  {"Valor", FieldType::Currency},  {"Data", FieldType::Date}};
+    def.fields = {{"Codigo", FieldType::Integer},
+                  {"Nome", FieldType::Text, 45},
+                  {"Cidade", FieldType::Text, 35},
+                  {"Valor", FieldType::Currency},
+                  {"Data", FieldType::Date}};
     def.primaryKey = {"Codigo"};
     def.indexes = {{"siNome", {"Nome"}, true}, {"siCidade", {"Cidade"}, true}, {"siData", {"Data"}, true}};
     return def;
 }
 
 std::string nameFor(int i) {
-    static const char* first[] = {"Ana", "Bruno", "Carla", "Álvaro", "Débora", "Érica", "Fábio", "Gisele", "Hélio",
-                                  "Íris", "João", "Kátia", "Luís", "Márcia", "Nélson", "Otávio", "Paula", "Rita"};
+    static const char* first[] = {"Ana",   "Bruno",  "Carla",  "Álvaro", "Débora", "Érica",
+                                  "Fábio", "Gisele", "Hélio",  "Íris",   "João",   "Kátia",
+                                  "Luís",  "Márcia", "Nélson", "Otávio", "Paula",  "Rita"};
     static const char* last[] = {"Silva", "Souza", "Oliveira", "Conceição", "Araújo", "Gonçalves", "Ribeiro"};
     return std::string(first[(i * 7) % 18]) + " " + last[(i * 13) % 7] + " " + std::to_string(i % 9973);
 }
@@ -156,9 +160,11 @@ int main() {
     double storeScan = seconds([&] { storeRows = walk(table); });
     const long rssAfter = residentKb();
     sqlite3_stmt* scan = raw.prepare(
-        "SELECT rowid, Codigo, Nome, Cidade, Valor, Data FROM registros ORDER BY Nome COLLATE ptbr_ci, rowid");
+        "SELECT rowid, Codigo, Nome, Cidade, Valor, Data FROM registros ORDER BY Nome COLLATE ptbr_ci, "
+        "rowid");
     double rawScan = seconds([&] { rawRows = drain(scan); });
-    if (storeRows != kRows || rawRows != kRows) std::printf("row counts differ: %ld %ld\n", storeRows, rawRows);
+    if (storeRows != kRows || rawRows != kRows)
+        std::printf("row counts differ: %ld %ld\n", storeRows, rawRows);
     report("full scan by siNome (per row)", storeScan / kRows, rawScan / kRows, "us", 1e6);
 
     // Exact lookups on the primary index.
@@ -169,7 +175,8 @@ int main() {
     double storeFind = seconds([&] {
         for (int i = 0; i < kLookups; ++i) table.findKey({store::Value{std::int64_t{code(random)}}});
     });
-    sqlite3_stmt* find = raw.prepare("SELECT rowid, Codigo, Nome, Cidade, Valor, Data FROM registros WHERE Codigo = ?");
+    sqlite3_stmt* find =
+        raw.prepare("SELECT rowid, Codigo, Nome, Cidade, Valor, Data FROM registros WHERE Codigo = ?");
     double rawFind = seconds([&] {
         for (int i = 0; i < kLookups; ++i) {
             sqlite3_bind_int(find, 1, code(random));
@@ -185,9 +192,9 @@ int main() {
     double storeNearest = seconds([&] {
         for (const auto& prefix : prefixes) table.findNearest({store::Value{prefix}});
     });
-    sqlite3_stmt* nearest =
-        raw.prepare("SELECT rowid, Codigo, Nome, Cidade, Valor, Data FROM registros WHERE Nome COLLATE ptbr_ci >= ? "
-                    "ORDER BY Nome COLLATE ptbr_ci, rowid LIMIT 1");
+    sqlite3_stmt* nearest = raw.prepare(
+        "SELECT rowid, Codigo, Nome, Cidade, Valor, Data FROM registros WHERE Nome COLLATE ptbr_ci >= ? "
+        "ORDER BY Nome COLLATE ptbr_ci, rowid LIMIT 1");
     double rawNearest = seconds([&] {
         for (const auto& prefix : prefixes) {
             sqlite3_bind_text(nearest, 1, prefix.c_str(), -1, SQLITE_TRANSIENT);

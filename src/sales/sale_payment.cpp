@@ -90,7 +90,7 @@ void lowerStock(store::Table& produtos, const SaleItem& item) {
 
 }  // namespace
 
-void registerSalePayment(data::Tdm& dm, const SalePayment& payment) {
+void registerSalePayment(data::Tdm& dm, const SalePayment& payment, const core::Date& today) {
     store::Table& sale = dm.TbServico;
     if (sale.state() != store::TableState::Insert) throw data::Refusal("Não Há Lançamento em Andamento!");
     const std::optional<std::string> word = salePaymentWord(payment.code);
@@ -109,7 +109,6 @@ void registerSalePayment(data::Tdm& dm, const SalePayment& payment) {
     store::Table& produtos = dm.TbProdutos;
     store::Table& cliente = dm.TbCliente;
     OpenForTheAction open({&items, &produtos, &cliente, &dm.TbReceber, &dm.TbBaixaR});
-    const core::Date today = core::Date::today();
 
     store::post(
         {&sale, &items, &produtos, &dm.TbCaixa, &dm.TbReceber, &dm.TbBaixaR, &cliente, &dm.TbContador}, [&] {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/currency.h"
+#include "core/date.h"
 
 namespace data {
 class Tdm;
@@ -48,7 +49,9 @@ struct SalePayment {
 // credit or an overpayment has no client ("Selecione o Cliente!"); cash handed over falls
 // short of the amount due ("Digite o Valor Pago R$!"); the client's credit is now below what
 // the payment uses ("O Crédito do Cliente Foi Alterado! Saldo Atual R$ …"). On any failure the
-// sale stays in progress, unchanged, and can be paid again.
-void registerSalePayment(data::Tdm& dm, const SalePayment& payment);
+// sale stays in progress, unchanged, and can be paid again. `today` dates the receivable or
+// received amount (a salon's history is made with the same function).
+void registerSalePayment(data::Tdm& dm, const SalePayment& payment,
+                         const core::Date& today = core::Date::today());
 
 }  // namespace sales
