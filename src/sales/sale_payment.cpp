@@ -10,6 +10,7 @@
 #include "data/dm.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
+#include "sales/opened_for_action.h"
 
 namespace sales {
 
@@ -40,26 +41,6 @@ constexpr const char* kNotinha = "NOTINHA";
 constexpr const char* kCredito = "CRÉDITO";
 constexpr const char* kDinheiro = "DINHEIRO";
 constexpr const char* kCartao = "CARTÃO";
-
-// Opens what the registration needs for its length only, leaving open what a screen opened.
-class OpenForTheAction {
-  public:
-    explicit OpenForTheAction(std::vector<store::Table*> tables) {
-        for (store::Table* table : tables)
-            if (!table->isOpen()) {
-                table->open();
-                opened_.push_back(table);
-            }
-    }
-    ~OpenForTheAction() {
-        for (store::Table* table : opened_) table->close();
-    }
-    OpenForTheAction(const OpenForTheAction&) = delete;
-    OpenForTheAction& operator=(const OpenForTheAction&) = delete;
-
-  private:
-    std::vector<store::Table*> opened_;
-};
 
 struct SaleItem {
     std::int64_t code;
@@ -108,7 +89,7 @@ void registerSalePayment(data::Tdm& dm, const SalePayment& payment, const core::
     store::Table& items = dm.TbItensServico;
     store::Table& produtos = dm.TbProdutos;
     store::Table& cliente = dm.TbCliente;
-    OpenForTheAction open({&items, &produtos, &cliente, &dm.TbReceber, &dm.TbBaixaR});
+    OpenedForAction open{&items, &produtos, &cliente, &dm.TbReceber, &dm.TbBaixaR};
 
     store::post(
         {&sale, &items, &produtos, &dm.TbCaixa, &dm.TbReceber, &dm.TbBaixaR, &cliente, &dm.TbContador}, [&] {
