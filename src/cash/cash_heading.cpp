@@ -6,12 +6,12 @@
 
 namespace cash {
 
-QPushButton* addHelpButton(QBoxLayout& bar, const QString& objectName, const QStringList& messages) {
-    auto* button = new QPushButton(QStringLiteral("?"));
+QToolButton* addHelpButton(QBoxLayout& bar, const QString& objectName, const QStringList& messages) {
+    auto* button = new QToolButton;
+    button->setText(QStringLiteral("?"));
     button->setObjectName(objectName);
     button->setToolTip(QStringLiteral("Ajuda"));
-    button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, button, [messages] {
+    QObject::connect(button, &QToolButton::clicked, button, [messages] {
         for (const QString& message : messages) ui::Dialogs::current().message(message);
     });
     bar.addWidget(button);

@@ -86,7 +86,7 @@ TFmFechar::TFmFechar(data::Tdm& dm, reports::ReportOutput output, QWidget* paren
     imprimir_ = ui::addButton(*buttons, QStringLiteral("IMPRIMIR"), QStringLiteral("BitBtn3"));
     cancelar_ = ui::addButton(*buttons, QStringLiteral("CANCELAR"), QStringLiteral("BitBtn2"));
     buttons->addStretch(1);
-    QPushButton* help = addHelpButton(*buttons, QStringLiteral("SpeedButton1"), kClosingHelp);
+    QToolButton* help = addHelpButton(*buttons, QStringLiteral("SpeedButton1"), kClosingHelp);
     imprimir_->setEnabled(false);
     connect(registrar_, &QPushButton::clicked, this, [this] { ui::runGuarded([this] { registrar(); }); });
     connect(imprimir_, &QPushButton::clicked, this, [this] { ui::runGuarded([this] { imprimir(); }); });

@@ -40,7 +40,7 @@ TFmAbrir::TFmAbrir(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     confirmar_ = ui::addButton(*buttons, QStringLiteral("CONFIRMAR"), QStringLiteral("BitBtn3"));
     cancelar_ = ui::addButton(*buttons, QStringLiteral("CANCELAR"), QStringLiteral("BitBtn2"));
     buttons->addStretch(1);
-    QPushButton* help = addHelpButton(*buttons, QStringLiteral("SpeedButton1"), {kOpeningHelp});
+    QToolButton* help = addHelpButton(*buttons, QStringLiteral("SpeedButton1"), {kOpeningHelp});
     connect(abrir_, &QPushButton::clicked, this, [this] { ui::runGuarded([this] { abrirCaixa(); }); });
     connect(confirmar_, &QPushButton::clicked, this, [this] { ui::runGuarded([this] { confirmar(); }); });
     connect(cancelar_, &QPushButton::clicked, this, &TFmAbrir::cancelar);

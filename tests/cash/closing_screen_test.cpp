@@ -116,8 +116,8 @@ TEST_F(ClosingScreenTest, LeavingDiscardsTheTypedRepassAndHelpSaysBothMessages) 
         cash::TFmFechar screen(dm, keep());
         screen.show();
         control<cash::MoneyBox>(screen, "DBEdit6")->setText(QStringLiteral("60,00"));
-        control(screen, "SpeedButton12")->click();
-        control(screen, "SpeedButton1")->click();
+        control<QAbstractButton>(screen, "SpeedButton12")->click();
+        control<QAbstractButton>(screen, "SpeedButton1")->click();
         control(screen, "BitBtn2")->click();
         EXPECT_EQ(screen.result(), QDialog::Rejected);
     }

@@ -54,7 +54,8 @@ TEST_F(OpeningScreenTest, StartsWithOnlyAbrirCaixaAndGivesHelp) {
     auto* employees = control<QComboBox>(screen, "DBLookupComboBox1");
     EXPECT_EQ(employees->count(), 2);
     EXPECT_EQ(employees->itemText(1), QStringLiteral("JOANA"));
-    for (const char* help : {"SpeedButton12", "SpeedButton1"}) control(screen, help)->click();
+    for (const char* help : {"SpeedButton12", "SpeedButton1"})
+        control<QAbstractButton>(screen, help)->click();
     EXPECT_EQ(dialogs.messages, QStringList(2, cash::kOpeningHelp));
 }
 
