@@ -1,5 +1,7 @@
 #include "screen_catalogue.h"
 
+#include <QPushButton>
+
 #include <utility>
 
 #include "app/about.h"
@@ -11,6 +13,8 @@
 #include "app/splash.h"
 #include "app/start_screen.h"
 #include "app/users_screen.h"
+#include "cash/closing_screen.h"
+#include "cash/opening_screen.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "maintenance/screens/backup_screen.h"
@@ -124,6 +128,13 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         reports::TFmAniversario birthdays(dm);
         present(birthdays, QStringLiteral("TFmAniversario"), visit);
     }
+    {
+        // As it is once "ABRIR CAIXA" has shown the opening cash; nothing is written yet.
+        cash::TFmAbrir opening(dm);
+        opening.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        present(opening, QStringLiteral("TFmAbrir"), visit);
+    }
+    presentNew<cash::TFmFechar>(QStringLiteral("TFmFechar"), visit, dm);
     {
         maintenance::TFmBackup backup(dm, [] { return true; });
         present(backup, QStringLiteral("TFmBackup"), visit);

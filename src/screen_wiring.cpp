@@ -4,6 +4,8 @@
 #include "app/main_window.h"
 #include "app/menu_entries.h"
 #include "app/users_screen.h"
+#include "cash/closing_screen.h"
+#include "cash/opening_screen.h"
 #include "data/dm.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
@@ -32,6 +34,8 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     namespace entry = app::entry;
     menu.wire(entry::Clientes, [&dm] { registers::showClientes(dm); });
     menu.wire(entry::MenuClientes, [&dm] { registers::showClientes(dm); });
+    menu.wire(entry::Abrir, [&dm] { cash::showAbrir(dm); });
+    menu.wire(entry::Fechar, [&dm] { cash::showFechar(dm); });
     menu.wire(entry::Funcionarios, [&dm] { registers::showFuncionarios(dm); });
     menu.wire(entry::Produtos, [&dm] { registers::showProdutos(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -14,6 +15,7 @@
 #include "data/initial_data.h"
 #include "data/messages.h"
 #include "reports/birthday_reports.h"
+#include "reports/cash_closing_report.h"
 #include "reports/client_listing.h"
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
@@ -55,13 +57,26 @@ struct PdfReport {
     Prepare prepare;
 };
 
+// The whole text as a number from `least` to `most`; `what` names it in the error, `hint`
+// follows it.
+std::int64_t integerOption(const std::string& text, std::int64_t least, std::int64_t most,
+                           const std::string& what, const std::string& hint = {}) {
+    std::int64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < least || number > most)
+        throw UsageError{what + " inválido: " + text + hint};
+    return number;
+}
+
 int monthOption(const OptionValues& values, const std::string& option) {
-    const std::string& text = values.at(option);
-    int month = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), month);
-    if (error != std::errc() || end != text.data() + text.size() || month < 1 || month > 12)
-        throw UsageError{"mês inválido: " + text + " (use de 1 a 12)"};
-    return month;
+    return static_cast<int>(integerOption(values.at(option), 1, 12, "mês", " (use de 1 a 12)"));
+}
+
+// A stored record's number, when the option was given.
+std::optional<std::int64_t> recordNumberOption(const OptionValues& values, const std::string& option) {
+    const auto given = values.find(option);
+    if (given == values.end()) return std::nullopt;
+    return integerOption(given->second, 1, std::numeric_limits<std::int64_t>::max(), "número");
 }
 
 Prepare priceTable(PriceTable which) {
@@ -100,6 +115,14 @@ const std::vector<PdfReport>& pdfReports() {
          "tabela de preços de produtos e serviços",
          {},
          priceTable(PriceTable::ProdutosEServicos)},
+        {"fechamento-caixa",
+         "fechamento do caixa número N (sem --numero, o último caixa aberto)",
+         {{"--numero", "N"}},
+         [](const OptionValues& values) {
+             const auto number = recordNumberOption(values, "--numero");
+             return Print(
+                 [number](data::Tdm& dm, const ReportOutput& out) { printCashClosing(dm, number, out); });
+         }},
     };
     return reports;
 }

@@ -3,6 +3,7 @@
 
 #include <sstream>
 
+#include "data/rows.h"
 #include "page_text.h"
 #include "reports/report_command_line.h"
 #include "support/data_fixture.h"
@@ -78,6 +79,33 @@ TEST_F(ReportCommandLineTest, WritesEachReportWithItsOwnSelection) {
     }
 }
 
+TEST_F(ReportCommandLineTest, WritesTheClosingOfTheCashPeriodAskedForOrOfTheLastOne) {
+    {
+        testsupport::RecordingMessages quiet;
+        data::Tdm dm(demo.path(), quiet);
+        dm.TbCaixa.open();
+        for (std::int64_t number : {1, 2})
+            data::addRow(dm.TbCaixa, {{"Contador", number},
+                                      {"Status", number == 1 ? "FECHADO" : "ABERTO"},
+                                      {"Funcionario", number == 1 ? "ANA PAULA" : "JOANA"},
+                                      {"Repasse", number == 1 ? 100.0 : 0.0}});
+        dm.TbServico.open();
+        data::addRow(dm.TbServico, {{"Cliente", "CARLA SOUZA"},
+                                    {"TipoPG", "DINHEIRO"},
+                                    {"PGTotal", 55.0},
+                                    {"Caixa", std::int64_t{1}}});
+    }
+    ASSERT_EQ(run({"--pdf", "fechamento-caixa", pdf("1.pdf"), "--numero", "1"}), 0) << err.str();
+    const std::string first = pdfText(out / "1.pdf");
+    for (const char* wanted :
+         {"Relatório de Fechamento de Caixa - ANA PAULA", "CARLA SOUZA DINHEIRO 55,00", "REPASSAR R$ 100,00"})
+        EXPECT_NE(first.find(wanted), std::string::npos) << wanted << "\n" << first;
+    ASSERT_EQ(run({"--pdf", "fechamento-caixa", pdf("last.pdf")}), 0) << err.str();
+    const std::string last = pdfText(out / "last.pdf");
+    EXPECT_NE(last.find("Relatório de Fechamento de Caixa - JOANA"), std::string::npos) << last;
+    EXPECT_EQ(last.find("CARLA SOUZA"), std::string::npos);
+}
+
 TEST_F(ReportCommandLineTest, UsesTheDataDirectoryGivenOverTheConfiguredOne) {
     testsupport::InitialDataDirectory empty{false};
     ASSERT_EQ(reports::runReportCommandLine(
@@ -99,6 +127,12 @@ TEST_F(ReportCommandLineTest, RefusesWhatItCannotDoWithoutWritingAFile) {
           Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "13"}, 2, "mês inválido: 13"},
           Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "3x"}, 2, "mês inválido"},
           Case{{"--pdf", "clientes", pdf("x.pdf"), "--data"}, 2, "falta o valor de --data"},
+          Case{{"--pdf", "fechamento-caixa", pdf("x.pdf"), "--numero", "0"}, 2, "número inválido: 0"},
+          Case{{"--pdf", "fechamento-caixa", pdf("x.pdf"), "--numero", "2a"}, 2, "número inválido: 2a"},
+          Case{{"--pdf", "fechamento-caixa", pdf("x.pdf")}, 1, "Nenhum caixa foi aberto até agora."},
+          Case{{"--pdf", "fechamento-caixa", pdf("x.pdf"), "--numero", "4"},
+               1,
+               "O caixa número 4 não existe."},
           Case{{"--pdf", "clientes", pdf("x.pdf"), "--month", "3"},
                2,
                "argumento desconhecido para o relatório clientes: --month"},

@@ -2,7 +2,6 @@
 // with a message that says why.
 #include <gtest/gtest.h>
 
-
 #include "reports/engine/output_error.h"
 #include "reports/engine/report_file.h"
 #include "support/temp_dir.h"

@@ -1,0 +1,41 @@
+#include "cash/cash_closing.h"
+
+#include "core/date.h"
+#include "core/text.h"
+#include "data/cash_status.h"
+#include "data/dm.h"
+#include "data/refusal.h"
+#include "data/store/posting.h"
+
+namespace cash {
+
+core::Currency cashInDrawer(data::Tdm& dm) {
+    store::Table& caixa = dm.TbCaixa;
+    return caixa.field("DinheiroDIA").asCurrency() + caixa.field("Dinheiro").asCurrency() -
+           caixa.field("DinheiroTOTAL").asCurrency();
+}
+
+bool closeCash(data::Tdm& dm, std::int64_t number, core::Currency repasse) {
+    store::Table& caixa = dm.TbCaixa;
+    caixa.open();
+    if (!caixa.indexName().empty()) caixa.setIndexName("");
+    bool closedNow = false;
+    store::post({&caixa}, [&] {
+        if (!caixa.findKey({store::Value{number}})) throw data::Refusal(data::kCashNotOpen);
+        caixa.editExisting();  // the record lock, then the record as stored now
+        if (core::trimmed(caixa.field("Status").asString()) == data::kCashClosedStatus) {
+            caixa.cancel();
+            return;
+        }
+        caixa.field("Fechamento").setDate(core::Date::today());
+        caixa.field("Hora2").setTime(core::Time::now());
+        caixa.field("Status").setString(data::kCashClosedStatus);
+        caixa.field("Repasse").setCurrency(repasse);
+        caixa.field("Deposito").setCurrency(cashInDrawer(dm) - repasse);
+        caixa.post();
+        closedNow = true;
+    });
+    return closedNow;
+}
+
+}  // namespace cash

@@ -1,0 +1,50 @@
+#include "cash/cash_opening.h"
+
+#include "core/date.h"
+#include "core/text.h"
+#include "data/cash_status.h"
+#include "data/dm.h"
+#include "data/refusal.h"
+#include "data/store/posting.h"
+
+namespace cash {
+
+namespace {
+
+// The last record, as whoever reads it now sees it.
+OpeningProposal readLast(store::Table& caixa) {
+    caixa.last();
+    if (caixa.isEmpty()) return {};
+    return {caixa.field("Contador").asInteger() + 1, caixa.field("Repasse").asCurrency(),
+            core::trimmed(caixa.field("Status").asString()) == data::kCashOpenStatus};
+}
+
+}  // namespace
+
+OpeningProposal proposeOpening(data::Tdm& dm) {
+    dm.TbCaixa.open();
+    return readLast(dm.TbCaixa);
+}
+
+std::int64_t openCash(data::Tdm& dm, const Responsible& responsible, core::Currency openingCash) {
+    store::Table& caixa = dm.TbCaixa;
+    caixa.open();
+    std::int64_t number = 0;
+    store::post({&caixa}, [&] {
+        const OpeningProposal last = readLast(caixa);
+        if (last.alreadyOpen) throw data::Refusal(data::kCashAlreadyOpen);
+        number = last.number;
+        caixa.insert();
+        caixa.field("Contador").setInteger(number);
+        caixa.field("Abertura").setDate(core::Date::today());
+        caixa.field("Hora1").setTime(core::Time::now());
+        caixa.field("Funcionario").setString(responsible.name);
+        caixa.field("CodFUN").setInteger(responsible.code);
+        caixa.field("Status").setString(data::kCashOpenStatus);
+        caixa.field("DinheiroDIA").setCurrency(openingCash);
+        caixa.post();
+    });
+    return number;
+}
+
+}  // namespace cash
