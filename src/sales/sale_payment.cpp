@@ -1,0 +1,217 @@
+#include "sales/sale_payment.h"
+
+#include <string_view>
+#include <vector>
+
+#include "cash/cash_record.h"
+#include "core/date.h"
+#include "core/format.h"
+#include "core/text.h"
+#include "data/dm.h"
+#include "data/refusal.h"
+#include "data/store/posting.h"
+
+namespace sales {
+
+std::optional<std::string> salePaymentWord(int code) {
+    switch (code) {
+        case 1:
+            return "DINHEIRO";
+        case 2:
+            return "CHEQUE";
+        case 3:
+            return "CARTÃO";
+        case 4:
+            return "NOTINHA";
+        case 5:
+            return "CRÉDITO";
+        case 6:
+            return "DÉBITO";
+        default:
+            return std::nullopt;
+    }
+}
+
+namespace {
+
+using core::Currency;
+
+constexpr const char* kNotinha = "NOTINHA";
+constexpr const char* kCredito = "CRÉDITO";
+constexpr const char* kDinheiro = "DINHEIRO";
+constexpr const char* kCartao = "CARTÃO";
+
+// Opens what the registration needs for its length only, leaving open what a screen opened.
+class OpenForTheAction {
+  public:
+    explicit OpenForTheAction(std::vector<store::Table*> tables) {
+        for (store::Table* table : tables)
+            if (!table->isOpen()) {
+                table->open();
+                opened_.push_back(table);
+            }
+    }
+    ~OpenForTheAction() {
+        for (store::Table* table : opened_) table->close();
+    }
+    OpenForTheAction(const OpenForTheAction&) = delete;
+    OpenForTheAction& operator=(const OpenForTheAction&) = delete;
+
+  private:
+    std::vector<store::Table*> opened_;
+};
+
+struct SaleItem {
+    std::int64_t code;
+    double quantity;
+    std::string description;
+};
+
+// The sale's stored items, through the master link, and their sum.
+std::vector<SaleItem> itemsOf(store::Table& items, Currency& sum) {
+    std::vector<SaleItem> found;
+    sum = Currency();
+    for (items.first(); !items.eof(); items.next()) {
+        found.push_back({items.field("Codigo").asInteger(), items.field("Porcentagem").asFloat(),
+                         items.field("Descricao").asString()});
+        sum += items.field("Total").asCurrency();
+    }
+    return found;
+}
+
+void lowerStock(store::Table& produtos, const SaleItem& item) {
+    produtos.setIndexName("");  // by code, whatever index a search screen left
+    if (!produtos.findKey({item.code})) return;
+    if (core::trimmed(produtos.field("Tipo").asString()) != "PRODUTO") return;
+    produtos.editExisting();
+    produtos.field("Estoque").setFloat(produtos.field("Estoque").asFloat() - item.quantity);
+    produtos.post();
+}
+
+}  // namespace
+
+void registerSalePayment(data::Tdm& dm, const SalePayment& payment) {
+    store::Table& sale = dm.TbServico;
+    if (sale.state() != store::TableState::Insert) throw data::Refusal("Não Há Lançamento em Andamento!");
+    const std::optional<std::string> word = salePaymentWord(payment.code);
+    if (!word) throw data::Refusal("Indique a Forma de Pagamento!");
+    const bool wholeByCredit = *word == kCredito;
+    const bool usesCredit = wholeByCredit || payment.creditUsed > Currency();
+    // Only the forms that ask for the amount handed over can take more than is due.
+    if (payment.overpayment && (*word == kNotinha || wholeByCredit))
+        throw data::Refusal("Pagamento a Mais Somente em Dinheiro, Cheque ou Cartão!");
+    const std::int64_t clientCode =
+        payment.clientCode > 0 ? payment.clientCode : sale.field("CodCliente").asInteger();
+    if ((*word == kNotinha || usesCredit || payment.overpayment) && clientCode < 1)
+        throw data::Refusal("Selecione o Cliente!");
+
+    store::Table& items = dm.TbItensServico;
+    store::Table& produtos = dm.TbProdutos;
+    store::Table& cliente = dm.TbCliente;
+    OpenForTheAction open({&items, &produtos, &cliente, &dm.TbReceber, &dm.TbBaixaR});
+    const core::Date today = core::Date::today();
+
+    store::post(
+        {&sale, &items, &produtos, &dm.TbCaixa, &dm.TbReceber, &dm.TbBaixaR, &cliente, &dm.TbContador}, [&] {
+            Currency subTotal;
+            const std::vector<SaleItem> saleItems = itemsOf(items, subTotal);
+
+            // The client as stored now, under its lock: it may have been deleted, or its credit
+            // spent at another station, since the screen looked it up.
+            Currency clientCredit;
+            std::string clientName = sale.field("Cliente").asString();
+            if (clientCode >= 1) {
+                cliente.setIndexName("");
+                if (!cliente.findKey({clientCode}))
+                    throw data::Refusal("Não Existe Cliente Com Este Código!");
+                cliente.editExisting();
+                clientCredit = cliente.field("Saldo").asCurrency();
+                clientName = cliente.field("Nome").asString();
+            }
+            const Currency creditTaken = wholeByCredit ? subTotal : payment.creditUsed;
+            if (usesCredit && clientCredit < creditTaken)
+                throw data::Refusal("O Crédito do Cliente Foi Alterado! Saldo Atual R$ " +
+                                    core::formatMask(clientCredit, core::kCaptionMoneyMask));
+            if (!wholeByCredit && creditTaken >= subTotal)
+                throw data::Refusal("O Crédito Cobre a Venda: Use a Forma de Pagamento 5!");
+            const Currency total = subTotal - creditTaken;
+            const bool asksAmountHandedOver = *word == kDinheiro || payment.overpayment;
+            if (asksAmountHandedOver &&
+                (payment.handedOver < Currency::fromUnits(1000) || payment.handedOver < total))
+                throw data::Refusal("Digite o Valor Pago R$!");
+            const Currency registered = wholeByCredit         ? Currency()
+                                        : payment.overpayment ? payment.handedOver
+                                                              : total;
+
+            const std::int64_t cashNumber =
+                cash::addToOpenCash(dm, cash::paymentAdditions(*word, registered));
+            for (const SaleItem& item : saleItems) lowerStock(produtos, item);
+
+            if (clientCode >= 1) {
+                sale.field("CodCliente").setInteger(clientCode);
+                sale.field("Cliente").setString(clientName);
+            } else if (core::trimmed(clientName).empty()) {
+                sale.field("Cliente").setString(kNoClient);
+            }
+            sale.field("SubTotal").setCurrency(subTotal);
+            sale.field("Saldo").setCurrency(creditTaken);
+            sale.field("Total").setCurrency(total);
+            sale.field("PGTotal").setCurrency(payment.overpayment ? payment.handedOver : subTotal);
+            sale.field("CodTipo").setInteger(payment.code);
+            sale.field("TipoPG").setString(*word);
+            sale.field("Caixa").setInteger(cashNumber);
+            for (const char* working : {"Codigo", "Descricao", "COM", "Valor"}) sale.field(working).clear();
+            sale.post();
+            const std::int64_t saleNumber = sale.field("Contador").asInteger();
+            const std::string saleClient = sale.field("Cliente").asString();
+
+            std::string descriptions;
+            for (items.first(); !items.eof(); items.next()) {
+                items.editExisting();
+                items.field("CodCli").setInteger(sale.field("CodCliente").asInteger());
+                items.field("PGTO").setString(*word);
+                items.post();
+                descriptions += items.field("Descricao").asString() + " \\ ";
+            }
+
+            if (*word == kNotinha) {
+                store::Table& receber = dm.TbReceber;
+                receber.insert();
+                receber.field("DataLan").setDate(today);
+                receber.field("DataVen").setDate(today);
+                receber.field("Valor").setCurrency(total);
+                receber.field("Cliente").setString(saleClient);
+                receber.field("CodCliente").setInteger(clientCode);
+                receber.field("Vendedor").setString(kNotinha);
+                receber.field("SubNome").setString(sale.field("Funcioario").asString());
+                receber.field("Descricao").setString(descriptions);  // the field keeps what fits
+                receber.field("Servicos").setString(descriptions);
+                receber.field("Documento").setString(std::to_string(saleNumber));
+                receber.post();
+            } else {
+                store::Table& baixa = dm.TbBaixaR;
+                baixa.insert();
+                baixa.field("DataLan").setDate(today);
+                baixa.field("DataVen").setDate(*word == kCartao ? today.addDays(30) : today);
+                baixa.field("Vendedor").setString(*word);
+                baixa.field("Valor").setCurrency(total);
+                baixa.field("Cliente").setString(core::trimmed(saleClient).empty() ? kNoClient : saleClient);
+                baixa.field("CodCliente").setInteger(sale.field("CodCliente").asInteger());
+                baixa.field("Documento").setString(std::to_string(saleNumber));
+                baixa.post();
+            }
+
+            if (cliente.isEditing()) {
+                if (usesCredit || payment.overpayment) {
+                    Currency credit = clientCredit - creditTaken;
+                    if (payment.overpayment) credit += payment.handedOver - total;
+                    cliente.field("Saldo").setCurrency(credit);
+                    cliente.post();
+                } else {
+                    cliente.cancel();  // looked up under its lock only to be sure it is there
+                }
+            }
+        });
+}
+
+}  // namespace sales
