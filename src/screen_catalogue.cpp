@@ -29,6 +29,9 @@
 #include "registers/product_screen.h"
 #include "registers/product_search.h"
 #include "reports/birthday_screen.h"
+#include "sales/payment_screen.h"
+#include "sales/sale_lifecycle.h"
+#include "sales/sales_screen.h"
 #include "screen_wiring.h"
 
 namespace {
@@ -123,6 +126,14 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         presentNew<registers::TFmClientesNO>(QStringLiteral("TFmClientesNO"), visit, dm);
         presentNew<registers::TFmHistorico>(QStringLiteral("TFmHistorico"), visit, dm);
         presentNew<registers::TFmFotografias>(QStringLiteral("TFmFotografias"), visit, dm);
+    }
+    {
+        sales::TFmModuloVENDA till(dm);
+        present(till, QStringLiteral("TFmModuloVENDA"), visit);
+        // The payment screen pays the sale in progress.
+        sales::startSale(dm);
+        presentNew<sales::TFmPagamento>(QStringLiteral("TFmPagamento"), visit, dm);
+        dm.TbServico.cancel();
     }
     {
         reports::TFmAniversario birthdays(dm);

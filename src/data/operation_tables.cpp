@@ -22,8 +22,8 @@ TableEntry servico() {
         tableDef("Servicos.DAT",
                  {integer("Contador"), shortDate("Data"), integer("CodCliente"), text("Cliente", 45),
                   integer("CodFun"), text("Funcioario", 45), money("Total"), text("TipoPG", 25),
-                  currency("Saldo"), shortDate("DataPG"), currency("SubTotal"), integer("Caixa"),
-                  integer("CodTipo"), currency("Valor"), floating("COM"), integer("Codigo"),
+                  money("Saldo"), shortDate("DataPG"), money("SubTotal"), integer("Caixa"),
+                  integer("CodTipo"), money("Valor"), floating("COM"), integer("Codigo"),
                   text("Descricao", 50), currency("PGTotal"),
                   // kept for the record, read by no operation
                   currency("Comissao"), currency("Abatimento")},

@@ -1,0 +1,102 @@
+#pragma once
+// TFmModuloVENDA: the salon's till. "&Novo" begins a sale (TbServico's pending insert), the
+// entry line adds its items one by one, "&Gravar" hands it to the payment screen, which
+// stores it. Closing is refused while a sale is in progress.
+#include <QDialog>
+
+#include <optional>
+
+#include "data/dm.h"
+#include "sales/sale_items.h"
+#include "ui/screen_tables.h"
+
+class QBoxLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace ui {
+class DbEdit;
+class DbGrid;
+}  // namespace ui
+
+namespace sales {
+
+class TFmModuloVENDA : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TFmModuloVENDA(data::Tdm& dm, QWidget* parent = nullptr);
+    ~TFmModuloVENDA() override;
+
+    // "&Gravar" being enabled is the state: a sale is in progress.
+    bool inProgress() const;
+    // Refused while a sale is in progress (Esc, "Fechar" and the window's close come here).
+    void done(int result) override;
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildButtons(QBoxLayout& layout);
+    QWidget* buildEntryLine();
+    QGroupBox* buildLookupPanel();
+    void applySettings();
+    void setIdle(bool idle);
+    void lockValue(bool locked);
+    void focusBox(EntryBox box);
+    void refuse(const EntryProblem& problem);
+    bool handleKey(int key);
+
+    void novo();
+    void cancelar();
+    void gravar();
+    void removeItem();
+    void employeeEntered();
+    void itemEntered();
+    void insertItem();
+    void chooseEmployee();
+    void chooseClient();
+    void unlockValue();
+    void showLookupPanel();
+    void hideLookupPanel(QWidget* focusAfter);
+    void takeFromLookupPanel();
+    void searchByName(const QString& text);
+
+    data::Tdm& dm_;
+    ui::ScreenTables tables_;
+    EntrySwitches switches_;
+    std::optional<ItemLookup> lookup_;
+    bool valueUnlocked_ = false;
+
+    QPushButton* novo_;
+    QPushButton* gravar_;
+    QPushButton* excluir_;
+    QPushButton* consultar_;
+    QPushButton* cancelar_;
+    QPushButton* recibo_;
+    QPushButton* fechar_;
+    QPushButton* excluirItem_;
+    QPushButton* inserir_;
+    QToolButton* alterarValor_;
+    QWidget* entry_;
+    ui::DbEdit* codFun_;
+    ui::DbEdit* funcionario_;
+    ui::DbEdit* codigo_;
+    ui::DbEdit* descricao_;
+    ui::DbEdit* valor_;
+    ui::DbEdit* quantidade_;
+    ui::DbEdit* comissao_;
+    ui::DbGrid* itens_;
+    QGroupBox* lookupPanel_;
+    QLineEdit* nomeProduto_;
+    ui::DbGrid* produtos_;
+    QLabel* dateLine_;
+};
+
+// Opens the sales screen modally (the main window's "&Caixa").
+void showModuloVenda(data::Tdm& dm);
+
+}  // namespace sales

@@ -1,0 +1,363 @@
+// The sales screen and its payment screen, driven as the cashier does: keys, focus, messages.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <stdexcept>
+
+#include "data/rows.h"
+#include "sales/payment_screen.h"
+#include "sales/sales_fixture.h"
+#include "sales/sales_screen.h"
+#include "support/qt_scripted_dialogs.h"
+#include "ui/db_edit.h"
+#include "ui/db_grid.h"
+
+namespace salestest {
+namespace {
+
+const QString kInProgress = QStringLiteral("Registro em Andamento! Grave ou Cancele o Lançamento.");
+
+template <typename T = QWidget>
+T* child(QObject& screen, const char* name) {
+    auto* found = screen.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) throw std::runtime_error(std::string("no control ") + name);
+    return found;
+}
+
+QPushButton* button(QObject& screen, const char* name) {
+    return child<QPushButton>(screen, name);
+}
+
+void showActive(QWidget& screen) {
+    screen.show();
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+}
+
+void press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+// Types into the focused box, replacing what it shows, then Enter.
+void enter(const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(edit, nullptr) << "the focus is not on a box";
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+QString focused() {
+    QWidget* widget = QApplication::focusWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+class SalesScreenTest : public SalesTest {
+  protected:
+    SalesScreenTest() {
+        setSwitch("VALOR", false);
+        setSwitch("COM", false);
+        data::addRow(dm.TbCliente, {{"Codigo", std::int64_t{1}}, {"Nome", "CARLA"}, {"Saldo", 100.0}});
+        dm.TbCaixa.open();
+        data::addRow(dm.TbCaixa, {{"Contador", std::int64_t{5}}, {"Status", "ABERTO"}});
+        dm.TbCaixa.close();
+    }
+
+    void start() {
+        showActive(screen);
+        button(screen, "BitBtn2")->click();
+    }
+
+    // Employee, item and quantity typed with Enter, as far as "Inserir".
+    void sell(const char* employee, const char* item, const char* quantity = "1") {
+        ASSERT_EQ(focused(), "DBEdit4");
+        enter(QString::fromLatin1(employee));
+        ASSERT_EQ(focused(), "DBEdit9");
+        enter(QString::fromLatin1(item));
+        ASSERT_EQ(focused(), "DBEdit11");
+        press(Qt::Key_Return);
+        enter(QString::fromLatin1(quantity));
+        ASSERT_EQ(focused(), "DBEdit12");
+        press(Qt::Key_Return);
+    }
+
+    QString boxText(const char* name) { return child<QLineEdit>(screen, name)->text(); }
+    int gridRows() { return child<ui::DbGrid>(screen, "DBGrid1")->model()->rowCount(); }
+
+    testsupport::ScriptedDialogs dialogs;
+    sales::TFmModuloVENDA screen{dm};
+};
+
+TEST_F(SalesScreenTest, IdleAndInProgressStatesAndClosingRefusedDuringASale) {
+    showActive(screen);
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("::.. Salão de Beleza"));
+    EXPECT_TRUE(child<QLabel>(screen, "LbData")
+                    ->text()
+                    .endsWith(QStringLiteral(" de ") + QString::number(QDate::currentDate().year()) +
+                              QStringLiteral("     ")));
+    const auto enabled = [&](const char* name) { return button(screen, name)->isEnabled(); };
+    EXPECT_TRUE(enabled("BitBtn2"));
+    for (const char* name : {"BitBtn3", "BitBtn5", "BitBtn15", "BitBtn4", "BitBtn7", "BitBtn9",
+                             "SpeedButton5", "SpeedButton10", "SpeedButton11"})
+        EXPECT_FALSE(enabled(name)) << name;
+
+    button(screen, "BitBtn2")->click();
+    EXPECT_FALSE(enabled("BitBtn2"));
+    for (const char* name : {"BitBtn3", "BitBtn5", "BitBtn15"}) EXPECT_TRUE(enabled(name)) << name;
+    EXPECT_EQ(focused(), "DBEdit4");
+
+    press(Qt::Key_Escape);
+    button(screen, "BitBtn8")->click();
+    EXPECT_EQ(dialogs.messages, QStringList({kInProgress, kInProgress}));
+    EXPECT_TRUE(screen.isVisible());
+}
+
+TEST_F(SalesScreenTest, AnItemTypedWithEnterGoesInAndTheFocusReturnsToTheEmployee) {
+    start();
+    sell("10", "2", "3");
+    EXPECT_EQ(focused(), "DBEdit4");
+    EXPECT_EQ(gridRows(), 1);
+    EXPECT_EQ(boxText("DBEdit2"), QStringLiteral("37,50"));
+    EXPECT_EQ(boxText("DBEdit5"), QStringLiteral("ANA"));
+    EXPECT_EQ(boxText("DBEdit9"), QString());
+    EXPECT_EQ(stockOf(2), 10.0);
+    // Enter on an empty item code goes to "&Gravar".
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(focused(), "BitBtn3");
+    // and Enter there goes to the payment
+    dialogs.expectScreen("TFmPagamento", [](QDialog& payment) { return payment.result(); });
+    press(Qt::Key_Return);
+    EXPECT_TRUE(screen.inProgress());
+}
+
+TEST_F(SalesScreenTest, LookUpMessagesSendTheFocusBackToTheBoxToCorrect) {
+    start();
+    enter("99");
+    EXPECT_EQ(focused(), "DBEdit4");
+    enter("0");
+    EXPECT_EQ(focused(), "DBEdit9");
+    enter("1");
+    EXPECT_EQ(focused(), "DBEdit4");
+    enter("10");
+    enter("77");
+    EXPECT_EQ(focused(), "DBEdit9");
+    EXPECT_EQ(dialogs.messages,
+              QStringList({QStringLiteral("Não Existe Funcionário Com Este Código!"),
+                           QStringLiteral("Para Serviços é Obrigatório Selecionar o Funcionário!"),
+                           QStringLiteral("Não Existe Produto ou Serviço Com Este Código!")}));
+}
+
+TEST_F(SalesScreenTest, ALockedValueIsSkippedAndAlterarValorUnlocksItForOneItem) {
+    setSwitch("VALOR", true);
+    start();
+    EXPECT_TRUE(child(screen, "SpeedButton3")->isEnabled());
+    enter("10");
+    enter("1");
+    EXPECT_EQ(focused(), "DBEdit12");  // the value box is skipped
+    child<QAbstractButton>(screen, "SpeedButton3")->click();
+    EXPECT_EQ(focused(), "DBEdit11");
+    enter("44,99");
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(focused(), "DBEdit11");
+    EXPECT_EQ(dialogs.messages.last(),
+              QStringLiteral("O Desconto Está Acima do Permitido! Desconto Máximo de R$ 5,00"));
+    enter("45,00");
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(gridRows(), 1);
+    EXPECT_TRUE(child<ui::DbEdit>(screen, "DBEdit11")->fieldReadOnly());
+}
+
+TEST_F(SalesScreenTest, InserirLooksAgainWhenTheCodeChangedAfterTheLookUp) {
+    start();
+    enter("10");
+    enter("1");  // CORTE looked up, 50,00
+    child<QLineEdit>(screen, "DBEdit9")->setFocus();
+    enter("2");  // XAMPU typed, the description box looks it up
+    child<QLineEdit>(screen, "DBEdit9")->setFocus();
+    QTest::keyClicks(child<QLineEdit>(screen, "DBEdit9"), "");
+    child<QLineEdit>(screen, "DBEdit9")->selectAll();
+    QTest::keyClick(child<QLineEdit>(screen, "DBEdit9"), Qt::Key_Backspace);
+    QTest::keyClicks(child<QLineEdit>(screen, "DBEdit9"), "3");  // ESCOVA typed, never looked up
+    button(screen, "BitBtn6")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(gridRows(), 0);
+    EXPECT_EQ(boxText("DBEdit10"), QStringLiteral("ESCOVA"));
+    EXPECT_EQ(boxText("DBEdit12"), QStringLiteral("30"));
+    button(screen, "BitBtn6")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(gridRows(), 1);
+    EXPECT_EQ(items().field("Descricao").asString(), "ESCOVA");
+    EXPECT_EQ(items().field("Total").asCurrency(), reais("30,00"));
+}
+
+TEST_F(SalesScreenTest, F8RemovesTheSelectedItemAfterTheQuestion) {
+    start();
+    press(Qt::Key_F8);
+    sell("10", "2");
+    sell("10", "1");
+    EXPECT_EQ(boxText("DBEdit2"), QStringLiteral("62,50"));
+    items().first();
+    dialogs.answer(false);
+    press(Qt::Key_F8);
+    EXPECT_EQ(gridRows(), 2);
+    dialogs.answer(true);
+    press(Qt::Key_F8);
+    EXPECT_EQ(gridRows(), 1);
+    EXPECT_EQ(boxText("DBEdit2"), QStringLiteral("50,00"));
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Não Existe Ítens Para Excluísão!")});
+    EXPECT_EQ(dialogs.questions,
+              QStringList({QStringLiteral("Excluir o Ítem?"), QStringLiteral("Excluir o Ítem?")}));
+}
+
+TEST_F(SalesScreenTest, CancellingDeletesTheItemsAndReturnsToIdle) {
+    start();
+    sell("10", "2");
+    dialogs.answer(true);
+    button(screen, "BitBtn15")->click();
+    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Cancelar o Lançamento?")});
+    EXPECT_EQ(storedItems(), 0);
+    EXPECT_FALSE(screen.inProgress());
+    EXPECT_EQ(focused(), "BitBtn2");
+    button(screen, "BitBtn8")->click();
+    EXPECT_FALSE(screen.isVisible());
+}
+
+TEST_F(SalesScreenTest, TheLookUpPanelFindsByNameAndF5TakesTheItem) {
+    start();
+    enter("10");
+    EXPECT_FALSE(child(screen, "PnConsulta")->isVisible());
+    press(Qt::Key_F4);
+    EXPECT_TRUE(child(screen, "PnConsulta")->isVisible());
+    EXPECT_EQ(focused(), "EdNomeProduto");
+    QTest::keyClicks(QApplication::focusWidget(), "XA");
+    press(Qt::Key_F5);
+    EXPECT_FALSE(child(screen, "PnConsulta")->isVisible());
+    EXPECT_EQ(boxText("DBEdit10"), QStringLiteral("XAMPU"));
+    EXPECT_EQ(focused(), "DBEdit11");
+    press(Qt::Key_F4);
+    press(Qt::Key_F6);
+    EXPECT_EQ(focused(), "DBEdit9");
+}
+
+TEST_F(SalesScreenTest, GravarNeedsAnEmployeeAndACancelledPaymentKeepsTheSale) {
+    start();
+    enter("0");
+    enter("2");
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    enter("10");  // commission typed: no employee to take it from
+    EXPECT_EQ(gridRows(), 1);
+    button(screen, "BitBtn3")->click();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Selecione o Funcionário Para o Lançamento!")});
+    EXPECT_EQ(focused(), "DBEdit4");
+    enter("10");
+    dialogs.expectScreen("TFmPagamento", [](QDialog& payment) {
+        button(payment, "BitBtn6")->click();
+        return payment.result();
+    });
+    button(screen, "BitBtn3")->click();
+    EXPECT_TRUE(screen.inProgress());
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(gridRows(), 1);
+}
+
+// Gravar with one item sold, then `pay` drives the payment screen.
+class PaymentScreenTest : public SalesScreenTest {
+  protected:
+    void payWith(const std::function<void(QDialog&)>& pay) {
+        start();
+        sell("10", "2", "3");  // 37,50
+        dialogs.expectScreen("TFmPagamento", [&](QDialog& payment) {
+            showActive(payment);
+            EXPECT_EQ(focused(), "DBEdit7");
+            pay(payment);
+            return payment.result();
+        });
+        button(screen, "BitBtn3")->click();
+    }
+
+    core::Currency cash(const char* field) {
+        testsupport::RecordingMessages quiet;
+        data::Tdm fresh(dataDir(), quiet);
+        fresh.TbCaixa.open();
+        fresh.TbCaixa.last();
+        return fresh.TbCaixa.field(field).asCurrency();
+    }
+};
+
+TEST_F(PaymentScreenTest, CashShowsTheChangeRefusesTooLittleAndRegisters) {
+    payWith([&](QDialog& payment) {
+        enter("9");
+        EXPECT_EQ(focused(), "DBEdit7");
+        enter("1");
+        EXPECT_EQ(focused(), "DBEdit9");
+        EXPECT_EQ(child<QLineEdit>(payment, "DBEdit8")->text(), QStringLiteral("DINHEIRO"));
+        enter("30,00");
+        EXPECT_EQ(focused(), "DBEdit9");
+        enter("50,00");
+        EXPECT_EQ(child<QLabel>(payment, "Label25")->text(), QStringLiteral("12,50"));
+        EXPECT_EQ(focused(), "BitBtn11");
+        dialogs.answer(true);
+        button(payment, "BitBtn11")->click();
+    });
+    EXPECT_EQ(dialogs.messages, QStringList({QStringLiteral("Código de Forma de Pagamento Inválido!"),
+                                             QStringLiteral("Digite o Valor Pago R$!")}));
+    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Registrar o Pagamento?")});
+    EXPECT_FALSE(screen.inProgress());
+    EXPECT_EQ(screen.focusWidget()->objectName(), "BitBtn2");
+    EXPECT_EQ(cash("Dinheiro"), reais("37,50"));
+    EXPECT_EQ(stockOf(2), 7.0);
+}
+
+TEST_F(PaymentScreenTest, OverpaymentIsOfferedOnlyWhereTheAmountHandedOverIsAsked) {
+    payWith([&](QDialog& payment) {
+        auto* aMais = child<QCheckBox>(payment, "CheckBox1");
+        dialogs.expectScreen("TFmConsClienteNO", [](QDialog&) { return QDialog::Accepted; });
+        enter("4");
+        EXPECT_EQ(child<QLineEdit>(payment, "DBEdit8")->text(), QStringLiteral("NOTINHA"));
+        EXPECT_FALSE(aMais->isEnabled());
+        EXPECT_EQ(focused(), "BitBtn11");
+        child<QLineEdit>(payment, "DBEdit7")->setFocus();
+        enter("2");
+        EXPECT_TRUE(aMais->isEnabled());
+        EXPECT_EQ(focused(), "BitBtn11");
+        aMais->click();
+        EXPECT_EQ(focused(), "DBEdit7");
+        press(Qt::Key_Return);
+        EXPECT_EQ(child<QLabel>(payment, "Label24")->text(), QStringLiteral("CRÉDITO R$"));
+        enter("50,00");
+        EXPECT_EQ(child<QLabel>(payment, "Label25")->text(), QStringLiteral("12,50"));
+        button(payment, "BitBtn6")->click();  // CANCELAR
+    });
+    EXPECT_TRUE(screen.inProgress());
+    EXPECT_EQ(cash("Cheque"), core::Currency{});
+}
+
+TEST_F(PaymentScreenTest, CreditPaysTheWholeSaleAndCancellingUndoesIt) {
+    payWith([&](QDialog& payment) {
+        dialogs.expectScreen("TFmConsClienteNO", [this](QDialog&) {
+            dm.TbCliente.findKey({std::int64_t{1}});
+            return QDialog::Accepted;
+        });
+        enter("5");
+        EXPECT_EQ(child<QLineEdit>(payment, "DBEdit8")->text(), QStringLiteral("CRÉDITO"));
+        EXPECT_EQ(child<QLineEdit>(payment, "DBEdit2")->text(), QStringLiteral("37,50"));
+        EXPECT_EQ(child<QLineEdit>(payment, "DBEdit3")->text(), QStringLiteral("0,00"));
+        EXPECT_FALSE(child<QCheckBox>(payment, "CheckBox1")->isEnabled());
+        button(payment, "BitBtn6")->click();
+    });
+    EXPECT_TRUE(screen.inProgress());
+    EXPECT_EQ(sale().field("Saldo").asCurrency(), core::Currency{});
+    EXPECT_EQ(saleTotal(), reais("37,50"));
+}
+
+}  // namespace
+}  // namespace salestest
