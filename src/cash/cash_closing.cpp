@@ -15,7 +15,8 @@ core::Currency cashInDrawer(data::Tdm& dm) {
            caixa.field("DinheiroTOTAL").asCurrency();
 }
 
-bool closeCash(data::Tdm& dm, std::int64_t number, core::Currency repasse) {
+bool closeCash(data::Tdm& dm, std::int64_t number, core::Currency repasse, const core::Date& day,
+               const core::Time& time) {
     store::Table& caixa = dm.TbCaixa;
     caixa.open();
     if (!caixa.indexName().empty()) caixa.setIndexName("");
@@ -27,8 +28,8 @@ bool closeCash(data::Tdm& dm, std::int64_t number, core::Currency repasse) {
             caixa.cancel();
             return;
         }
-        caixa.field("Fechamento").setDate(core::Date::today());
-        caixa.field("Hora2").setTime(core::Time::now());
+        caixa.field("Fechamento").setDate(day);
+        caixa.field("Hora2").setTime(time);
         caixa.field("Status").setString(data::kCashClosedStatus);
         caixa.field("Repasse").setCurrency(repasse);
         caixa.field("Deposito").setCurrency(cashInDrawer(dm) - repasse);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/currency.h"
+#include "core/date.h"
 
 namespace data {
 class Tdm;
@@ -21,6 +22,8 @@ core::Currency cashInDrawer(data::Tdm& dm);
 // Deposito = DinheiroDIA + Dinheiro − DinheiroTOTAL − Repasse, and true is returned. Already
 // "FECHADO" (another station closed it), nothing changes and false is returned. A period that
 // does not exist is refused with "O Caixa Não Está Aberto!!!". TbCaixa is left open on it.
-bool closeCash(data::Tdm& dm, std::int64_t number, core::Currency repasse);
+// `day` and `time` are the station's clock, or a past moment when a history is made.
+bool closeCash(data::Tdm& dm, std::int64_t number, core::Currency repasse,
+               const core::Date& day = core::Date::today(), const core::Time& time = core::Time::now());
 
 }  // namespace cash

@@ -26,7 +26,8 @@ OpeningProposal proposeOpening(data::Tdm& dm) {
     return readLast(dm.TbCaixa);
 }
 
-std::int64_t openCash(data::Tdm& dm, const Responsible& responsible, core::Currency openingCash) {
+std::int64_t openCash(data::Tdm& dm, const Responsible& responsible, core::Currency openingCash,
+                      const core::Date& day, const core::Time& time) {
     store::Table& caixa = dm.TbCaixa;
     caixa.open();
     std::int64_t number = 0;
@@ -36,8 +37,8 @@ std::int64_t openCash(data::Tdm& dm, const Responsible& responsible, core::Curre
         number = last.number;
         caixa.insert();
         caixa.field("Contador").setInteger(number);
-        caixa.field("Abertura").setDate(core::Date::today());
-        caixa.field("Hora1").setTime(core::Time::now());
+        caixa.field("Abertura").setDate(day);
+        caixa.field("Hora1").setTime(time);
         caixa.field("Funcionario").setString(responsible.name);
         caixa.field("CodFUN").setInteger(responsible.code);
         caixa.field("Status").setString(data::kCashOpenStatus);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/currency.h"
+#include "core/date.h"
 
 namespace data {
 class Tdm;
@@ -31,7 +32,10 @@ struct Responsible {
 // "O Caixa Já Está Aberto no Momento!!!", nothing written) when it is "ABERTO" — another
 // station may have opened since the screen looked. Otherwise inserts the new period
 // "ABERTO" with today's date and the time now, numbered after that record. TbCaixa is left
-// open on the new record. Returns its Contador.
-std::int64_t openCash(data::Tdm& dm, const Responsible& responsible, core::Currency openingCash);
+// open on the new record. Returns its Contador. `day` and `time` are the station's clock,
+// or a past moment when a salon's history is made.
+std::int64_t openCash(data::Tdm& dm, const Responsible& responsible, core::Currency openingCash,
+                      const core::Date& day = core::Date::today(),
+                      const core::Time& time = core::Time::now());
 
 }  // namespace cash

@@ -7,14 +7,13 @@
 
 namespace sales {
 
-void startSale(data::Tdm& dm) {
+void startSale(data::Tdm& dm, const core::Date& day) {
     for (store::Table* table : {&dm.TbServico, &dm.TbItensServico})
         if (!table->isOpen()) table->open();
     store::Table& sale = dm.TbServico;
     sale.insert();
-    const core::Date today = core::Date::today();
-    sale.field("Data").setDate(today);
-    sale.field("DataPG").setDate(today);
+    sale.field("Data").setDate(day);
+    sale.field("DataPG").setDate(day);
     sale.field("Total").setCurrency({});
     sale.field("Saldo").setCurrency({});
 }

@@ -3,13 +3,16 @@
 // whose items are stored as they are added. It is stored itself only by the payment.
 #include <optional>
 
+#include "core/date.h"
+
 #include "sales/sale_items.h"
 
 namespace sales {
 
 // Opens TbServico and TbItensServico if needed and begins the pending sale: its number from
-// the counter, today as Data and DataPG, Total and Saldo 0.
-void startSale(data::Tdm& dm);
+// the counter, `day` (today, or a past day when a history is made) as Data and DataPG, Total
+// and Saldo 0.
+void startSale(data::Tdm& dm, const core::Date& day = core::Date::today());
 
 // True while this station has a sale pending.
 bool saleInProgress(data::Tdm& dm);
