@@ -7,6 +7,9 @@
 
 #include "data/command_line.h"
 #include "data/config.h"
+#include "data/dm.h"
+#include "data/messages.h"
+#include "demo/salon_history.h"
 #include "maintenance/backup_command.h"
 #include "maintenance/backup_command_line.h"
 #include "reports/report_command_line.h"
@@ -28,12 +31,33 @@ struct Command {
     Run run;
 };
 
+bool has(const std::vector<std::string>& args, const std::string& option) {
+    return std::find(args.begin(), args.end(), option) != args.end();
+}
+
+// A demo data set also gets two months of the salon's days, made by the till's own functions
+// (they live above the data module, so the data command cannot call them itself).
+int withDemoHistory(const std::vector<std::string>& args, int status, std::ostream& err) {
+    if (status != 0 || !has(args, "--demo")) return status;
+    const auto directory = std::next(std::find(args.begin(), args.end(), std::string("--init-data")));
+    if (directory == args.end()) return status;
+    try {
+        data::FailOnMessage failOnMessage;
+        data::Tdm dm(*directory, failOnMessage);
+        demo::addSalonHistory(dm, core::Date::today());
+    } catch (const std::exception& error) {
+        err << "velmora: o histórico do salão de demonstração não pôde ser criado: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> table{
         {{"--init-data", "--senha-master"},
          data::dataCommandUsage,
          [](const auto& args, const fs::path&, std::ostream& out, std::ostream& err) {
-             return *data::runDataCommandLine(args, out, err);
+             return withDemoHistory(args, *data::runDataCommandLine(args, out, err), err);
          }},
         {{"--pdf"},
          reports::pdfUsage,
@@ -64,10 +88,6 @@ std::string usage() {
         "Os comandos terminam com 0 quando fizeram o pedido, 1 quando falharam e 2 quando os\n"
         "argumentos estão errados.\n";
     return text;
-}
-
-bool has(const std::vector<std::string>& args, const std::string& option) {
-    return std::find(args.begin(), args.end(), option) != args.end();
 }
 
 bool selects(const Command& command, const std::vector<std::string>& args) {
