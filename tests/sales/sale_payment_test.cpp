@@ -2,10 +2,14 @@
 // client's credit move together, or nothing does.
 #include <gtest/gtest.h>
 
+#include "cash/cash_closing.h"
 #include "cash/cash_record.h"
 #include "core/date.h"
 #include "data/refusal.h"
 #include "data/rows.h"
+#include "reports/cash_closing_report.h"
+#include "reports/engine/generator.h"
+#include "reports/page_text.h"
 #include "sales/sale_payment.h"
 #include "support/data_fixture.h"
 #include "support/processes.h"
@@ -241,6 +245,24 @@ TEST_F(SalePaymentTest, TheWorkedDayAddsUpToTheCent) {
     dm.TbReceber.open();
     EXPECT_EQ(dm.TbReceber.field("Cliente").asString(), "DORA");
     EXPECT_EQ(dm.TbReceber.field("Valor").asCurrency(), reais(30));
+
+    // Closing with 90,00 left for tomorrow: 80 + 70 − 0 − 90 goes to the bank.
+    ASSERT_TRUE(cash::closeCash(dm, 5, reais(90)));
+    dm.TbCaixa.findKey({std::int64_t{5}});
+    EXPECT_EQ(dm.TbCaixa.field("Status").asString(), "FECHADO");
+    EXPECT_EQ(dm.TbCaixa.field("Deposito").asCurrency(), reais(60));
+    reports::PageModel model;
+    reports::printCashClosing(dm, 5,
+                              [&](const reports::Report& report) { model = reports::generate(report, {}); });
+    const std::vector<std::string> lines = reportstest::allLines(model);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(
+        std::vector<std::string>(lines.end() - 4, lines.end()),
+        (std::vector<std::string>{
+            "C. INICIAL | R$ | 80,00 | C. CRÉD. | 50,00 | C. DÉB. | 0,00 | CAIXA R$ | SERVIÇOS | R$ | 250,00",
+            "DINHEIRO | R$ | 70,00 | NOTINHAS | R$ | 30,00 | 220,00 | CRÉDITOS | R$ | 30,00",
+            "RETIRADA | R$ | 0,00 | CHEQUE | R$ | 70,00 | TOTAL | R$ | 220,00",
+            "T. DINHEIRO | R$ | 150,00 | DEPÓSITO | R$ | 60,00 | REPASSAR | R$ | 90,00"}));
 }
 
 TEST_F(SalePaymentTest, RefusalsWriteNothingAndLeaveTheSaleInProgress) {
