@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "best_seconds.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/messages.h"
@@ -25,23 +26,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr int kRounds = 3;
-
 class Quiet : public data::Messages {
   public:
     void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
 };
-
-double bestSeconds(const std::function<void()>& work) {
-    double best = 1e300;
-    for (int round = 0; round < kRounds; ++round) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
 
 void addClients(data::Tdm& dm, int count) {
     static const char* const first[] = {"ANA",   "BEATRIZ", "CAMILA", "DÉBORA",
