@@ -29,9 +29,11 @@
 #include "registers/product_screen.h"
 #include "registers/product_search.h"
 #include "reports/birthday_screen.h"
+#include "sales/credit_payment_screen.h"
 #include "sales/payment_screen.h"
 #include "sales/sale_lifecycle.h"
 #include "sales/sales_screen.h"
+#include "sales/settlement_payment_screen.h"
 #include "screen_wiring.h"
 
 namespace {
@@ -134,6 +136,15 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         sales::startSale(dm);
         presentNew<sales::TFmPagamento>(QStringLiteral("TFmPagamento"), visit, dm);
         dm.TbServico.cancel();
+    }
+    {
+        // A client paying for credit, and settling notes of 120,00 with 20,00 of credit by paying 70,00.
+        sales::TFmPagamentoCD credit(dm, 1, core::Currency::fromReais(50));
+        present(credit, QStringLiteral("TFmPagamentoCD"), visit);
+        sales::TFmPagamentoBA settlement(
+            dm, {1, {}, core::Currency::fromReais(20), 0, core::Currency::fromReais(70)},
+            core::Currency::fromReais(120));
+        present(settlement, QStringLiteral("TFmPagamentoBA"), visit);
     }
     {
         reports::TFmAniversario birthdays(dm);
