@@ -7,25 +7,19 @@
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "sales/opened_for_action.h"
+#include "sales/sale_payment.h"
 
 namespace sales {
 
 std::optional<std::string> creditPurchaseWord(int code) {
-    switch (code) {
-        case 1:
-            return "DINHEIRO";
-        case 2:
-            return "CHEQUE";
-        case 3:
-            return "CARTÃO";
-        default:
-            return std::nullopt;
-    }
+    // The first three codes are those of the sale payment.
+    if (code < 1 || code > 3) return std::nullopt;
+    return salePaymentWord(code);
 }
 
 std::optional<std::string> settlementWord(int code) {
-    if (code == 4) return "DÉBITO";
-    return creditPurchaseWord(code);
+    // The debit card is code 4 here, 6 on the sale payment.
+    return code == 4 ? salePaymentWord(6) : creditPurchaseWord(code);
 }
 
 namespace {

@@ -54,18 +54,7 @@ TFmPagamento::TFmPagamento(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm
     ui::addLabelledRow(*form, QStringLiteral("Código:"), codigo_);
     ui::addLabelledRow(*form, QStringLiteral("Forma de Pagamento:"), forma_);
 
-    amountPanel_ = new QGroupBox(this);
-    amountPanel_->setObjectName(QStringLiteral("PnValorPago"));
-    valorPago_ = new QLineEdit(amountPanel_);
-    valorPago_->setObjectName(QStringLiteral("DBEdit9"));
-    changeCaption_ = new QLabel(QStringLiteral("TROCO R$"), amountPanel_);
-    changeCaption_->setObjectName(QStringLiteral("Label24"));
-    change_ = new QLabel(QStringLiteral("0,00"), amountPanel_);
-    change_->setObjectName(QStringLiteral("Label25"));
-    QFormLayout* amountRows = ui::labelledRows(amountPanel_);
-    ui::addLabelledRow(*amountRows, QStringLiteral("VALOR PAGO R$"), valorPago_);
-    amountRows->addRow(changeCaption_, change_);
-    amountPanel_->hide();
+    handedOverPanel_ = addAmountHandedOver(this);
 
     QFormLayout* totals = ui::labelledRows();
     const struct {
@@ -94,17 +83,17 @@ TFmPagamento::TFmPagamento(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm
     top->addLayout(form, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(amountPanel_);
+    layout->addWidget(handedOverPanel_.panel);
     layout->addLayout(totals);
     layout->addWidget(aMais_);
     layout->addLayout(bar);
 
     setTabOrder(codigo_, forma_);
-    setTabOrder(forma_, valorPago_);
-    setTabOrder(valorPago_, registrar_);
+    setTabOrder(forma_, handedOverPanel_.amount);
+    setTabOrder(handedOverPanel_.amount, registrar_);
     setTabOrder(registrar_, cancelar_);
     forma_->installEventFilter(this);
-    valorPago_->installEventFilter(this);
+    handedOverPanel_.amount->installEventFilter(this);
     connect(aMais_, &QCheckBox::clicked, codigo_, [this] { codigo_->setFocus(); });
     connect(registrar_, &QPushButton::clicked, this, &TFmPagamento::registrar);
     connect(cancelar_, &QPushButton::clicked, this, &TFmPagamento::reject);
@@ -117,8 +106,8 @@ bool TFmPagamento::eventFilter(QObject* watched, QEvent* event) {
     if (watched == forma_ && event->type() == QEvent::FocusIn && byUser() &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason)
         resolveCode();
-    if (watched == valorPago_ && event->type() == QEvent::FocusOut && byUser() && amountPanelShown() &&
-        checkAmountHandedOver())
+    if (watched == handedOverPanel_.amount && event->type() == QEvent::FocusOut && byUser() &&
+        amountPanelShown() && checkAmountHandedOver())
         registrar_->setFocus();
     return QDialog::eventFilter(watched, event);
 }
@@ -129,7 +118,7 @@ void TFmPagamento::refuse(QWidget* box, const QString& message) {
 }
 
 bool TFmPagamento::amountPanelShown() const {
-    return !amountPanel_->isHidden();
+    return !handedOverPanel_.panel->isHidden();
 }
 
 void TFmPagamento::resolveCode() {
@@ -142,7 +131,7 @@ void TFmPagamento::resolveCode() {
         return;
     const std::optional<std::string> word = salePaymentWord(code);
     if (!word) return refuse(codigo_, QStringLiteral("Código de Forma de Pagamento Inválido!"));
-    amountPanel_->hide();
+    handedOverPanel_.panel->hide();
     allowOverpayment(code != kNotinha && code != kCredito);
     if (code == kCredito) return useCredit();
     if (code == kNotinha && !chooseClient()) return;
@@ -159,26 +148,21 @@ void TFmPagamento::allowOverpayment(bool allowed) {
 }
 
 void TFmPagamento::askAmountHandedOver(const QString& secondCaption) {
-    changeCaption_->setText(secondCaption);
     handedOver_ = {};
-    valorPago_->setText(shown({}));
-    change_->setText(shown({}));
-    amountPanel_->show();
-    valorPago_->setFocus();
-    valorPago_->selectAll();
+    showAmountHandedOver(handedOverPanel_, secondCaption);
 }
 
 bool TFmPagamento::checkAmountHandedOver() {
     const core::Currency handed =
-        core::Currency::parse(valorPago_->text().toStdString()).value_or(core::Currency{});
+        core::Currency::parse(handedOverPanel_.amount->text().toStdString()).value_or(core::Currency{});
     const core::Currency due = dm_.TbServico.field("Total").asCurrency();
     // Less than is due would be a negative change: the money handed over must cover the sale.
     if (handed < kLeastAmount || handed < due) {
-        refuse(valorPago_, kValorPago);
+        refuse(handedOverPanel_.amount, kValorPago);
         return false;
     }
     handedOver_ = handed;
-    change_->setText(shown(handed - due));
+    handedOverPanel_.change->setText(shown(handed - due));
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/currency.h"
 #include "data/dm.h"
+#include "sales/amount_handed_over.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -53,10 +54,7 @@ class TFmPagamento : public QDialog {
 
     ui::DbEdit* codigo_;
     ui::DbEdit* forma_;
-    QGroupBox* amountPanel_;
-    QLineEdit* valorPago_;
-    QLabel* changeCaption_;
-    QLabel* change_;
+    AmountHandedOver handedOverPanel_;
     QCheckBox* aMais_;
     QPushButton* registrar_;
     QPushButton* cancelar_;

@@ -56,16 +56,7 @@ TFmPagamentoBA::TFmPagamentoBA(data::Tdm& dm, const Settlement& listed, Currency
     ui::addLabelledRow(*form, QStringLiteral("Código:"), codigo_);
     ui::addLabelledRow(*form, QStringLiteral("Forma de Pagamento:"), forma_);
 
-    amountPanel_ = new QGroupBox(this);
-    amountPanel_->setObjectName(QStringLiteral("PnValorPago"));
-    valorPago_ = new QLineEdit(amountPanel_);
-    valorPago_->setObjectName(QStringLiteral("DBEdit9"));
-    change_ = new QLabel(shown({}), amountPanel_);
-    change_->setObjectName(QStringLiteral("Label25"));
-    QFormLayout* amountRows = ui::labelledRows(amountPanel_);
-    ui::addLabelledRow(*amountRows, QStringLiteral("VALOR PAGO R$"), valorPago_);
-    amountRows->addRow(new QLabel(QStringLiteral("TROCO R$"), amountPanel_), change_);
-    amountPanel_->hide();
+    handedOverPanel_ = addAmountHandedOver(this);
 
     QFormLayout* totals = ui::labelledRows();
     ui::addLabelledRow(*totals, QStringLiteral("CRÉDITO R$"),
@@ -93,18 +84,18 @@ TFmPagamentoBA::TFmPagamentoBA(data::Tdm& dm, const Settlement& listed, Currency
     top->addLayout(form, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(amountPanel_);
+    layout->addWidget(handedOverPanel_.panel);
     layout->addLayout(totals);
     layout->addWidget(notice);
     layout->addWidget(aMais);
     layout->addLayout(bar);
 
     setTabOrder(codigo_, forma_);
-    setTabOrder(forma_, valorPago_);
-    setTabOrder(valorPago_, registrar_);
+    setTabOrder(forma_, handedOverPanel_.amount);
+    setTabOrder(handedOverPanel_.amount, registrar_);
     setTabOrder(registrar_, cancelar);
     forma_->installEventFilter(this);
-    valorPago_->installEventFilter(this);
+    handedOverPanel_.amount->installEventFilter(this);
     connect(registrar_, &QPushButton::clicked, this, &TFmPagamentoBA::registrar);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     ui::installEnterAsTab(this);
@@ -118,7 +109,8 @@ bool TFmPagamentoBA::eventFilter(QObject* watched, QEvent* event) {
         if (watched == forma_ && focusIn &&
             static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason)
             resolveCode();
-        if (watched == valorPago_ && !focusIn && !amountPanel_->isHidden() && checkAmountHandedOver())
+        if (watched == handedOverPanel_.amount && !focusIn && !handedOverPanel_.panel->isHidden() &&
+            checkAmountHandedOver())
             registrar_->setFocus();
     }
     return QDialog::eventFilter(watched, event);
@@ -132,27 +124,24 @@ void TFmPagamentoBA::refuse(QWidget* box, const QString& message) {
 void TFmPagamentoBA::resolveCode() {
     const int code = codigo_->text().toInt();
     const std::optional<std::string> word = settlementWord(code);
-    amountPanel_->hide();
+    handedOverPanel_.panel->hide();
     forma_->clear();
     if (!word) return refuse(codigo_, QStringLiteral("Código de Forma de Pagamento Inválido!"));
     settlement_.code = code;
     forma_->setText(QString::fromStdString(*word));
     if (code != 1) return registrar_->setFocus();
-    valorPago_->setText(shown({}));
-    change_->setText(shown({}));
-    amountPanel_->show();
-    valorPago_->setFocus();
-    valorPago_->selectAll();
+    showAmountHandedOver(handedOverPanel_, QStringLiteral("TROCO R$"));
 }
 
 bool TFmPagamentoBA::checkAmountHandedOver() {
-    const Currency handed = Currency::parse(valorPago_->text().toStdString()).value_or(Currency{});
+    const Currency handed =
+        Currency::parse(handedOverPanel_.amount->text().toStdString()).value_or(Currency{});
     // Less than is paid would be a negative change: the cash handed over must cover it.
     if (handed < kLeastAmount || handed < settlement_.paid) {
-        refuse(valorPago_, QStringLiteral("Digite o Valor Pago R$!"));
+        refuse(handedOverPanel_.amount, QStringLiteral("Digite o Valor Pago R$!"));
         return false;
     }
-    change_->setText(shown(handed - settlement_.paid));
+    handedOverPanel_.change->setText(shown(handed - settlement_.paid));
     return true;
 }
 
@@ -161,7 +150,7 @@ void TFmPagamentoBA::registrar() {
     if (forma_->text().isEmpty()) return refuse(codigo_, QStringLiteral("Selecione o Tipo de Pagamento!"));
     // The code was changed after its word was shown: resolve it again before paying.
     if (codigo_->text().toInt() != settlement_.code) return forma_->setFocus();
-    if (!amountPanel_->isHidden() && !checkAmountHandedOver()) return;
+    if (!handedOverPanel_.panel->isHidden() && !checkAmountHandedOver()) return;
     if (!ui::Confirma(QStringLiteral("Registrar o Pagamento?"))) return;
     if (ui::runGuarded([&] { result_ = settleNotes(dm_, settlement_); })) accept();
 }

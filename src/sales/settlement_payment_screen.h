@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "sales/account_payments.h"
+#include "sales/amount_handed_over.h"
 
 class QGroupBox;
 class QLabel;
@@ -44,9 +45,7 @@ class TFmPagamentoBA : public QDialog {
 
     QLineEdit* codigo_;
     QLineEdit* forma_;
-    QGroupBox* amountPanel_;
-    QLineEdit* valorPago_;
-    QLabel* change_;
+    AmountHandedOver handedOverPanel_;
     QPushButton* registrar_;
 };
 
