@@ -56,7 +56,8 @@ void registerCreditPurchase(data::Tdm& dm, std::int64_t clientCode, int code, Cu
 }
 
 SettlementResult settleNotes(data::Tdm& dm, const Settlement& settlement, const core::Date& today) {
-    if (settlement.paid.isZero()) throw data::Refusal("Digite o Valor Pago Pelo Cliente!");
+    // A negative payment would take money out of the drawer and leave a note above the debt.
+    if (settlement.paid < Currency::fromUnits(100)) throw data::Refusal("Digite o Valor Pago Pelo Cliente!");
     const std::optional<std::string> word = settlementWord(settlement.code);
     if (!word) throw data::Refusal("Indique a Forma de Pagamento!");
     store::Table& cliente = dm.TbCliente;

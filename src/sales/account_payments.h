@@ -46,7 +46,7 @@ struct SettlementResult {
 // Settles every open note of the client at once: the cash record receives `paid`, a
 // received-amount record is written from the last note, the notes are deleted, a shortfall
 // becomes one new note dated today, and the client's credit becomes 0 (or the overpayment).
-// Refuses, writing nothing, when nothing is paid ("Digite o Valor Pago Pelo Cliente!"),
+// Refuses, writing nothing, when less than 0,01 is paid ("Digite o Valor Pago Pelo Cliente!"),
 // nothing is owed ("Não Existe Saldo Para Baixa!"), the code is no form, the cash is not
 // open, or the client's notes or credit are no longer those listed ("As Notinhas do Cliente
 // Foram Alteradas! Pesquise Novamente.") — another station settled or sold meanwhile, or the

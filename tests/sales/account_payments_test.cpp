@@ -158,6 +158,9 @@ TEST_F(AccountPaymentsTest, ASettlementIsRefusedWhenTheNotesAreNotThoseListed) {
         const char* message;
     } cases[] = {
         {"nothing paid", {kClient, {first}, reais(20), 1, {}}, "Digite o Valor Pago Pelo Cliente!"},
+        {"a negative payment",
+         {kClient, {first}, reais(20), 1, reais(-10)},
+         "Digite o Valor Pago Pelo Cliente!"},
         {"another client's notes",
          {kClient, {other}, reais(20), 1, reais(30)},
          "As Notinhas do Cliente Foram Alteradas! Pesquise Novamente."},
