@@ -2,6 +2,7 @@
 
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace core {
@@ -145,12 +146,22 @@ std::vector<std::string> ValorPorExtenso(Currency amount, const WordsLayout& lay
     const auto width = static_cast<std::size_t>(layout.width);
     const auto lines = static_cast<std::size_t>(layout.lines);
     std::u32string joined;
+    std::size_t from = 0;
     for (std::size_t line = 0; line < lines; ++line) {
-        std::u32string piece =
-            line * width < text.size() ? text.substr(line * width, width) : std::u32string();
+        std::size_t length = from < text.size() ? std::min(width, text.size() - from) : 0;
+        if (layout.keepWords && from + length < text.size() && text[from + length] != U' ') {
+            const std::size_t blank = text.rfind(U' ', from + length - 1);
+            if (blank != std::u32string::npos && blank > from) length = blank - from;
+        }
+        std::u32string piece = text.substr(std::min(from, text.size()), length);
+        from += length;
+        if (layout.keepWords)
+            while (from < text.size() && text[from] == U' ') ++from;  // the next line starts with a word
         dropTrailingBlanks(piece);
         // A piece far short of the width, or ending a sentence, is left as it is.
         if (width - piece.size() <= 20 && !(!piece.empty() && piece.back() == U'.')) justify(piece, width);
+        // Kept words end each line where they end; the next line must not move up into it.
+        if (layout.keepWords && line + 1 < lines) piece.resize(width, U' ');
         joined += piece;
     }
     dropTrailingBlanks(joined);

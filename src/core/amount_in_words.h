@@ -27,11 +27,14 @@ struct WordsLayout {
     char32_t fill = U' ';
     int width = 80;
     int lines = 2;
+    // Break lines at a blank, never inside a word (a receipt that prints every line).
+    bool keepWords = false;
 };
 
 // The words cut into `lines` lines of exactly `width` characters: each piece is cut hard at
-// the width, and a piece short of it by 20 characters or less (not ending in ".") is
-// justified by doubling blanks from the right; what is left of the last line is filled.
+// the width (or, keeping words, at the last blank that fits), and a piece short of it by 20
+// characters or less (not ending in ".") is justified by doubling blanks from the right;
+// what is left after the last word is filled.
 std::vector<std::string> ValorPorExtenso(Currency amount, const WordsLayout& layout = {});
 
 }  // namespace core

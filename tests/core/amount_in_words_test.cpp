@@ -76,4 +76,29 @@ TEST(AmountInWords, LinesAreCutToTheirWidthJustifiedWhenNearlyFullAndFilled) {
     EXPECT_EQ(narrow, (std::vector<std::string>{" VINTE E  TR", "ES     REAIS", "------------"}));
 }
 
+TEST(AmountInWords, KeepingWordsBreaksAtABlankSoLongAmountsReadWhole) {
+    const struct {
+        std::int64_t centavos;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // Cut hard, the first line would end "…QUATRO CENTAVO".
+        {244454,
+         {" DOIS MIL QUATROCENTOS E QUARENTA E   QUATRO  REAIS    E  CINQUENTA  E    QUATRO",
+          "CENTAVOS" + std::string(72, ' ')}},
+        // Here the break falls on a blank anyway: "…E  NOVENTA", then "E  NOVE CENTAVOS".
+        {99999999,
+         {" NOVECENTOS E NOVENTA E  NOVE MIL NOVECENTOS E NOVENTA E  NOVE REAIS  E  NOVENTA",
+          "E  NOVE CENTAVOS" + std::string(64, ' ')}},
+        // Fits on one line: as without keeping words.
+        {123456,
+         {" UM MIL DUZENTOS E TRINTA E   QUATRO  REAIS    E  CINQUENTA  E    SEIS  CENTAVOS",
+          std::string(80, ' ')}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.centavos);
+        const auto lines = core::ValorPorExtenso(Currency::fromUnits(c.centavos * 100), {.keepWords = true});
+        EXPECT_EQ(lines, c.lines);
+    }
+}
+
 }  // namespace
