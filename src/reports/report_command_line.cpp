@@ -14,6 +14,7 @@
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/messages.h"
+#include "reports/advance_receipt.h"
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
 #include "reports/client_listing.h"
@@ -122,6 +123,14 @@ const std::vector<PdfReport>& pdfReports() {
              const auto number = recordNumberOption(values, "--numero");
              return Print(
                  [number](data::Tdm& dm, const ReportOutput& out) { printCashClosing(dm, number, out); });
+         }},
+        {"recibo-vale",
+         "recibo do vale (adiantamento) número N",
+         {{"--numero", "N", true}},
+         [](const OptionValues& values) {
+             const std::int64_t number = *recordNumberOption(values, "--numero");
+             return Print(
+                 [number](data::Tdm& dm, const ReportOutput& out) { printAdvanceReceipt(dm, number, out); });
          }},
     };
     return reports;
