@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "advances/advance_screen.h"
 #include "app/about.h"
 #include "app/authorization.h"
 #include "app/grant_screen.h"
@@ -136,6 +137,13 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         sales::startSale(dm);
         presentNew<sales::TFmPagamento>(QStringLiteral("TFmPagamento"), visit, dm);
         dm.TbServico.cancel();
+    }
+    {
+        // An advance being entered after "&Novo"; it is dropped again before the next screen.
+        advances::TFmVale advance(dm, [](const reports::Report&) {});
+        advance.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        present(advance, QStringLiteral("TFmVale"), visit);
+        advances::discardAdvance(dm, dm.TbPagar.field("Contador").asInteger());
     }
     {
         // A client paying for credit, and settling notes of 120,00 with 20,00 of credit by paying 70,00.
