@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "advances/advance_posting.h"
 #include "cash/cash_closing.h"
 #include "cash/cash_opening.h"
 #include "data/dm.h"
@@ -173,13 +174,20 @@ void addSalonHistory(data::Tdm& dm, const core::Date& today) {
             sales::registerCreditPurchase(dm, clients[random() % clients.size()].code, 1,
                                           Currency::fromReais(50));
         if (back % 5 == 0) settleSomeNotes(dm, clients[random() % clients.size()], day);
+        if (day.dayOfWeek() == 7) {  // Saturdays an employee takes an advance
+            const Person& employee = employees[random() % employees.size()];
+            advances::Advance advance{advances::startAdvance(dm, day), employee.code,
+                                      Currency::fromReais(20 + 10 * static_cast<int>(random() % 5)),
+                                      "ADIANTAMENTO"};
+            advances::saveAdvance(dm, advance, day);
+        }
         // Up to 100,00 stays in the drawer for the next day; the rest goes to the bank.
         dm.TbCaixa.last();
         const Currency repasse = std::min(cash::cashInDrawer(dm), Currency::fromReais(100));
         cash::closeCash(dm, number, repasse, day, {19, 0, 0});
     }
     for (store::Table* table : {&dm.TbCaixa, &dm.TbServico, &dm.TbItensServico, &dm.TbProdutos, &dm.TbCliente,
-                                &dm.TbFuncionario, &dm.TbReceber, &dm.TbBaixaR})
+                                &dm.TbFuncionario, &dm.TbReceber, &dm.TbBaixaR, &dm.TbPagar, &dm.TbBaixaP})
         table->close();
 }
 

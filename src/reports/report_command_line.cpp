@@ -15,6 +15,7 @@
 #include "data/initial_data.h"
 #include "data/messages.h"
 #include "reports/advance_receipt.h"
+#include "reports/advances_report.h"
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
 #include "reports/client_listing.h"
@@ -80,6 +81,17 @@ std::optional<std::int64_t> recordNumberOption(const OptionValues& values, const
     return integerOption(given->second, 1, std::numeric_limits<std::int64_t>::max(), "número");
 }
 
+// A date option as typed, DD/MM/AAAA (or DD/MM/AA).
+core::Date dateOption(const OptionValues& values, const std::string& option) {
+    const std::string& text = values.at(option);
+    try {
+        const core::Date date = core::parseDate(text);
+        if (!date.isNull()) return date;
+    } catch (const core::DateError&) {
+    }
+    throw UsageError{"data inválida em " + option + ": " + text + " (use DD/MM/AAAA)"};
+}
+
 Prepare priceTable(PriceTable which) {
     return [which](const OptionValues&) {
         return Print([which](data::Tdm& dm, const ReportOutput& out) { printPriceTable(dm, which, out); });
@@ -123,6 +135,17 @@ const std::vector<PdfReport>& pdfReports() {
              const auto number = recordNumberOption(values, "--numero");
              return Print(
                  [number](data::Tdm& dm, const ReportOutput& out) { printCashClosing(dm, number, out); });
+         }},
+        {"vales",
+         "vales do período, de todos os funcionários ou de um (--funcionario N)",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--funcionario", "N"}},
+         [](const OptionValues& values) {
+             AdvancesSelection selection{0, dateOption(values, "--de"), dateOption(values, "--ate"),
+                                         values.at("--de"), values.at("--ate")};
+             if (const auto code = recordNumberOption(values, "--funcionario"))
+                 selection.employeeCode = *code;
+             return Print(
+                 [selection](data::Tdm& dm, const ReportOutput& out) { printAdvances(dm, selection, out); });
          }},
         {"recibo-vale",
          "recibo do vale (adiantamento) número N",

@@ -80,6 +80,19 @@ TEST_F(SalonHistoryTest, SalesUseEveryPaymentFormAndCreditAndTheirCashRecordRece
     EXPECT_GT(overpaid, 0);
 }
 
+TEST_F(SalonHistoryTest, AdvancesArePaidBillsOfTheStaffAndNoneIsLeftBeingEntered) {
+    dm.TbBaixaP.open();
+    int advances = 0;
+    for (dm.TbBaixaP.first(); !dm.TbBaixaP.eof(); dm.TbBaixaP.next()) {
+        EXPECT_EQ(dm.TbBaixaP.field("TipoDOC").asString(), "VALE");
+        EXPECT_GE(dm.TbBaixaP.field("CodFUN").asInteger(), 1);
+        ++advances;
+    }
+    EXPECT_GE(advances, 7);  // a Saturday a week
+    dm.TbPagar.open();
+    EXPECT_EQ(dm.TbPagar.recordCount(), 0);
+}
+
 TEST_F(SalonHistoryTest, StockFellByExactlyTheProductsSoldAndNoCreditIsNegative) {
     std::map<std::int64_t, double> sold;
     dm.TbServico.open();

@@ -1,0 +1,28 @@
+#pragma once
+// The advances report (QrVale): the advances of a period, of every employee ("Geral...") or
+// every paid bill of one employee ("Individual..."), with their total.
+#include <cstdint>
+#include <string>
+
+#include "core/date.h"
+#include "reports/engine/preview.h"
+
+namespace data {
+class Tdm;
+}
+
+namespace reports {
+
+struct AdvancesSelection {
+    std::int64_t employeeCode = 0;  // 0: every employee's advances
+    core::Date start;
+    core::Date end;
+    std::string startText;  // the dates as typed, for the title
+    std::string endText;
+};
+
+// Restricts TbBaixaP to the selection, hands the report to `output`, and puts TbBaixaP back
+// (primary index, no range, closed when it was), whatever happens.
+void printAdvances(data::Tdm& dm, const AdvancesSelection& selection, const ReportOutput& output);
+
+}  // namespace reports
