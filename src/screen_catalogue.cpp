@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "advances/advance_screen.h"
+#include "advances/advances_report_screen.h"
 #include "app/about.h"
 #include "app/authorization.h"
 #include "app/grant_screen.h"
@@ -145,6 +146,7 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         present(advance, QStringLiteral("TFmVale"), visit);
         advances::discardAdvance(dm, dm.TbPagar.field("Contador").asInteger());
     }
+    presentNew<advances::TFmDataVale>(QStringLiteral("TFmDataVale"), visit, dm);
     {
         // A client paying for credit, and settling notes of 120,00 with 20,00 of credit by paying 70,00.
         sales::TFmPagamentoCD credit(dm, 1, core::Currency::fromReais(50));

@@ -1,6 +1,7 @@
 #include "screen_wiring.h"
 
 #include "advances/advance_screen.h"
+#include "advances/advances_report_screen.h"
 #include "app/access.h"
 #include "app/main_window.h"
 #include "app/menu_entries.h"
@@ -42,6 +43,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Produtos, [&dm] { registers::showProdutos(dm); });
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
     menu.wire(entry::Vale, [&dm] { advances::showVale(dm); });
+    menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });

@@ -16,8 +16,8 @@
 #include "ui/date_box.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
-#include "ui/field_width.h"
 #include "ui/field_binding.h"
+#include "ui/field_width.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 

@@ -1,0 +1,151 @@
+#include "advances/advances_report_screen.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "data/dm.h"
+#include "registers/employee_search.h"
+#include "reports/advances_report.h"
+#include "ui/date_box.h"
+#include "ui/dialogs.h"
+#include "ui/enter_as_tab.h"
+#include "ui/field_binding.h"
+#include "ui/field_width.h"
+#include "ui/form_layout.h"
+#include "ui/guarded.h"
+
+namespace advances {
+
+TFmDataVale::TFmDataVale(data::Tdm& dm, reports::ReportOutput output, QWidget* parent)
+    : QDialog(parent),
+      dm_(dm),
+      output_(std::move(output)),
+      geral_(new QRadioButton(QStringLiteral("Geral..."), this)),
+      individual_(new QRadioButton(QStringLiteral("Individual..."), this)),
+      codigo_(new QLineEdit(this)),
+      funcionario_(new QLineEdit(this)),
+      inicial_(new ui::DateBox(this)),
+      final_(new ui::DateBox(this)) {
+    setObjectName(QStringLiteral("TFmDataVale"));
+    setWindowTitle(QStringLiteral("::.. Relatório de Vales"));
+    geral_->setObjectName(QStringLiteral("RadioButton1"));
+    individual_->setObjectName(QStringLiteral("RadioButton2"));
+    geral_->setChecked(true);
+    codigo_->setObjectName(QStringLiteral("Edit1"));
+    codigo_->setMaxLength(9);
+    funcionario_->setObjectName(QStringLiteral("Edit2"));
+    funcionario_->setMaxLength(50);
+    funcionario_->setReadOnly(true);
+    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
+    final_->setObjectName(QStringLiteral("MaskEdit2"));
+    for (QLineEdit* box : {codigo_, funcionario_}) box->setMinimumWidth(ui::contentWidth(*box));
+
+    auto* lookup = new QPushButton(QStringLiteral("&F"), this);
+    lookup->setObjectName(QStringLiteral("SpeedButton1"));
+    lookup->setFocusPolicy(Qt::NoFocus);
+    auto* codeRow = new QHBoxLayout;
+    codeRow->setContentsMargins(0, 0, 0, 0);
+    codeRow->addWidget(codigo_);
+    codeRow->addWidget(lookup);
+    auto* code = new QWidget(this);
+    code->setLayout(codeRow);
+
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(geral_);
+    choice->addWidget(individual_);
+    choice->addStretch();
+    QFormLayout* rows = ui::labelledRows();
+    ui::addLabelledRow(*rows, QStringLiteral("Código:"), code, QStringLiteral("Funcionário:"), funcionario_);
+    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
+                       final_);
+    auto* bar = new QHBoxLayout;
+    bar->addStretch();
+    auto* imprimir = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
+    auto* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addLayout(rows);
+    layout->addLayout(bar);
+
+    funcionario_->installEventFilter(this);
+    connect(geral_, &QRadioButton::clicked, inicial_, [this] { inicial_->setFocus(); });
+    connect(individual_, &QRadioButton::clicked, codigo_, [this] { codigo_->setFocus(); });
+    connect(lookup, &QPushButton::clicked, this, &TFmDataVale::chooseEmployee);
+    connect(imprimir, &QPushButton::clicked, this, &TFmDataVale::imprimir);
+    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
+    ui::installEnterAsTab(this);
+}
+
+bool TFmDataVale::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == funcionario_ && event->type() == QEvent::FocusIn &&
+        ui::leftByUser(static_cast<QFocusEvent*>(event)->reason()) && lookUpEmployee())
+        inicial_->setFocus();
+    return QDialog::eventFilter(watched, event);
+}
+
+// The code typed, looked up as stored now; the name shown is always that code's.
+bool TFmDataVale::lookUpEmployee() {
+    std::string name;
+    if (!ui::runGuarded([&] {
+            store::Table& employees = dm_.TbFuncionario;
+            employees.open();
+            if (!employees.indexName().empty()) employees.setIndexName("");
+            if (employees.findKey({codigo_->text().trimmed().toLongLong()}))
+                name = employees.field("Nome").asString();
+        }))
+        return false;
+    funcionario_->setText(QString::fromStdString(name));
+    if (!name.empty()) return true;
+    codigo_->setFocus();
+    ui::Dialogs::current().message(QStringLiteral("Não Existe Funcionário Com Este Código!"));
+    return false;
+}
+
+void TFmDataVale::chooseEmployee() {
+    registers::showConsFunc(dm_);
+    if (dm_.TbFuncionario.isEmpty()) return;
+    codigo_->setText(QString::number(dm_.TbFuncionario.field("Codigo").asInteger()));
+    funcionario_->setText(QString::fromStdString(dm_.TbFuncionario.field("Nome").asString()));
+    inicial_->setFocus();
+}
+
+void TFmDataVale::imprimir() {
+    reports::AdvancesSelection selection;
+    bool datesRead = false;
+    try {
+        selection.start = inicial_->date();
+        selection.end = final_->date();
+        datesRead = !selection.start.isNull() && !selection.end.isNull();
+    } catch (const core::DateError&) {
+        // an impossible date is asked for again like a missing one
+    }
+    if (!datesRead) {
+        inicial_->setFocus();
+        ui::Dialogs::current().message(QStringLiteral("Digite as Datas Inicial e Final!"));
+        return;
+    }
+    selection.startText = inicial_->value().toStdString();
+    selection.endText = final_->value().toStdString();
+    if (individual_->isChecked()) {
+        if (funcionario_->text().isEmpty()) {
+            codigo_->setFocus();
+            ui::Dialogs::current().message(QStringLiteral("Selecione o Funcionário Para o Relatório!"));
+            return;
+        }
+        if (!lookUpEmployee()) return;  // a code changed after the name was shown counts
+        selection.employeeCode = codigo_->text().trimmed().toLongLong();
+    }
+    ui::runGuarded([&] { reports::printAdvances(dm_, selection, output_); });
+    inicial_->setFocus();
+}
+
+void showDataVale(data::Tdm& dm) {
+    TFmDataVale screen(dm);
+    ui::Dialogs::current().exec(screen);
+}
+
+}  // namespace advances
