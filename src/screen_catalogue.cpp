@@ -21,6 +21,8 @@
 #include "data/initial_data.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "registers/bank_account_screen.h"
+#include "registers/bank_account_search.h"
 #include "registers/client_history.h"
 #include "registers/client_photos.h"
 #include "registers/client_quick_screen.h"
@@ -29,7 +31,13 @@
 #include "registers/employee_screen.h"
 #include "registers/employee_search.h"
 #include "registers/product_screen.h"
+#include "registers/plan_quick_screen.h"
+#include "registers/plan_screen.h"
+#include "registers/plan_search.h"
 #include "registers/product_search.h"
+#include "registers/supplier_quick_screen.h"
+#include "registers/supplier_screen.h"
+#include "registers/supplier_search.h"
 #include "reports/birthday_screen.h"
 #include "sales/credit_payment_screen.h"
 #include "sales/payment_screen.h"
@@ -130,6 +138,30 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         presentNew<registers::TFmClientesNO>(QStringLiteral("TFmClientesNO"), visit, dm);
         presentNew<registers::TFmHistorico>(QStringLiteral("TFmHistorico"), visit, dm);
         presentNew<registers::TFmFotografias>(QStringLiteral("TFmFotografias"), visit, dm);
+    }
+    {
+        registers::TFmFornecedores suppliers(dm);
+        present(suppliers, QStringLiteral("TFmFornecedores"), visit);
+        presentNew<registers::TFmConsFornec>(QStringLiteral("TFmConsFornec"), visit, dm);
+        presentNew<registers::TFmConsFornecPG>(QStringLiteral("TFmConsFornecPG"), visit, dm);
+    }
+    {
+        registers::TFmFornecedoresPG quick(dm);
+        present(quick, QStringLiteral("TFmFornecedoresPG"), visit);
+        // The empty supplier it starts on goes again.
+        dm.TbFornec.cancel();
+        dm.TbFornec.deleteRecord();
+    }
+    {
+        registers::TFmPlano plan(dm);
+        present(plan, QStringLiteral("TFmPlano"), visit);
+        presentNew<registers::TFmConsPlano>(QStringLiteral("TFmConsPlano"), visit, dm);
+        presentNew<registers::TFmPlanoNO>(QStringLiteral("TFmPlanoNO"), visit, dm);
+    }
+    {
+        registers::TFmCadContas accounts(dm);
+        present(accounts, QStringLiteral("TFmCadContas"), visit);
+        presentNew<registers::TFmConsContas>(QStringLiteral("TFmConsContas"), visit, dm);
     }
     {
         sales::TFmModuloVENDA till(dm);

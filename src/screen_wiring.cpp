@@ -11,10 +11,13 @@
 #include "data/dm.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "registers/bank_account_screen.h"
 #include "registers/client_screen.h"
 #include "registers/employee_screen.h"
 #include "registers/employee_search.h"
+#include "registers/plan_screen.h"
 #include "registers/product_screen.h"
+#include "registers/supplier_screen.h"
 #include "reports/birthday_reports.h"
 #include "reports/birthday_screen.h"
 #include "reports/client_listing.h"
@@ -41,6 +44,9 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Fechar, [&dm] { cash::showFechar(dm); });
     menu.wire(entry::Funcionarios, [&dm] { registers::showFuncionarios(dm); });
     menu.wire(entry::Produtos, [&dm] { registers::showProdutos(dm); });
+    menu.wire(entry::Fornecedores, [&dm] { registers::showFornecedores(dm); });
+    menu.wire(entry::PlanoContas, [&dm] { registers::showPlano(dm); });
+    menu.wire(entry::ContasBancarias, [&dm] { registers::showCadContas(dm); });
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
     menu.wire(entry::Vale, [&dm] { advances::showVale(dm); });
     menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });

@@ -1,7 +1,5 @@
 #include "registers/client_search.h"
 
-#include <QBoxLayout>
-
 #include "registers/client_quick_screen.h"
 #include "ui/dialogs.h"
 #include "ui/guarded.h"
@@ -20,16 +18,6 @@ ui::SearchSetup clientSearch() {
             .gridOnLeave = true};
 }
 
-// The bar of the search screen is the layout that holds its close button.
-QBoxLayout* barOf(QDialog& screen, QWidget* closeButton) {
-    QLayout* main = screen.layout();
-    for (int i = 0; i < main->count(); ++i) {
-        auto* bar = qobject_cast<QBoxLayout*>(main->itemAt(i)->layout());
-        if (bar != nullptr && bar->indexOf(closeButton) >= 0) return bar;
-    }
-    return qobject_cast<QBoxLayout*>(main);
-}
-
 }  // namespace
 
 TFmConsCliente::TFmConsCliente(data::Tdm& dm, QWidget* parent)
@@ -43,7 +31,7 @@ TFmConsClienteNO::TFmConsClienteNO(data::Tdm& dm, QWidget* parent)
       novo_(new QPushButton(QStringLiteral("&Novo"), this)) {
     setObjectName(QStringLiteral("TFmConsClienteNO"));
     novo_->setObjectName(QStringLiteral("BtnNovo"));
-    barOf(*this, closeButton())->insertWidget(0, novo_);
+    addBarButton(novo_);
     connect(novo_, &QPushButton::clicked, this, &TFmConsClienteNO::novo);
 }
 

@@ -19,7 +19,8 @@ SearchScreen::SearchScreen(store::Table& table, SearchSetup setup, QWidget* pare
       radio_(new QRadioButton(setup_.radioCaption, this)),
       edit_(new QLineEdit(this)),
       grid_(new DbGrid(table, setup_.columns, this)),
-      close_(new QPushButton(QStringLiteral("&Fechar"), this)) {
+      close_(new QPushButton(QStringLiteral("&Fechar"), this)),
+      bar_(new QHBoxLayout) {
     setWindowTitle(setup_.caption);
     radio_->setObjectName(QStringLiteral("RadioButton1"));
     edit_->setObjectName(QStringLiteral("Edit1"));
@@ -30,24 +31,43 @@ SearchScreen::SearchScreen(store::Table& table, SearchSetup setup, QWidget* pare
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(radio_);
     searchRow->addWidget(edit_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
+    if (setup_.other) {
+        otherRadio_ = new QRadioButton(setup_.other->radioCaption, this);
+        otherEdit_ = new QLineEdit(this);
+        otherRadio_->setObjectName(QStringLiteral("RadioButton2"));
+        otherEdit_->setObjectName(QStringLiteral("Edit2"));
+        searchRow->addWidget(otherRadio_);
+        searchRow->addWidget(otherEdit_, 1);
+        connect(otherRadio_, &QRadioButton::clicked, otherEdit_, [this] { otherEdit_->setFocus(); });
+        connect(otherEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+            otherRadio_->setChecked(true);
+            search(setup_.other->indexName, otherEdit_, text);
+        });
+    }
+    bar_->addStretch();
+    bar_->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(searchRow);
     layout->addWidget(grid_, 1);
-    layout->addLayout(buttons);
-    setTabOrder(edit_, grid_);
+    layout->addLayout(bar_);
+    setTabOrder(otherEdit_ != nullptr ? otherEdit_ : edit_, grid_);
     setTabOrder(grid_, close_);
 
     connect(radio_, &QRadioButton::clicked, edit_, [this] { edit_->setFocus(); });
-    connect(edit_, &QLineEdit::textEdited, this, &SearchScreen::search);
+    connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        radio_->setChecked(true);
+        search(setup_.indexName, edit_, text);
+    });
     if (setup_.gridOnLeave) edit_->installEventFilter(this);
     connect(grid_, &DbGrid::chosen, this, &QDialog::accept);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
-    runGuarded([this] { selectSearchIndex(); });
+    runGuarded([this] { selectIndex(setup_.indexName); });
     edit_->setFocus();
+}
+
+void SearchScreen::addBarButton(QPushButton* button) {
+    bar_->insertWidget(0, button);
 }
 
 SearchScreen::~SearchScreen() {
@@ -64,15 +84,15 @@ bool SearchScreen::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void SearchScreen::selectSearchIndex() {
+void SearchScreen::selectIndex(const std::string& indexName) {
     store::Table& t = table();
-    if (t.indexName() != setup_.indexName) t.setIndexName(setup_.indexName);
+    if (t.indexName() != indexName) t.setIndexName(indexName);
 }
 
-void SearchScreen::search(const QString& typed) {
-    const QString text = setup_.upperCase ? raiseToUpperCase(edit_) : typed;
+void SearchScreen::search(const std::string& indexName, QLineEdit* edit, const QString& typed) {
+    const QString text = setup_.upperCase ? raiseToUpperCase(edit) : typed;
     runGuarded([&] {
-        selectSearchIndex();
+        selectIndex(indexName);
         table().findNearest({store::Value{text.toStdString()}});
     });
 }

@@ -1,0 +1,107 @@
+#include "payables/bill_entry.h"
+
+#include "cash/cash_record.h"
+#include "core/text.h"
+#include "data/dm.h"
+#include "data/refusal.h"
+#include "data/store/posting.h"
+#include "payables/bank_account.h"
+#include "payables/bill_lock.h"
+#include "sales/opened_for_action.h"
+
+namespace payables {
+
+using core::Currency;
+
+namespace {
+
+constexpr Currency kLeastAmount = Currency::fromUnits(1000);  // 0,10
+
+void checkAmount(const BillEntry& entry) {
+    if (entry.valor < kLeastAmount) throw data::Refusal("Digite o Valor do Documento!");
+}
+
+// Writes the typed values into the locked bill, with the defaults for empty codes.
+void writeEntry(store::Table& pagar, const BillEntry& entry) {
+    pagar.field("DataLan").setDate(entry.dataLan);
+    pagar.field("DataVen").setDate(entry.dataVen);
+    pagar.field("Valor").setCurrency(entry.valor);
+    const std::pair<const char*, const std::string&> texts[] = {
+        {"TipoDOC", entry.tipoDoc},       {"Documento", entry.documento}, {"Descricao", entry.descricao},
+        {"FormaPG", entry.formaPG},       {"Cheque", entry.cheque},       {"CodFor", entry.codFor},
+        {"Fornecedor", entry.fornecedor}, {"CodPlano", entry.codPlano},   {"Plano", entry.plano}};
+    for (const auto& [name, text] : texts) pagar.field(name).setString(text);
+    if (core::trimmed(entry.codFor).empty()) pagar.field("Fornecedor").setString("FORNECEDOR - PRÓPRIO");
+    if (core::trimmed(entry.codPlano).empty()) pagar.field("Plano").setString("Contas Diversas");
+}
+
+// A paid bill written from the bill in TbPagar.
+std::int64_t writePaid(store::Table& pagar, store::Table& baixa, const core::Date& paidOn, const char* tipo) {
+    baixa.insert();
+    for (const char* name : {"DataLan", "DataVen", "CodFor", "Fornecedor", "Valor", "Descricao", "TipoDOC",
+                             "Documento", "CodPlano", "Plano", "FormaPG", "Cheque"})
+        baixa.field(name).setValue(pagar.field(name).value());
+    baixa.field("DataBaixa").setDate(paidOn);
+    if (tipo != nullptr) baixa.field("Tipo").setString(tipo);
+    baixa.post();
+    return baixa.field("Contador").asInteger();
+}
+
+}  // namespace
+
+bool saveBill(data::Tdm& dm, const BillEntry& entry, const core::Date& today) {
+    if (entry.dataVen.isNull()) throw data::Refusal("Digite a Data de Vencimento!");
+    checkAmount(entry);
+    store::Table& pagar = dm.TbPagar;
+    store::Table& baixa = dm.TbBaixaP;
+    sales::OpenedForAction open{&pagar, &baixa, &dm.TbConta};
+    const bool cash = entry.formaPG == "DINHEIRO";
+    store::post({&pagar, &baixa, &dm.TbContador}, [&] {
+        lockBill(pagar, entry.bill);
+        const std::optional<BankAccount> account = findBankAccount(dm, entry.conta);
+        writeEntry(pagar, entry);
+        setBankAccount(pagar, account);
+        pagar.post();
+        if (!cash) return;
+        // Paid on the day it is recorded, so the paid-bill queries find it.
+        writePaid(pagar, baixa, today, nullptr);
+        baixa.edit();
+        baixa.field("DataLan").setDate(entry.dataVen);
+        baixa.post();
+        pagar.deleteRecord();
+    });
+    return cash;
+}
+
+std::int64_t withdrawCash(data::Tdm& dm, const BillEntry& entry, const core::Date& today) {
+    checkAmount(entry);
+    store::Table& pagar = dm.TbPagar;
+    store::Table& baixa = dm.TbBaixaP;
+    sales::OpenedForAction open{&pagar, &baixa};
+    std::int64_t paid = 0;
+    store::post({&pagar, &baixa, &dm.TbCaixa, &dm.TbContador}, [&] {
+        lockBill(pagar, entry.bill);
+        cash::addToOpenCash(dm, {{"DinheiroTOTAL", entry.valor}});
+        BillEntry withdrawal = entry;
+        withdrawal.dataLan = today;
+        withdrawal.dataVen = today;
+        withdrawal.formaPG = "DINHEIRO";
+        withdrawal.conta.clear();
+        writeEntry(pagar, withdrawal);
+        pagar.post();
+        paid = writePaid(pagar, baixa, today, "RETIRADA");
+        pagar.deleteRecord();
+    });
+    return paid;
+}
+
+void deleteBill(data::Tdm& dm, std::int64_t bill) {
+    store::Table& pagar = dm.TbPagar;
+    sales::OpenedForAction open{&pagar};
+    store::post({&pagar}, [&] {
+        lockBill(pagar, bill);
+        pagar.deleteRecord();
+    });
+}
+
+}  // namespace payables
