@@ -148,8 +148,16 @@ TEST_F(StoreTest, FilterOnQuotedTextOrNumberHidesOtherRows) {
     EXPECT_EQ(forward(*t), (std::vector<std::string>{"Corte", "Escova"}));
     t->setFilter("Codigo = 2");
     EXPECT_EQ(forward(*t), (std::vector<std::string>{"Xampu"}));
+    t->setFilter("Tipo <> 'SERVIÇO'");
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"Xampu"}));
+    add(*t, 4, "Sem tipo");  // a null type reads '': different from 'SERVIÇO', not from ''
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"Xampu", "Sem tipo"}));
+    t->setFilter("Tipo <> ''");
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"Corte", "Xampu", "Escova"}));
+    t->setFilter("Codigo <> 1");
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"Xampu", "Escova", "Sem tipo"}));
     t->setFiltered(false);
-    EXPECT_EQ(t->recordCount(), 3);
+    EXPECT_EQ(t->recordCount(), 4);
     EXPECT_THROW(t->setFilter("Tipo LIKE 'S%'"), store::Error);
     EXPECT_THROW(t->setFilter("Inexistente = 1"), store::Error);
 }

@@ -7,10 +7,9 @@
 
 namespace store {
 
-std::pair<int, Value> parseFilter(const std::string& filter, const TableDef& def,
-                                  const ErrorContext& context) {
+FilterCondition parseFilter(const std::string& filter, const TableDef& def, const ErrorContext& context) {
     static const std::regex form(
-        R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*=\s*('(?:[^']|'')*'|[-+]?[0-9]+(?:[.,][0-9]+)?)\s*$)");
+        R"(^\s*([A-Za-z_][A-Za-z0-9_]*)\s*(=|<>)\s*('(?:[^']|'')*'|[-+]?[0-9]+(?:[.,][0-9]+)?)\s*$)");
     std::smatch match;
     if (!std::regex_match(filter, match, form))
         throw Error(context.describe() + ": filtro inválido \"" + filter + "\".");
@@ -20,7 +19,7 @@ std::pair<int, Value> parseFilter(const std::string& filter, const TableDef& def
         if (def.fields[i].name == name) index = static_cast<int>(i);
     if (index < 0) throw Error(context.describe() + ": o filtro usa o campo " + name + ", que não existe.");
 
-    std::string literal = match[2];
+    std::string literal = match[3];
     Value value;
     if (literal.front() == '\'') {
         std::string text;
@@ -32,7 +31,7 @@ std::pair<int, Value> parseFilter(const std::string& filter, const TableDef& def
     } else {
         value = literal;  // converted by the field's own rules below
     }
-    return {index, convertForField(def.fields[index], value, context)};
+    return {index, match[2] == "<>", convertForField(def.fields[index], value, context)};
 }
 
 }  // namespace store

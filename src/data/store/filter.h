@@ -1,5 +1,6 @@
 #pragma once
-// Filters of the form  Field = value , the value a number or a quoted text ('SERVIÇO').
+// Filters of the form  Field = value  or  Field <> value , the value a number or a quoted
+// text ('SERVIÇO'). A null field counts as 0 or '' for <>, as it reads.
 #include <string>
 #include <utility>
 
@@ -9,8 +10,13 @@
 
 namespace store {
 
-// The field's index and the value it must hold. Throws store::Error for any other form.
-std::pair<int, Value> parseFilter(const std::string& filter, const TableDef& def,
-                                  const ErrorContext& context);
+struct FilterCondition {
+    int field = 0;
+    bool different = false;  // <> rather than =
+    Value value;
+};
+
+// Throws store::Error for any other form.
+FilterCondition parseFilter(const std::string& filter, const TableDef& def, const ErrorContext& context);
 
 }  // namespace store

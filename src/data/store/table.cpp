@@ -277,8 +277,18 @@ Predicate Table::visiblePredicate() const {
         keys.resize(values.size());
         where.andWith(compareKeys(keys, values, Compare::Equal));
     }
-    if (filtered_ && filter_)
-        where.andWith({sqlName(def_.fields[filter_->first].name) + " = ?", {filter_->second}});
+    if (filtered_ && filter_) {
+        const FieldDef& field = def_.fields[filter_->field];
+        if (!filter_->different) {
+            where.andWith({sqlName(field.name) + " = ?", {filter_->value}});
+        } else {
+            // A null field reads as 0 or '', and is different from anything else.
+            const Value readsAs = field.type == FieldType::Text || field.type == FieldType::Memo
+                                      ? Value{std::string()}
+                                      : Value{std::int64_t{0}};
+            where.andWith({"IFNULL(" + sqlName(field.name) + ", ?) <> ?", {readsAs, filter_->value}});
+        }
+    }
     return where;
 }
 

@@ -17,6 +17,7 @@
 #include "data/store/definition.h"
 #include "data/store/error.h"
 #include "data/store/field.h"
+#include "data/store/filter.h"
 #include "data/store/predicate.h"
 #include "data/store/value.h"
 
@@ -224,7 +225,7 @@ class Table {
     bool indexCaseInsensitive_ = false;
     std::optional<std::pair<std::vector<Value>, std::vector<Value>>> range_;
     std::string filterText_;
-    std::optional<std::pair<int, Value>> filter_;  // field index, value
+    std::optional<FilterCondition> filter_;
     bool filtered_ = false;
     Table* master_ = nullptr;
     int masterSubscription_ = 0;
