@@ -17,6 +17,7 @@
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
 #include "reports/client_listing.h"
+#include "reports/client_notes_report.h"
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
 #include "reports/price_tables.h"
@@ -122,6 +123,14 @@ const std::vector<PdfReport>& pdfReports() {
              const auto number = recordNumberOption(values, "--numero");
              return Print(
                  [number](data::Tdm& dm, const ReportOutput& out) { printCashClosing(dm, number, out); });
+         }},
+        {"notinhas",
+         "notinhas em aberto do cliente de código N, com o total (o recibo do acerto)",
+         {{"--cliente", "N", true}},
+         [](const OptionValues& values) {
+             const auto client = *recordNumberOption(values, "--cliente");
+             return Print(
+                 [client](data::Tdm& dm, const ReportOutput& out) { printClientNotes(dm, client, out); });
          }},
     };
     return reports;
