@@ -39,7 +39,9 @@
 #include "registers/supplier_screen.h"
 #include "registers/supplier_search.h"
 #include "reports/birthday_screen.h"
+#include "sales/client_credit_screen.h"
 #include "sales/credit_payment_screen.h"
+#include "sales/note_settlement_screen.h"
 #include "sales/payment_screen.h"
 #include "sales/sale_lifecycle.h"
 #include "sales/sales_screen.h"
@@ -187,6 +189,8 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
             dm, {1, {}, core::Currency::fromReais(20), 0, core::Currency::fromReais(70)},
             core::Currency::fromReais(120));
         present(settlement, QStringLiteral("TFmPagamentoBA"), visit);
+        presentNew<sales::TFmCredito>(QStringLiteral("TFmCredito"), visit, dm);
+        presentNew<sales::TFmDataRC>(QStringLiteral("TFmDataRC"), visit, dm);
     }
     {
         reports::TFmAniversario birthdays(dm);

@@ -22,6 +22,8 @@
 #include "reports/birthday_screen.h"
 #include "reports/client_listing.h"
 #include "reports/price_tables.h"
+#include "sales/client_credit_screen.h"
+#include "sales/note_settlement_screen.h"
 #include "sales/sales_screen.h"
 #include "ui/dialogs.h"
 
@@ -50,6 +52,8 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
     menu.wire(entry::Vale, [&dm] { advances::showVale(dm); });
     menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });
+    menu.wire(entry::Credito, [&dm] { sales::showCredito(dm); });
+    menu.wire(entry::Acerto, [&dm] { sales::showDataRC(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });

@@ -19,6 +19,7 @@
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
 #include "reports/client_listing.h"
+#include "reports/client_notes_report.h"
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
 #include "reports/price_tables.h"
@@ -154,6 +155,14 @@ const std::vector<PdfReport>& pdfReports() {
              const std::int64_t number = *recordNumberOption(values, "--numero");
              return Print(
                  [number](data::Tdm& dm, const ReportOutput& out) { printAdvanceReceipt(dm, number, out); });
+         }},
+        {"notinhas",
+         "notinhas em aberto do cliente de código N, com o total (o recibo do acerto)",
+         {{"--cliente", "N", true}},
+         [](const OptionValues& values) {
+             const auto client = *recordNumberOption(values, "--cliente");
+             return Print(
+                 [client](data::Tdm& dm, const ReportOutput& out) { printClientNotes(dm, client, out); });
          }},
     };
     return reports;

@@ -11,6 +11,7 @@
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "sales/opened_for_action.h"
+#include "sales/stock_movement.h"
 
 namespace sales {
 
@@ -58,15 +59,6 @@ std::vector<SaleItem> itemsOf(store::Table& items, Currency& sum) {
         sum += items.field("Total").asCurrency();
     }
     return found;
-}
-
-void lowerStock(store::Table& produtos, const SaleItem& item) {
-    produtos.setIndexName("");  // by code, whatever index a search screen left
-    if (!produtos.findKey({item.code})) return;
-    if (core::trimmed(produtos.field("Tipo").asString()) != "PRODUTO") return;
-    produtos.editExisting();
-    produtos.field("Estoque").setFloat(produtos.field("Estoque").asFloat() - item.quantity);
-    produtos.post();
 }
 
 }  // namespace
@@ -125,7 +117,7 @@ void registerSalePayment(data::Tdm& dm, const SalePayment& payment, const core::
 
             const std::int64_t cashNumber =
                 cash::addToOpenCash(dm, cash::paymentAdditions(*word, registered));
-            for (const SaleItem& item : saleItems) lowerStock(produtos, item);
+            for (const SaleItem& item : saleItems) addToStock(produtos, item.code, -item.quantity);
 
             if (clientCode >= 1) {
                 sale.field("CodCliente").setInteger(clientCode);

@@ -18,6 +18,7 @@
 #include "core/date.h"
 #include "registers/client_search.h"
 #include "registers/employee_search.h"
+#include "sales/note_settlement_screen.h"
 #include "sales/payment_screen.h"
 #include "sales/sale_lifecycle.h"
 #include "ui/db_edit.h"
@@ -94,22 +95,25 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     side->addWidget(totals);
     side->addWidget(excluirItem_);
     side->addWidget(buscar);
-    // The appointment book, the cash withdrawal and the IOU settlement are screens still
-    // to come: shown, but they cannot be used yet.
+    // The appointment book and the cash withdrawal are screens still to come: shown, but
+    // they cannot be used yet.
     const struct {
         const char* name;
         QString caption;
         QString hint;
     } later[] = {
         {"SpeedButton5", QStringLiteral("Agenda"), QStringLiteral("Agenda Diária")},
-        {"SpeedButton10", QStringLiteral("Retirada"), QStringLiteral("Retirada de Dinheiro do Caixa")},
-        {"SpeedButton11", QStringLiteral("Acerto"), QStringLiteral("Acerto de Notinhas")}};
+        {"SpeedButton10", QStringLiteral("Retirada"), QStringLiteral("Retirada de Dinheiro do Caixa")}};
     for (const auto& shortcut : later) {
         auto* button = hinted(new QPushButton(shortcut.caption, this), shortcut.hint);
         button->setObjectName(QString::fromLatin1(shortcut.name));
         button->setEnabled(false);
         side->addWidget(button);
     }
+    auto* acerto =
+        hinted(new QPushButton(QStringLiteral("Acerto"), this), QStringLiteral("Acerto de Notinhas"));
+    acerto->setObjectName(QStringLiteral("SpeedButton11"));
+    side->addWidget(acerto);
     side->addStretch();
 
     auto* middle = new QHBoxLayout;
@@ -130,6 +134,7 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     connect(fechar_, &QPushButton::clicked, this, &QDialog::reject);
     connect(excluirItem_, &QPushButton::clicked, this, &TFmModuloVENDA::removeItem);
     connect(buscar, &QPushButton::clicked, this, &TFmModuloVENDA::showLookupPanel);
+    connect(acerto, &QPushButton::clicked, this, &TFmModuloVENDA::acerto);
 
     ui::installEnterAsTab(this);
     qApp->installEventFilter(this);
@@ -420,6 +425,12 @@ void TFmModuloVENDA::gravar() {
     if (!paid) return;
     setIdle(true);
     novo_->setFocus();
+}
+
+void TFmModuloVENDA::acerto() {
+    if (inProgress()) return ui::Dialogs::current().message(kInProgress);
+    if (!app::levelCheck(dm_, app::LevelField::Servico)) return;
+    showDataRC(dm_);
 }
 
 void TFmModuloVENDA::removeItem() {

@@ -54,6 +54,7 @@ class TFmModuloVENDA : public QDialog {
     void cancelar();
     void gravar();
     void removeItem();
+    void acerto();
     void employeeEntered();
     void itemEntered();
     void insertItem();

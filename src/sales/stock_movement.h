@@ -1,0 +1,16 @@
+#pragma once
+// A sale's products leave the stock when it is paid and come back when it is deleted.
+#include <cstdint>
+
+namespace store {
+class Table;
+}
+
+namespace sales {
+
+// Inside a posting over TbProdutos: adds `quantity` (negative to take out) to the stock of
+// the catalogue item `code`, under its lock, when it is a "PRODUTO"; services and codes no
+// longer in the catalogue are left alone.
+void addToStock(store::Table& produtos, std::int64_t code, double quantity);
+
+}  // namespace sales
