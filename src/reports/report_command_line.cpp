@@ -20,6 +20,7 @@
 #include "reports/cash_closing_report.h"
 #include "reports/client_listing.h"
 #include "reports/client_notes_report.h"
+#include "reports/commissions_report.h"
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
 #include "reports/price_tables.h"
@@ -147,6 +148,15 @@ const std::vector<PdfReport>& pdfReports() {
                  selection.employeeCode = *code;
              return Print(
                  [selection](data::Tdm& dm, const ReportOutput& out) { printAdvances(dm, selection, out); });
+         }},
+        {"comissoes",
+         "comissões dos funcionários no período, menos os vales",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         [](const OptionValues& values) {
+             const CommissionPeriod period{dateOption(values, "--de"), dateOption(values, "--ate"),
+                                           values.at("--de"), values.at("--ate")};
+             return Print(
+                 [period](data::Tdm& dm, const ReportOutput& out) { printCommissions(dm, period, out); });
          }},
         {"recibo-vale",
          "recibo do vale (adiantamento) número N",
