@@ -21,6 +21,8 @@
 #include "data/initial_data.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "payables/bill_screen.h"
+#include "payables/withdrawal_screen.h"
 #include "registers/bank_account_screen.h"
 #include "registers/bank_account_search.h"
 #include "registers/client_history.h"
@@ -181,6 +183,15 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         advances::discardAdvance(dm, dm.TbPagar.field("Contador").asInteger());
     }
     presentNew<advances::TFmDataVale>(QStringLiteral("TFmDataVale"), visit, dm);
+    {
+        // With its installment panel shown; the bill "&Novo" stored is deleted again.
+        payables::TFmPagar bills(dm);
+        bills.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        bills.findChild<QPushButton*>(QStringLiteral("BitBtn7"))->click();
+        present(bills, QStringLiteral("TFmPagar"), visit);
+        payables::deleteBill(dm, dm.TbPagar.field("Contador").asInteger());
+        presentNew<payables::TFmPagarDH>(QStringLiteral("TFmPagarDH"), visit, dm);
+    }
     {
         // A client paying for credit, and settling notes of 120,00 with 20,00 of credit by paying 70,00.
         sales::TFmPagamentoCD credit(dm, 1, core::Currency::fromReais(50));

@@ -11,6 +11,8 @@
 #include "data/dm.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "payables/bill_screen.h"
+#include "payables/withdrawal_screen.h"
 #include "registers/bank_account_screen.h"
 #include "registers/client_screen.h"
 #include "registers/employee_screen.h"
@@ -50,6 +52,8 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::PlanoContas, [&dm] { registers::showPlano(dm); });
     menu.wire(entry::ContasBancarias, [&dm] { registers::showCadContas(dm); });
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
+    menu.wire(entry::Pagar, [&dm] { payables::showPagar(dm); });
+    sales::setWithdrawalScreen([](data::Tdm& dm) { payables::showPagarDH(dm); });
     menu.wire(entry::Vale, [&dm] { advances::showVale(dm); });
     menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });
     menu.wire(entry::Credito, [&dm] { sales::showCredito(dm); });

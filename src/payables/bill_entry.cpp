@@ -21,8 +21,8 @@ void checkAmount(const BillEntry& entry) {
     if (entry.valor < kLeastAmount) throw data::Refusal("Digite o Valor do Documento!");
 }
 
-// Writes the typed values into the locked bill, with the defaults for empty codes.
-void writeEntry(store::Table& pagar, const BillEntry& entry) {
+// Writes the typed values into the locked bill, with the defaults for empty codes when asked.
+void writeEntry(store::Table& pagar, const BillEntry& entry, bool withDefaults = true) {
     pagar.field("DataLan").setDate(entry.dataLan);
     pagar.field("DataVen").setDate(entry.dataVen);
     pagar.field("Valor").setCurrency(entry.valor);
@@ -31,6 +31,7 @@ void writeEntry(store::Table& pagar, const BillEntry& entry) {
         {"FormaPG", entry.formaPG},       {"Cheque", entry.cheque},       {"CodFor", entry.codFor},
         {"Fornecedor", entry.fornecedor}, {"CodPlano", entry.codPlano},   {"Plano", entry.plano}};
     for (const auto& [name, text] : texts) pagar.field(name).setString(text);
+    if (!withDefaults) return;
     if (core::trimmed(entry.codFor).empty()) pagar.field("Fornecedor").setString("FORNECEDOR - PRÓPRIO");
     if (core::trimmed(entry.codPlano).empty()) pagar.field("Plano").setString("Contas Diversas");
 }
@@ -49,9 +50,28 @@ std::int64_t writePaid(store::Table& pagar, store::Table& baixa, const core::Dat
 
 }  // namespace
 
-bool saveBill(data::Tdm& dm, const BillEntry& entry, const core::Date& today) {
+std::int64_t startBill(data::Tdm& dm, const core::Date& today, bool withdrawal) {
+    store::Table& pagar = dm.TbPagar;
+    if (!pagar.isOpen()) pagar.open();
+    store::post({&pagar, &dm.TbContador}, [&] {
+        pagar.insert();
+        pagar.field("DataLan").setDate(today);
+        if (withdrawal) {
+            pagar.field("DataVen").setDate(today);
+            pagar.field("FormaPG").setString("DINHEIRO");
+        }
+        pagar.post();
+    });
+    return pagar.field("Contador").asInteger();
+}
+
+void checkBill(const BillEntry& entry) {
     if (entry.dataVen.isNull()) throw data::Refusal("Digite a Data de Vencimento!");
     checkAmount(entry);
+}
+
+bool saveBill(data::Tdm& dm, const BillEntry& entry, const core::Date& today) {
+    checkBill(entry);
     store::Table& pagar = dm.TbPagar;
     store::Table& baixa = dm.TbBaixaP;
     sales::OpenedForAction open{&pagar, &baixa, &dm.TbConta};
@@ -71,6 +91,10 @@ bool saveBill(data::Tdm& dm, const BillEntry& entry, const core::Date& today) {
         pagar.deleteRecord();
     });
     return cash;
+}
+
+void checkWithdrawal(const BillEntry& entry) {
+    checkAmount(entry);
 }
 
 std::int64_t withdrawCash(data::Tdm& dm, const BillEntry& entry, const core::Date& today) {
@@ -93,6 +117,18 @@ std::int64_t withdrawCash(data::Tdm& dm, const BillEntry& entry, const core::Dat
         pagar.deleteRecord();
     });
     return paid;
+}
+
+void keepBill(data::Tdm& dm, const BillEntry& entry) {
+    store::Table& pagar = dm.TbPagar;
+    sales::OpenedForAction open{&pagar, &dm.TbConta};
+    store::post({&pagar}, [&] {
+        lockBill(pagar, entry.bill);
+        const std::optional<BankAccount> account = findBankAccount(dm, entry.conta);
+        writeEntry(pagar, entry, false);
+        setBankAccount(pagar, account);
+        pagar.post();
+    });
 }
 
 void deleteBill(data::Tdm& dm, std::int64_t bill) {

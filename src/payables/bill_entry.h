@@ -23,6 +23,15 @@ struct BillEntry {
     std::string codFor, fornecedor, codPlano, plano;
 };
 
+// "&Novo" of both entry screens: an almost empty bill entered today (due today and paid in
+// "DINHEIRO" for a withdrawal), stored at once so it has its number; TbPagar stays open.
+std::int64_t startBill(data::Tdm& dm, const core::Date& today, bool withdrawal);
+
+// The checks "&Gravar" of TFmPagar makes before asking: the due date, then the amount.
+void checkBill(const BillEntry& entry);
+// The check "&Gravar" of TFmPagarDH makes before asking: the amount.
+void checkWithdrawal(const BillEntry& entry);
+
 // "&Gravar" of TFmPagar. Refuses, writing nothing: no due date ("Digite a Data de
 // Vencimento!"), an amount below 0,10 ("Digite o Valor do Documento!"), an unknown bank
 // account ("Conta Bancária Inexistente!"; an empty number clears Banco and Agencia), a
@@ -38,6 +47,11 @@ bool saveBill(data::Tdm& dm, const BillEntry& entry, const core::Date& today = c
 // Aberto!!!"). Returns the paid bill's number.
 std::int64_t withdrawCash(data::Tdm& dm, const BillEntry& entry,
                           const core::Date& today = core::Date::today());
+
+// The typed bill stored as it stands, before an installment run splits it: not paid, and
+// without the defaults for empty codes, which installments do not take. Refuses an unknown
+// bank account and a bill that is gone, writing nothing.
+void keepBill(data::Tdm& dm, const BillEntry& entry);
 
 // "&Excluir" of both entry screens: the bill is deleted; a bill already gone is refused.
 void deleteBill(data::Tdm& dm, std::int64_t bill);

@@ -33,6 +33,11 @@ namespace sales {
 
 namespace {
 
+std::function<void(data::Tdm&)>& withdrawalScreen() {
+    static std::function<void(data::Tdm&)> screen;
+    return screen;
+}
+
 const QString kInProgress = QStringLiteral("Registro em Andamento! Grave ou Cancele o Lançamento.");
 constexpr double kAreaAlterarValor = 17.2;
 
@@ -95,21 +100,24 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     side->addWidget(totals);
     side->addWidget(excluirItem_);
     side->addWidget(buscar);
-    // The appointment book and the cash withdrawal are screens still to come: shown, but
-    // they cannot be used yet.
+    // The appointment book is a screen still to come: shown, but it cannot be used yet.
     const struct {
         const char* name;
         QString caption;
         QString hint;
-    } later[] = {
-        {"SpeedButton5", QStringLiteral("Agenda"), QStringLiteral("Agenda Diária")},
-        {"SpeedButton10", QStringLiteral("Retirada"), QStringLiteral("Retirada de Dinheiro do Caixa")}};
+    } later[] = {{"SpeedButton5", QStringLiteral("Agenda"), QStringLiteral("Agenda Diária")}};
     for (const auto& shortcut : later) {
         auto* button = hinted(new QPushButton(shortcut.caption, this), shortcut.hint);
         button->setObjectName(QString::fromLatin1(shortcut.name));
         button->setEnabled(false);
         side->addWidget(button);
     }
+    auto* retirada = hinted(new QPushButton(QStringLiteral("Retirada"), this),
+                            QStringLiteral("Retirada de Dinheiro do Caixa"));
+    retirada->setObjectName(QStringLiteral("SpeedButton10"));
+    retirada->setEnabled(static_cast<bool>(withdrawalScreen()));
+    side->addWidget(retirada);
+    connect(retirada, &QPushButton::clicked, this, &TFmModuloVENDA::retirada);
     auto* acerto =
         hinted(new QPushButton(QStringLiteral("Acerto"), this), QStringLiteral("Acerto de Notinhas"));
     acerto->setObjectName(QStringLiteral("SpeedButton11"));
@@ -279,6 +287,14 @@ QGroupBox* TFmModuloVENDA::buildLookupPanel() {
     connect(hide, &QPushButton::clicked, this, [this] { hideLookupPanel(codigo_); });
     lookupPanel_->hide();
     return lookupPanel_;
+}
+
+void TFmModuloVENDA::retirada() {
+    if (inProgress()) return ui::Dialogs::current().message(kInProgress);
+    if (!app::accessCheck(dm_, 20)) return;
+    hide();
+    withdrawalScreen()(dm_);
+    show();
 }
 
 bool TFmModuloVENDA::inProgress() const {
@@ -563,6 +579,10 @@ void TFmModuloVENDA::searchByName(const QString& text) {
         products.setIndexName("siDescricao");
         products.findNearest({store::Value{text.toStdString()}});
     });
+}
+
+void setWithdrawalScreen(std::function<void(data::Tdm&)> screen) {
+    withdrawalScreen() = std::move(screen);
 }
 
 void showModuloVenda(data::Tdm& dm) {

@@ -4,6 +4,8 @@
 // stores it. Closing is refused while a sale is in progress.
 #include <QDialog>
 
+#include <functional>
+
 #include <optional>
 
 #include "data/dm.h"
@@ -32,6 +34,7 @@ class TFmModuloVENDA : public QDialog {
 
     // "&Gravar" being enabled is the state: a sale is in progress.
     bool inProgress() const;
+    void retirada();
     // Refused while a sale is in progress (Esc, "Fechar" and the window's close come here).
     void done(int result) override;
 
@@ -96,6 +99,9 @@ class TFmModuloVENDA : public QDialog {
     ui::DbGrid* produtos_;
     QLabel* dateLine_;
 };
+
+// The cash withdrawal screen "Retirada" opens; the button is disabled until it is set.
+void setWithdrawalScreen(std::function<void(data::Tdm&)> screen);
 
 // Opens the sales screen modally (the main window's "&Caixa").
 void showModuloVenda(data::Tdm& dm);

@@ -119,6 +119,26 @@ TEST_F(SalesScreenTest, IdleAndInProgressStatesAndClosingRefusedDuringASale) {
     EXPECT_TRUE(screen.isVisible());
 }
 
+TEST_F(SalesScreenTest, RetiradaOpensTheWithdrawalOnlyBetweenSales) {
+    int opened = 0;
+    sales::setWithdrawalScreen([&](data::Tdm&) { ++opened; });
+    struct Unset {
+        ~Unset() { sales::setWithdrawalScreen(nullptr); }
+    } unset;
+    sales::TFmModuloVENDA till{dm};
+    showActive(till);
+    QPushButton* retirada = button(till, "SpeedButton10");
+    ASSERT_TRUE(retirada->isEnabled());
+    retirada->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(till.isVisible());  // shown again once the withdrawal is closed
+
+    button(till, "BitBtn2")->click();  // a sale in progress
+    retirada->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(dialogs.messages, QStringList{kInProgress});
+}
+
 TEST_F(SalesScreenTest, AnItemTypedWithEnterGoesInAndTheFocusReturnsToTheEmployee) {
     start();
     sell("10", "2", "3");
