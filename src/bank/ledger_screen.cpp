@@ -36,6 +36,7 @@ QLineEdit* textBox(QWidget* parent, const char* name, int maxLength, bool readOn
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(maxLength);
     box->setReadOnly(readOnly);
+    if (readOnly) box->setFocusPolicy(Qt::NoFocus);  // shown only: Enter goes on to "Data:"
     box->setMinimumWidth(ui::contentWidth(*box));
     return box;
 }
@@ -94,7 +95,6 @@ TFmControleBancario::TFmControleBancario(data::Tdm& dm, reports::ReportOutput ou
     layout->addLayout(rows);
     layout->addLayout(entryBar);
     layout->addLayout(otherBar);
-    setTabOrder(novo_, conta_->box());
 
     registrar_->setEnabled(false);
     cancelar_->setEnabled(false);
