@@ -69,14 +69,18 @@ class BankTest : public testsupport::DataTest {
     // Every (account, day) of a table with the sum of `amounts`.
     template <typename Amount>
     DaySums sums(store::Table& t, const char* dayField, Amount amount) {
-        t.open();
+        const bool wasOpen = t.isOpen();
+        if (!wasOpen) t.open();
+        t.cancelRange();
+        t.setIndexName({});
+        t.refresh();
         DaySums out;
         for (t.first(); !t.eof(); t.next()) {
             const core::Date day = t.field(dayField).asDate();
             if (day.isNull()) continue;
             out[{t.field("Conta").asString(), day.toIso()}] += amount(t);
         }
-        t.close();
+        if (!wasOpen) t.close();
         return out;
     }
 

@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/db_grid.h"
+
 #include "bank/ledger.h"
+#include "bank/ledger_query.h"
 #include "bank/ledger_screen.h"
 #include "bank/statement_screen.h"
 #include "bank/transfer_screen.h"
@@ -236,6 +239,37 @@ TEST_F(BankTest, TheStatementScreenAsksForItsDatesAndPrintsTheAccountTyped) {
     type(screen, "DBEdit1", "010525");
     child<QPushButton>(screen, "BitBtn1")->click();
     EXPECT_EQ(reportstest::linesStartingWith(printed, "CAIXA | Agência: 0042 | Conta: 22").size(), 1u);
+}
+
+}  // namespace
+}  // namespace banktest
+
+namespace banktest {
+namespace {
+
+TEST_F(BankTest, TheQueryListsAnAccountsPeriodAndDeletesALineWithItsDay) {
+    const core::Date may10{2025, 5, 10};
+    for (const char* conta : {"11", "11", "22"})
+        bank::registerEntry(dm, {conta, may10, bank::kCredito, "", may10, reais("40,00"), "DEP"});
+    testsupport::ScriptedDialogs dialogs;
+    bank::TFmConsControle screen{dm};
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    EXPECT_EQ(child(screen, "MaskEdit1")->text(),
+              QString::fromStdString(core::shortDateTwoDigitYear(core::Date::today())));
+    type(screen, "Edit1", "11");
+    type(screen, "MaskEdit1", "010525");
+    type(screen, "MaskEdit2", "310525");
+    child<QPushButton>(screen, "BitBtn3")->click();
+    ASSERT_EQ(screen.grid()->model()->rowCount(), 2);
+
+    dialogs.answer(true);
+    child<QPushButton>(screen, "BitBtn1")->click();
+    EXPECT_EQ(dialogs.questions.back(), QStringLiteral("Excluir o Lançamento?"));
+    EXPECT_EQ(screen.grid()->model()->rowCount(), 1);
+    EXPECT_EQ(balance("11", may10), reais("40,00"));
+    EXPECT_EQ(balance("22", may10), reais("40,00"));
+    expectBalancesMatchLines();
 }
 
 }  // namespace
