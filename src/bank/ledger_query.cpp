@@ -146,7 +146,7 @@ void TFmConsControle::excluir() {
     // The deletion reads the ledger on its key: the lines shown come back as they were asked.
     if (index == "siBancoData")
         pesquisar();
-    else
+    else if (index == "siCheque")
         findDocument(documentoText_->text());
 }
 

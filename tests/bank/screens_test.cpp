@@ -152,6 +152,21 @@ TEST_F(LedgerScreenTest, AnUnknownAccountIsSaidOnTheWayAndRefusedAtRegister) {
     EXPECT_EQ(count(dm.TbBanco), 0);
 }
 
+TEST_F(LedgerScreenTest, TransferAndStatementOpenWithTheLedgerHiddenMeanwhile) {
+    for (const auto& [button, screenName] :
+         {std::pair{"BitBtn7", "TFmTransferir"}, {"BitBtn1", "TFmDataExtrato"}}) {
+        SCOPED_TRACE(screenName);
+        bool ledgerShown = true;
+        dialogs.expectScreen(QString::fromLatin1(screenName), [&](QDialog&) {
+            ledgerShown = screen.isVisible();
+            return int(QDialog::Rejected);
+        });
+        this->button(button)->click();
+        EXPECT_FALSE(ledgerShown);
+        EXPECT_TRUE(screen.isVisible());
+    }
+}
+
 TEST_F(LedgerScreenTest, ClosingIsRefusedWhileAnEntryIsBeingMade) {
     button("BitBtn6")->click();
     screen.close();
