@@ -15,6 +15,11 @@
 #include "app/splash.h"
 #include "app/start_screen.h"
 #include "app/users_screen.h"
+#include "bank/help_screen.h"
+#include "bank/ledger_query.h"
+#include "bank/ledger_screen.h"
+#include "bank/statement_screen.h"
+#include "bank/transfer_screen.h"
 #include "cash/closing_screen.h"
 #include "cash/opening_screen.h"
 #include "data/dm.h"
@@ -183,6 +188,11 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         advances::discardAdvance(dm, dm.TbPagar.field("Contador").asInteger());
     }
     presentNew<advances::TFmDataVale>(QStringLiteral("TFmDataVale"), visit, dm);
+    presentNew<bank::TFmControleBancario>(QStringLiteral("TFmControleBancario"), visit, dm);
+    presentNew<bank::TFmConsControle>(QStringLiteral("TFmConsControle"), visit, dm);
+    presentNew<bank::TFmAjudaBanco>(QStringLiteral("TFmAjudaBanco"), visit);
+    presentNew<bank::TFmTransferir>(QStringLiteral("TFmTransferir"), visit, dm);
+    presentNew<bank::TFmDataExtrato>(QStringLiteral("TFmDataExtrato"), visit, dm);
     {
         // With its installment panel shown; the bill "&Novo" stored is deleted again.
         payables::TFmPagar bills(dm);

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/menu_entries.h"
 #include "app/users_screen.h"
+#include "bank/ledger_screen.h"
 #include "cash/closing_screen.h"
 #include "cash/opening_screen.h"
 #include "data/dm.h"
@@ -58,6 +59,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });
     menu.wire(entry::Credito, [&dm] { sales::showCredito(dm); });
     menu.wire(entry::Acerto, [&dm] { sales::showDataRC(dm); });
+    menu.wire(entry::Banco, [&dm] { bank::showControleBancario(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });

@@ -9,9 +9,14 @@
 #include <vector>
 
 #include "advances/advance_posting.h"
+#include "bank/ledger.h"
+#include "bank/transfer.h"
 #include "cash/cash_closing.h"
 #include "cash/cash_opening.h"
 #include "data/dm.h"
+#include "data/store/posting.h"
+#include "payables/bill_entry.h"
+#include "payables/settlement.h"
 #include "sales/account_payments.h"
 #include "sales/sale_lifecycle.h"
 #include "sales/sale_payment.h"
@@ -152,6 +157,41 @@ void settleSomeNotes(data::Tdm& dm, const Person& client, const core::Date& day)
     sales::settleNotes(dm, settlement, day);
 }
 
+// The salon's current account, and the one its reserve is kept in.
+const std::string kCurrentAccount = "12345-6";
+const std::string kReserveAccount = "98765-4";
+
+// The closing's deposit reaches the current account the same day.
+void depositTheDay(data::Tdm& dm, const core::Date& day) {
+    dm.TbCaixa.last();
+    const Currency deposito = dm.TbCaixa.field("Deposito").asCurrency();
+    if (deposito < Currency::fromReais(1)) return;
+    const std::string number = std::to_string(dm.TbCaixa.field("Contador").asInteger());
+    bank::registerEntry(dm, {kCurrentAccount, day, bank::kCredito, "CX" + number, day, deposito,
+                             "DEPÓSITO DO CAIXA Nº " + number});
+}
+
+// The month's rent, typed as a bill and paid from the current account: its bank debit.
+void payTheRent(data::Tdm& dm, const core::Date& day) {
+    store::Table& pagar = dm.TbPagar;
+    pagar.open();
+    store::post({&pagar, &dm.TbContador}, [&] {
+        pagar.insert();
+        pagar.post();
+    });
+    payables::BillEntry bill;
+    bill.bill = pagar.field("Contador").asInteger();
+    bill.dataLan = day;
+    bill.dataVen = day;
+    bill.valor = Currency::fromReais(1200);
+    bill.descricao = "ALUGUEL DO SALÃO";
+    bill.documento = "ALUGUEL";
+    bill.formaPG = "DEBITO EM CONTA";
+    bill.conta = kCurrentAccount;
+    payables::saveBill(dm, bill, day);
+    payables::settleBill(dm, {bill.bill, bill.formaPG, kCurrentAccount, {}, day}, day);
+}
+
 }  // namespace
 
 void addSalonHistory(data::Tdm& dm, const core::Date& today) {
@@ -185,6 +225,10 @@ void addSalonHistory(data::Tdm& dm, const core::Date& today) {
         dm.TbCaixa.last();
         const Currency repasse = std::min(cash::cashInDrawer(dm), Currency::fromReais(100));
         cash::closeCash(dm, number, repasse, day, {19, 0, 0});
+        depositTheDay(dm, day);
+        if (back % 30 == 5) payTheRent(dm, day);
+        if (back % 30 == 20)
+            bank::transfer(dm, {kCurrentAccount, kReserveAccount, day, "RESERVA", Currency::fromReais(300)});
     }
     for (store::Table* table : {&dm.TbCaixa, &dm.TbServico, &dm.TbItensServico, &dm.TbProdutos, &dm.TbCliente,
                                 &dm.TbFuncionario, &dm.TbReceber, &dm.TbBaixaR, &dm.TbPagar, &dm.TbBaixaP})

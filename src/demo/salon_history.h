@@ -1,7 +1,8 @@
 #pragma once
 // Two months of a believable salon's days up to yesterday, for trying the program: a cash
 // opened and closed each working day, with a few sales a day paid in every form, credit used
-// and bought, overpayments and IOU notes settled, and advances paid to the staff. Everything
+// and bought, overpayments and IOU notes settled, advances paid to the staff, each closing's
+// deposit in the bank, the rent paid from the current account and a reserve moved monthly. Everything
 // is written by the program's own posting functions, so the history keeps every rule the
 // program keeps.
 #include "core/date.h"

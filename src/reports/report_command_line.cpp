@@ -16,6 +16,7 @@
 #include "data/messages.h"
 #include "reports/advance_receipt.h"
 #include "reports/advances_report.h"
+#include "reports/bank_statement.h"
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
 #include "reports/client_listing.h"
@@ -157,6 +158,15 @@ const std::vector<PdfReport>& pdfReports() {
                                            values.at("--de"), values.at("--ate")};
              return Print(
                  [period](data::Tdm& dm, const ReportOutput& out) { printCommissions(dm, period, out); });
+         }},
+        {"extrato",
+         "extrato bancário da conta N no período",
+         {{"--conta", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         [](const OptionValues& values) {
+             const StatementSelection selection{values.at("--conta"), dateOption(values, "--de"),
+                                                dateOption(values, "--ate")};
+             return Print(
+                 [selection](data::Tdm& dm, const ReportOutput& out) { printStatement(dm, selection, out); });
          }},
         {"recibo-vale",
          "recibo do vale (adiantamento) número N",

@@ -1,0 +1,115 @@
+// The bank statement over 50 000 ledger lines of one account against a bare SQLite scan of
+// the same rows in the same order (Conta, DataApre, Numero; the fields the statement
+// prints), measured in the same run, best of three rounds each. Prints the time per line
+// and the ratio (target: at most 3).
+//   bench_bank_statement [LINES]
+#include <sqlite3.h>
+#include <unistd.h>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "best_seconds.h"
+#include "core/date.h"
+#include "data/dm.h"
+#include "data/initial_data.h"
+#include "data/messages.h"
+#include "data/rows.h"
+#include "data/store/collations.h"
+#include "data/store/posting.h"
+#include "reports/bank_statement.h"
+#include "reports/engine/generator.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Quiet : public data::Messages {
+  public:
+    void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+};
+
+constexpr core::Date kFirst{2020, 1, 1};
+
+// `count` lines spread over the days from kFirst, a credit and a debit in turn, all in one
+// posting (the day balances follow through the table's own hook).
+void addLines(data::Tdm& dm, int count) {
+    dm.TbConta.open();
+    data::addRow(dm.TbConta, {{"Conta", "11"}, {"Agencia", "0042"}, {"Nome", "BANCO DO SALÃO"}});
+    dm.TbConta.close();
+    dm.TbBanco.open();
+    store::post({&dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
+        for (int i = 0; i < count; ++i) {
+            const bool credit = i % 2 == 0;
+            const double valor = 10.0 + i % 90;
+            data::addRow(dm.TbBanco, {{"Conta", "11"},
+                                      {"Banco", "BANCO DO S"},
+                                      {"Agencia", "0042"},
+                                      {"Ndocumento", "DOC" + std::to_string(i)},
+                                      {"DataApre", kFirst.addDays(i / 20).toIso()},
+                                      {"Discriminacao", credit ? "DEPÓSITO DO CAIXA" : "CHEQUE COMPENSADO"},
+                                      {"Valor", valor},
+                                      {"ValorCredito", credit ? valor : 0.0},
+                                      {"ValorDebto", credit ? 0.0 : -valor}});
+        }
+    });
+    dm.TbBanco.close();
+}
+
+std::size_t bareScan(const fs::path& file) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        throw std::runtime_error("não abriu " + file.string());
+    store::Collations collations;  // the account index sorts in Portuguese
+    collations.registerOn(db);
+    sqlite3_stmt* statement = nullptr;
+    const char* sql =
+        "SELECT DataApre, Ndocumento, Discriminacao, ValorCredito, ValorDebto FROM registros "
+        "WHERE Conta = '11' COLLATE ptbr ORDER BY Conta COLLATE ptbr, DataApre, Numero";
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db));
+    std::size_t characters = 0;
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        for (int column = 0; column < 5; ++column)
+            characters += static_cast<std::size_t>(sqlite3_column_bytes(statement, column));
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return characters;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int lines = argc > 1 ? std::atoi(argv[1]) : 50000;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+
+    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    const fs::path dir = base / ("velmora-bank-bench-" + std::to_string(getpid()));
+    data::createInitialData(dir, false);
+    {
+        Quiet quiet;
+        data::Tdm dm(dir, quiet);
+        addLines(dm, lines);
+
+        std::size_t sink = 0;
+        const double scan = bestSeconds([&] { sink += bareScan(dir / "Bancario.DAT"); });
+        std::size_t pages = 0;
+        const double statement = bestSeconds([&] {
+            reports::printStatement(
+                dm, {"11", kFirst, kFirst.addDays(lines / 20)},
+                [&](const reports::Report& report) { pages = reports::generate(report).pages.size(); });
+        });
+        const double perLine = 1e6 / lines;
+        std::printf("ledger lines: %d, pages: %zu (scan read %zu bytes)\n", lines, pages, sink);
+        std::printf("bare SQLite scan %8.2f us/line\n", scan * perLine);
+        std::printf("bank statement   %8.2f us/line  ratio %.2f (target <= 3)\n", statement * perLine,
+                    statement / scan);
+    }
+    fs::remove_all(dir);
+    return 0;
+}
