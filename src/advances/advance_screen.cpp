@@ -151,17 +151,21 @@ bool TFmVale::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TFmVale::run(const std::function<void()>& step) {
-    try {
-        return ui::runGuarded(step);
-    } catch (const data::Refusal& refusal) {
-        const QString message = QString::fromStdString(refusal.what());
-        QWidget* box = message.contains(QStringLiteral("Funcionário")) ? static_cast<QWidget*>(codigo_)
-                       : message.contains(QStringLiteral("Cheque"))    ? static_cast<QWidget*>(cheque_)
-                                                                       : static_cast<QWidget*>(valor_);
-        box->setFocus();
-        ui::Dialogs::current().message(message);
-        return false;
-    }
+    // A refusal is told by runGuarded; the focus then goes to the box it is about.
+    QWidget* box = nullptr;
+    const bool done = ui::runGuarded([&] {
+        try {
+            step();
+        } catch (const data::Refusal& refusal) {
+            const std::string_view message = refusal.what();
+            box = message.find("Funcionário") != std::string_view::npos ? static_cast<QWidget*>(codigo_)
+                  : message.find("Cheque") != std::string_view::npos    ? static_cast<QWidget*>(cheque_)
+                                                                        : static_cast<QWidget*>(valor_);
+            throw;
+        }
+    });
+    if (box) box->setFocus();
+    return done;
 }
 
 std::optional<Advance> TFmVale::typed() {

@@ -58,6 +58,11 @@ TEST_F(AdvanceScreenTest, NovoThenGravarSavesTheAdvanceOfTheEmployeeTyped) {
     EXPECT_EQ(QApplication::focusWidget(), control("DBEdit3"));
 
     type("DBEdit3", "50");
+    type("DBEdit5", "99");  // no such employee: told, and back to the code
+    control("DBEdit3")->setFocus();
+    button("BitBtn2")->click();
+    EXPECT_EQ(dialogs.messages.back(), QStringLiteral("Não Existe Funcionário Com Este Código!"));
+    EXPECT_EQ(QApplication::focusWidget(), control("DBEdit5"));
     type("DBEdit5", "7");
     QTest::keyClick(control("DBEdit5"), Qt::Key_Return);  // on to "Funcionário:", which looks it up
     EXPECT_EQ(control("DBEdit6")->text(), QStringLiteral("ANA PAULA"));
