@@ -250,14 +250,14 @@ void Table::followMaster() {
     notify(TableEvent::DataChanged);
 }
 
-Predicate Table::visiblePredicate() const {
+Predicate Table::visiblePredicate(bool rangeStart) const {
     Predicate where;
     if (range_) {
         const auto& [start, end] = *range_;
         auto keys = keyExpressions();
         std::vector<std::string> startKeys(keys.begin(), keys.begin() + start.size());
         std::vector<std::string> endKeys(keys.begin(), keys.begin() + end.size());
-        if (!start.empty()) where.andWith(compareKeys(startKeys, start, Compare::GreaterEqual));
+        if (!start.empty() && rangeStart) where.andWith(compareKeys(startKeys, start, Compare::GreaterEqual));
         if (!end.empty()) {
             where.andWith(compareKeys(endKeys, end, Compare::LessEqual));
             // With a real lower bound no null key is visible, so an upper bound on the
@@ -345,11 +345,12 @@ std::vector<Record> Table::fetchAfter(const Record& record, int limit) {
     keys.push_back("rowid");
     values.push_back(record.rowid);
     const Value firstValue = values[0];  // the rowid itself on a table without a key
-    Predicate where = visiblePredicate();
     if (!isNull(firstValue)) {
-        where.andWith(compareKeys(keys, values, Compare::Greater));
-        return fetch(where, false, limit, 0);
+        Predicate onwards = visiblePredicate(false);
+        onwards.andWith(compareKeys(keys, values, Compare::Greater));
+        return fetch(onwards, false, limit, 0);
     }
+    Predicate where = visiblePredicate();
     // The first key is null: first the rest of the null group, then every non-null key.
     std::vector<std::string> restKeys(keys.begin() + 1, keys.end());
     std::vector<Value> restValues(values.begin() + 1, values.end());

@@ -186,7 +186,10 @@ class Table {
     std::vector<std::string> keyExpressions() const;
     std::vector<Value> normalizedKey(const std::vector<Value>& values) const;
     std::vector<Value> keyOf(const Record& record) const;
-    Predicate visiblePredicate() const;
+    // Rows the range, master link and filter let through; without the range's lower bound
+    // for a walk onwards from a visible row, whose own key bound is stricter and is then the
+    // one SQLite seeks by (with both, it may seek by the range's and scan from its start).
+    Predicate visiblePredicate(bool rangeStart = true) const;
     void followMaster();
 
     std::string selectColumns() const;
