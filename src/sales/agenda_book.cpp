@@ -29,10 +29,22 @@ Employee currentEmployee(data::Tdm& dm) {
     return employee;
 }
 
+// The book's own view of TbAgenda, so that the index, range and row a screen shows stay as
+// they are; the screen reads the table again afterwards.
+class Book {
+  public:
+    explicit Book(data::Tdm& dm) : slots_(dm.DbVelmora, dm.TbAgenda.definition(), dm.TbAgenda.name()) {
+        slots_.open();
+    }
+    store::Table& slots() { return slots_; }
+
+  private:
+    store::Table slots_;
+};
+
 // Inside a posting over TbAgenda, which holds the file for writing: a slot another station
 // made a moment ago is found here and used, not made twice.
 void makeMissingSlots(store::Table& agenda, const Employee& employee, const core::Date& day) {
-    agenda.setIndexName("");
     for (const std::string& hora : employee.hours) {
         if (agenda.findKey({employee.code, day.toIso(), hora})) continue;
         agenda.insert();
@@ -46,7 +58,6 @@ void makeMissingSlots(store::Table& agenda, const Employee& employee, const core
 
 // The slot under its lock, as stored now; TbAgenda is left in edit on it.
 void lockSlot(store::Table& agenda, const SlotSeen& slot) {
-    agenda.setIndexName("");
     if (!agenda.findKey({slot.employeeCode, slot.day.toIso(), slot.hora}))
         throw data::Refusal("O Horário Não Existe Mais! Carregue a Agenda Novamente.");
     agenda.editExisting();
@@ -64,62 +75,67 @@ void writeService(store::Table& agenda, const SlotService& service) {
 }  // namespace
 
 void openEmployeeDay(data::Tdm& dm, std::int64_t employeeCode, const core::Date& day) {
-    OpenedForAction open{&dm.TbFuncionario, &dm.TbHora, &dm.TbAgenda};
+    OpenedForAction open{&dm.TbFuncionario, &dm.TbHora};
     dm.TbFuncionario.setIndexName("");
     if (!dm.TbFuncionario.findKey({employeeCode}))
         throw data::Refusal("Não Existe Funcionário Com Este Código!");
     const Employee employee = currentEmployee(dm);
     if (employee.hours.empty())
         throw data::Refusal("O Funcionário Não Possui Agenda Definida no Seu Cadastro!");
-    store::post({&dm.TbAgenda}, [&] { makeMissingSlots(dm.TbAgenda, employee, day); });
+    Book book(dm);
+    store::post({&book.slots()}, [&] { makeMissingSlots(book.slots(), employee, day); });
 }
 
 void openWholeDay(data::Tdm& dm, const core::Date& day) {
-    OpenedForAction open{&dm.TbFuncionario, &dm.TbHora, &dm.TbAgenda};
+    OpenedForAction open{&dm.TbFuncionario, &dm.TbHora};
     dm.TbFuncionario.setIndexName("");
     std::vector<Employee> employees;
     for (dm.TbFuncionario.first(); !dm.TbFuncionario.eof(); dm.TbFuncionario.next())
         employees.push_back(currentEmployee(dm));
-    store::post({&dm.TbAgenda}, [&] {
-        for (const Employee& employee : employees) makeMissingSlots(dm.TbAgenda, employee, day);
+    Book book(dm);
+    store::post({&book.slots()}, [&] {
+        for (const Employee& employee : employees) makeMissingSlots(book.slots(), employee, day);
     });
 }
 
 void bookSlot(data::Tdm& dm, const SlotSeen& slot, const std::string& cliente, const SlotService& service) {
-    OpenedForAction open{&dm.TbAgenda};
-    store::post({&dm.TbAgenda}, [&] {
-        lockSlot(dm.TbAgenda, slot);
-        refuseBooked(dm.TbAgenda);
-        dm.TbAgenda.field("Cliente").setString(cliente);
-        writeService(dm.TbAgenda, service);
-        dm.TbAgenda.post();
+    Book book(dm);
+    store::Table& agenda = book.slots();
+    store::post({&agenda}, [&] {
+        lockSlot(agenda, slot);
+        refuseBooked(agenda);
+        agenda.field("Cliente").setString(cliente);
+        writeService(agenda, service);
+        agenda.post();
     });
 }
 
 void blockSlot(data::Tdm& dm, const SlotSeen& slot, const SlotService& service) {
-    OpenedForAction open{&dm.TbAgenda};
-    store::post({&dm.TbAgenda}, [&] {
-        lockSlot(dm.TbAgenda, slot);
-        refuseBooked(dm.TbAgenda);
-        dm.TbAgenda.field("Cliente").setString(kBlockedSlot);
+    Book book(dm);
+    store::Table& agenda = book.slots();
+    store::post({&agenda}, [&] {
+        lockSlot(agenda, slot);
+        refuseBooked(agenda);
+        agenda.field("Cliente").setString(kBlockedSlot);
         if (service.descricao.empty())
-            dm.TbAgenda.field("Servico").setString(kBlockedSlot);
+            agenda.field("Servico").setString(kBlockedSlot);
         else
-            writeService(dm.TbAgenda, service);
-        dm.TbAgenda.post();
+            writeService(agenda, service);
+        agenda.post();
     });
 }
 
 void freeSlot(data::Tdm& dm, const SlotSeen& slot) {
-    OpenedForAction open{&dm.TbAgenda};
-    store::post({&dm.TbAgenda}, [&] {
-        lockSlot(dm.TbAgenda, slot);
-        if (dm.TbAgenda.field("Cliente").asString() != slot.cliente ||
-            dm.TbAgenda.field("Servico").asString() != slot.servico)
+    Book book(dm);
+    store::Table& agenda = book.slots();
+    store::post({&agenda}, [&] {
+        lockSlot(agenda, slot);
+        if (agenda.field("Cliente").asString() != slot.cliente ||
+            agenda.field("Servico").asString() != slot.servico)
             throw data::Refusal("O Horário Foi Alterado em Outra Estação! Carregue a Agenda Novamente.");
-        dm.TbAgenda.field("Cliente").setString("");
-        dm.TbAgenda.field("Servico").setString("");
-        dm.TbAgenda.post();
+        agenda.field("Cliente").setString("");
+        agenda.field("Servico").setString("");
+        agenda.post();
     });
 }
 

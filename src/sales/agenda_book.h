@@ -4,7 +4,8 @@
 // writing a client and a service into it, blocked with a placeholder, or freed.
 //
 // Every change is one posting that locks the slot and reads it again, so what another
-// station did meanwhile is seen, never overwritten.
+// station did meanwhile is seen, never overwritten. They work on a view of their own: the
+// index, range and row of dm.TbAgenda stay as a screen left them (refresh it to see).
 #include <cstdint>
 #include <optional>
 #include <string>
