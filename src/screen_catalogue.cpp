@@ -29,6 +29,7 @@
 #include "registers/product_screen.h"
 #include "registers/product_search.h"
 #include "reports/birthday_screen.h"
+#include "sales/agenda_screen.h"
 #include "sales/credit_payment_screen.h"
 #include "sales/payment_screen.h"
 #include "sales/sale_lifecycle.h"
@@ -146,6 +147,7 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
             core::Currency::fromReais(120));
         present(settlement, QStringLiteral("TFmPagamentoBA"), visit);
     }
+    presentNew<sales::TFmAgenda>(QStringLiteral("TFmAgenda"), visit, dm);
     {
         reports::TFmAniversario birthdays(dm);
         present(birthdays, QStringLiteral("TFmAniversario"), visit);

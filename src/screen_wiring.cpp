@@ -17,6 +17,7 @@
 #include "reports/birthday_screen.h"
 #include "reports/client_listing.h"
 #include "reports/price_tables.h"
+#include "sales/agenda_screen.h"
 #include "sales/sales_screen.h"
 #include "ui/dialogs.h"
 
@@ -40,6 +41,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Funcionarios, [&dm] { registers::showFuncionarios(dm); });
     menu.wire(entry::Produtos, [&dm] { registers::showProdutos(dm); });
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
+    menu.wire(entry::Agenda, [&dm] { sales::showAgenda(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });

@@ -18,6 +18,7 @@
 #include "core/date.h"
 #include "registers/client_search.h"
 #include "registers/employee_search.h"
+#include "sales/agenda_screen.h"
 #include "sales/payment_screen.h"
 #include "sales/sale_lifecycle.h"
 #include "ui/db_edit.h"
@@ -94,14 +95,16 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     side->addWidget(totals);
     side->addWidget(excluirItem_);
     side->addWidget(buscar);
-    // The appointment book, the cash withdrawal and the IOU settlement are screens still
-    // to come: shown, but they cannot be used yet.
+    auto* agenda = hinted(new QPushButton(QStringLiteral("Agenda"), this), QStringLiteral("Agenda Diária"));
+    agenda->setObjectName(QStringLiteral("SpeedButton5"));
+    side->addWidget(agenda);
+    // The cash withdrawal and the IOU settlement are screens still to come: shown, but they
+    // cannot be used yet.
     const struct {
         const char* name;
         QString caption;
         QString hint;
     } later[] = {
-        {"SpeedButton5", QStringLiteral("Agenda"), QStringLiteral("Agenda Diária")},
         {"SpeedButton10", QStringLiteral("Retirada"), QStringLiteral("Retirada de Dinheiro do Caixa")},
         {"SpeedButton11", QStringLiteral("Acerto"), QStringLiteral("Acerto de Notinhas")}};
     for (const auto& shortcut : later) {
@@ -130,6 +133,7 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     connect(fechar_, &QPushButton::clicked, this, &QDialog::reject);
     connect(excluirItem_, &QPushButton::clicked, this, &TFmModuloVENDA::removeItem);
     connect(buscar, &QPushButton::clicked, this, &TFmModuloVENDA::showLookupPanel);
+    connect(agenda, &QPushButton::clicked, this, &TFmModuloVENDA::openAgenda);
 
     ui::installEnterAsTab(this);
     qApp->installEventFilter(this);
@@ -492,6 +496,15 @@ void TFmModuloVENDA::insertItem() {
         lockValue(switches_.lockedValue);
     }
     codFun_->setFocus();
+}
+
+void TFmModuloVENDA::openAgenda() {
+    if (inProgress()) return ui::Dialogs::current().message(kInProgress);
+    // The book takes the screen's place while it is open; the tables this screen opened stay
+    // open for it.
+    hide();
+    showAgenda(dm_);
+    show();
 }
 
 void TFmModuloVENDA::chooseEmployee() {

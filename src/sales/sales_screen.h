@@ -58,6 +58,7 @@ class TFmModuloVENDA : public QDialog {
     void itemEntered();
     void insertItem();
     void chooseEmployee();
+    void openAgenda();
     void chooseClient();
     void unlockValue();
     void showLookupPanel();
