@@ -14,6 +14,7 @@
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/messages.h"
+#include "reports/agenda_report.h"
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
 #include "reports/client_listing.h"
@@ -79,6 +80,16 @@ std::optional<std::int64_t> recordNumberOption(const OptionValues& values, const
     return integerOption(given->second, 1, std::numeric_limits<std::int64_t>::max(), "número");
 }
 
+core::Date dateOption(const OptionValues& values, const std::string& option) {
+    const std::string& text = values.at(option);
+    try {
+        const core::Date date = core::parseDate(text);
+        if (!date.isNull()) return date;
+    } catch (const core::DateError&) {
+    }
+    throw UsageError{"data inválida: " + text + " (use DD/MM/AAAA)"};
+}
+
 Prepare priceTable(PriceTable which) {
     return [which](const OptionValues&) {
         return Print([which](data::Tdm& dm, const ReportOutput& out) { printPriceTable(dm, which, out); });
@@ -122,6 +133,15 @@ const std::vector<PdfReport>& pdfReports() {
              const auto number = recordNumberOption(values, "--numero");
              return Print(
                  [number](data::Tdm& dm, const ReportOutput& out) { printCashClosing(dm, number, out); });
+         }},
+        {"agenda",
+         "agenda do dia (sem --funcionario, a de todos os funcionários)",
+         {{"--data-agenda", "DD/MM/AAAA", true}, {"--funcionario", "N"}},
+         [](const OptionValues& values) {
+             const core::Date day = dateOption(values, "--data-agenda");
+             const auto employee = recordNumberOption(values, "--funcionario");
+             return Print(
+                 [day, employee](data::Tdm& dm, const ReportOutput& out) { printAgenda(dm, day, employee, out); });
          }},
     };
     return reports;
