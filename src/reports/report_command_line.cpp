@@ -140,8 +140,9 @@ const std::vector<PdfReport>& pdfReports() {
          [](const OptionValues& values) {
              const core::Date day = dateOption(values, "--data-agenda");
              const auto employee = recordNumberOption(values, "--funcionario");
-             return Print(
-                 [day, employee](data::Tdm& dm, const ReportOutput& out) { printAgenda(dm, day, employee, out); });
+             return Print([day, employee](data::Tdm& dm, const ReportOutput& out) {
+                 printAgenda(dm, day, employee, out);
+             });
          }},
     };
     return reports;

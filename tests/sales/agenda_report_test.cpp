@@ -2,11 +2,11 @@
 // time, or one employee's, each line under its caption.
 #include <gtest/gtest.h>
 
-#include "sales/agenda_fixture.h"
-#include "reports/page_text.h"
 #include "reports/agenda_report.h"
 #include "reports/engine/generator.h"
+#include "reports/page_text.h"
 #include "sales/agenda_book.h"
+#include "sales/agenda_fixture.h"
 
 namespace {
 
