@@ -21,6 +21,7 @@
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
 #include "reports/price_tables.h"
+#include "reports/ticket_report.h"
 
 namespace reports {
 
@@ -142,6 +143,15 @@ const std::vector<PdfReport>& pdfReports() {
              const auto employee = recordNumberOption(values, "--funcionario");
              return Print([day, employee](data::Tdm& dm, const ReportOutput& out) {
                  printAgenda(dm, day, employee, out);
+             });
+         }},
+        {"comanda",
+         "serviços executados hoje pelo funcionário N, com as comissões",
+         {{"--funcionario", "N", true}},
+         [](const OptionValues& values) {
+             const std::int64_t employee = *recordNumberOption(values, "--funcionario");
+             return Print([employee](data::Tdm& dm, const ReportOutput& out) {
+                 printEmployeeServices(dm, employee, core::Date::today(), out);
              });
          }},
     };
