@@ -35,6 +35,7 @@
 #include "sales/sale_lifecycle.h"
 #include "sales/sales_screen.h"
 #include "sales/settlement_payment_screen.h"
+#include "sales/ticket_screen.h"
 #include "screen_wiring.h"
 
 namespace {
@@ -148,6 +149,7 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         present(settlement, QStringLiteral("TFmPagamentoBA"), visit);
     }
     presentNew<sales::TFmAgenda>(QStringLiteral("TFmAgenda"), visit, dm);
+    presentNew<sales::TFmComando>(QStringLiteral("TFmComando"), visit, dm);
     {
         reports::TFmAniversario birthdays(dm);
         present(birthdays, QStringLiteral("TFmAniversario"), visit);

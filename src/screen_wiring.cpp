@@ -19,6 +19,7 @@
 #include "reports/price_tables.h"
 #include "sales/agenda_screen.h"
 #include "sales/sales_screen.h"
+#include "sales/ticket_screen.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -42,6 +43,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Produtos, [&dm] { registers::showProdutos(dm); });
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
     menu.wire(entry::Agenda, [&dm] { sales::showAgenda(dm); });
+    menu.wire(entry::Comanda, [&dm] { sales::showComando(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });

@@ -24,15 +24,6 @@ void findOrCreateTicket(store::Table& comando, std::int64_t number) {
     comando.post();
 }
 
-// The employee of the code, with his password checked; TbFuncionario is left on him.
-void checkEmployee(data::Tdm& dm, std::int64_t code, const std::string& password, const char* unknown) {
-    store::Table& funcionario = dm.TbFuncionario;
-    funcionario.setIndexName("");
-    if (code < 1 || !funcionario.findKey({code})) throw data::Refusal(unknown);
-    if (!ticketPasswordMatches(funcionario.field("SobreNome").asString(), password))
-        throw data::Refusal("Senha do Funcionário Incorreta!");
-}
-
 // The history keeps what the ticket item says, under the same number.
 void copyService(store::Table& from, store::Table& to) {
     for (const char* field :
@@ -43,7 +34,8 @@ void copyService(store::Table& from, store::Table& to) {
 }  // namespace
 
 void openTicket(data::Tdm& dm, std::int64_t number) {
-    OpenedForAction open{&dm.TbComando};
+    // Both stay open: the items follow the ticket shown.
+    if (!dm.TbComando.isOpen()) dm.TbComando.open();
     store::post({&dm.TbComando}, [&] { findOrCreateTicket(dm.TbComando, number); });
     if (!dm.TbItemComando.isOpen()) dm.TbItemComando.open();
 }
@@ -57,23 +49,38 @@ Currency ticketPrice(data::Tdm& dm) {
     return produtos.field(produtos.field("Grupo").asString().empty() ? "Valor" : "Custo").asCurrency();
 }
 
-std::int64_t recordTicketItem(data::Tdm& dm, const TicketEntry& entry, const core::Date& today) {
-    OpenedForAction open{&dm.TbFuncionario, &dm.TbProdutos, &dm.TbComando, &dm.TbItemComando,
-                         &dm.TbHistorico};
-    checkEmployee(dm, entry.employeeCode, entry.password, "Selecione o Funcionário Para o Lançamento!");
+std::optional<TicketProblem> checkTicketEntry(data::Tdm& dm, const TicketEntry& entry) {
+    OpenedForAction open{&dm.TbFuncionario, &dm.TbProdutos};
+    store::Table& funcionario = dm.TbFuncionario;
+    funcionario.setIndexName("");
+    if (entry.employeeCode < 1 || !funcionario.findKey({entry.employeeCode}))
+        return TicketProblem{TicketBox::Employee, "Selecione o Funcionário Para o Lançamento!"};
+    if (!ticketPasswordMatches(funcionario.field("SobreNome").asString(), entry.password))
+        return TicketProblem{TicketBox::Password, "Senha do Funcionário Incorreta!"};
     store::Table& produtos = dm.TbProdutos;
     produtos.setIndexName("");
     if (entry.serviceCode < 1 || !produtos.findKey({entry.serviceCode}))
-        throw data::Refusal("Selecione o Serviço Para o Lançamento!");
+        return TicketProblem{TicketBox::Service, "Selecione o Serviço Para o Lançamento!"};
     const Currency price = ticketPrice(dm);
-    if (price < kLeastPrice) throw data::Refusal("Digite o Valor R$ do Serviço Prestado!");
+    if (price < kLeastPrice) return TicketProblem{TicketBox::Price, "Digite o Valor R$ do Serviço Prestado!"};
     const double maximum = produtos.field("Saida").asFloat();
     if (Currency::fromDouble(maximum) < entry.discount)
-        throw data::Refusal("O Desconto Está Acima do Permitido! Desconto Máximo de R$ " +
-                            core::formatMask(maximum, core::kCaptionMoneyMask));
+        return TicketProblem{TicketBox::Discount,
+                             "O Desconto Está Acima do Permitido! Desconto Máximo de R$ " +
+                                 core::formatMask(maximum, core::kCaptionMoneyMask)};
     // Work recorded at no value, or below it, would take commission away from the employee.
     if (price - entry.discount <= Currency{})
-        throw data::Refusal("O Desconto Não Pode Ser Igual ou Maior Que o Valor do Serviço!");
+        return TicketProblem{TicketBox::Discount,
+                             "O Desconto Não Pode Ser Igual ou Maior Que o Valor do Serviço!"};
+    return std::nullopt;
+}
+
+std::int64_t recordTicketItem(data::Tdm& dm, const TicketEntry& entry, const core::Date& today) {
+    OpenedForAction open{&dm.TbFuncionario, &dm.TbProdutos, &dm.TbComando, &dm.TbItemComando,
+                         &dm.TbHistorico};
+    if (const auto problem = checkTicketEntry(dm, entry)) throw data::Refusal(problem->message);
+    store::Table& produtos = dm.TbProdutos;
+    const Currency price = ticketPrice(dm);
     const std::int64_t itemCommission = produtos.field("CodFor").asInteger();
     const double commission = itemCommission > 0 ? static_cast<double>(itemCommission)
                                                  : dm.TbFuncionario.field("Comissao").asFloat();
@@ -116,9 +123,15 @@ void deleteTicketItem(data::Tdm& dm, std::int64_t ticket, std::int64_t ordem) {
     });
 }
 
-void checkEmployeeForListing(data::Tdm& dm, std::int64_t employeeCode, const std::string& password) {
+std::optional<TicketProblem> checkEmployeeForListing(data::Tdm& dm, std::int64_t employeeCode,
+                                                     const std::string& password) {
     OpenedForAction open{&dm.TbFuncionario};
-    checkEmployee(dm, employeeCode, password, "Selecione o Funcionário Para a Pesquisa!");
+    dm.TbFuncionario.setIndexName("");
+    if (employeeCode < 1 || !dm.TbFuncionario.findKey({employeeCode}))
+        return TicketProblem{TicketBox::Employee, "Selecione o Funcionário Para a Pesquisa!"};
+    if (!ticketPasswordMatches(dm.TbFuncionario.field("SobreNome").asString(), password))
+        return TicketProblem{TicketBox::Password, "Senha do Funcionário Incorreta!"};
+    return std::nullopt;
 }
 
 }  // namespace sales

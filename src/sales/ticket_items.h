@@ -3,6 +3,7 @@
 // client's numbered ticket (TbItemComando) and, under the same number, of the employees'
 // service history (TbHistorico). Tickets feed neither sales, nor cash, nor stock.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/currency.h"
@@ -36,14 +37,26 @@ struct TicketEntry {
     core::Currency discount;  // "Desc. R$"
 };
 
-// Records the item and its history copy in one posting, with the employee and the service
-// looked up again by the codes given, and returns its number (Ordem, from the counter shared
-// with the sales). Refuses (data::Refusal, nothing written): an unknown employee ("Selecione
-// o Funcionário Para o Lançamento!"), a wrong password ("Senha do Funcionário Incorreta!"), an
+// The box of the ticket screen a refusal sends the user back to.
+enum class TicketBox { Employee, Password, Service, Price, Discount };
+struct TicketProblem {
+    TicketBox box;
+    std::string message;
+};
+
+// What stops the entry from being recorded, checked in the screen's order, with the employee
+// and the service looked up again by the codes given: an unknown employee ("Selecione o
+// Funcionário Para o Lançamento!"), a wrong password ("Senha do Funcionário Incorreta!"), an
 // unknown service ("Selecione o Serviço Para o Lançamento!"), a price below 0,10 ("Digite o
 // Valor R$ do Serviço Prestado!"), a discount above the item's maximum ("O Desconto Está
 // Acima do Permitido! Desconto Máximo de R$ 5,00"), and a discount that leaves nothing to pay
-// ("O Desconto Não Pode Ser Igual ou Maior Que o Valor do Serviço!").
+// ("O Desconto Não Pode Ser Igual ou Maior Que o Valor do Serviço!"). TbFuncionario and
+// TbProdutos, when open, are left on what was found.
+std::optional<TicketProblem> checkTicketEntry(data::Tdm& dm, const TicketEntry& entry);
+
+// Records the item and its history copy in one posting and returns its number (Ordem, from
+// the counter shared with the sales). Refuses (data::Refusal, nothing written) what
+// checkTicketEntry finds.
 std::int64_t recordTicketItem(data::Tdm& dm, const TicketEntry& entry,
                               const core::Date& today = core::Date::today());
 
@@ -51,9 +64,10 @@ std::int64_t recordTicketItem(data::Tdm& dm, const TicketEntry& entry,
 // Refuses when the item is no longer there (deleted at another station).
 void deleteTicketItem(data::Tdm& dm, std::int64_t ticket, std::int64_t ordem);
 
-// Checks the employee's password for the day's services listing: the employee found by code
-// ("Selecione o Funcionário Para a Pesquisa!") and the password right ("Senha do Funcionário
-// Incorreta!"). TbFuncionario is left on him.
-void checkEmployeeForListing(data::Tdm& dm, std::int64_t employeeCode, const std::string& password);
+// What stops the employee's services of the day from being listed: an unknown employee
+// ("Selecione o Funcionário Para a Pesquisa!") or a wrong password ("Senha do Funcionário
+// Incorreta!"). TbFuncionario, when open, is left on the employee.
+std::optional<TicketProblem> checkEmployeeForListing(data::Tdm& dm, std::int64_t employeeCode,
+                                                     const std::string& password);
 
 }  // namespace sales
