@@ -11,6 +11,7 @@
 #include "cash/cash_closing.h"
 #include "cash/cash_opening.h"
 #include "data/dm.h"
+#include "demo/agenda_week.h"
 #include "sales/account_payments.h"
 #include "sales/sale_lifecycle.h"
 #include "sales/sale_payment.h"
@@ -181,6 +182,7 @@ void addSalonHistory(data::Tdm& dm, const core::Date& today) {
     for (store::Table* table : {&dm.TbCaixa, &dm.TbServico, &dm.TbItensServico, &dm.TbProdutos, &dm.TbCliente,
                                 &dm.TbFuncionario, &dm.TbReceber, &dm.TbBaixaR})
         table->close();
+    addAgendaWeek(dm, today);
 }
 
 }  // namespace demo
