@@ -52,7 +52,8 @@ bool enteredByUser(QObject* watched, QWidget* target, QEvent* event) {
 
 }  // namespace
 
-TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
+TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput output)
+    : QDialog(parent), dm_(dm), output_(std::move(output)) {
     setObjectName(QStringLiteral("TFmAgenda"));
     setWindowTitle(QStringLiteral("::.. AGENDA"));
     tables_.open(dm.TbFuncionario);
@@ -327,7 +328,7 @@ void TFmAgenda::imprimir() {
     if (!loaded_) return;
     ui::runGuarded([this] {
         const std::optional<std::int64_t> row = dm_.TbAgenda.bookmark();
-        reports::previewReport(reports::agendaReport(dm_));
+        output_(reports::agendaReport(dm_));
         if (row) dm_.TbAgenda.gotoBookmark(*row);
     });
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "data/dm.h"
+#include "reports/engine/preview.h"
 #include "sales/agenda_book.h"
 #include "ui/screen_tables.h"
 
@@ -26,7 +27,9 @@ namespace sales {
 class TFmAgenda : public QDialog {
     Q_OBJECT
   public:
-    explicit TFmAgenda(data::Tdm& dm, QWidget* parent = nullptr);
+    // `output` receives the printout of "Imprimir" (the preview by default).
+    explicit TFmAgenda(data::Tdm& dm, QWidget* parent = nullptr,
+                       reports::ReportOutput output = reports::previewReport);
     ~TFmAgenda() override;
 
   protected:
@@ -53,6 +56,7 @@ class TFmAgenda : public QDialog {
     void reread();
 
     data::Tdm& dm_;
+    reports::ReportOutput output_;
     ui::ScreenTables tables_;
     bool loaded_ = false;
     // The service last taken from the catalogue, while "Serviços:" still shows it.

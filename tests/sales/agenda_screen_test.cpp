@@ -10,6 +10,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include "reports/engine/generator.h"
+#include "reports/page_text.h"
 #include "sales/agenda_book.h"
 #include "sales/agenda_fixture.h"
 #include "sales/agenda_screen.h"
@@ -67,7 +69,9 @@ class AgendaScreenTest : public agendatest::AgendaTest {
     void selectRow(int row) { ASSERT_TRUE(dm.TbAgenda.moveToPosition(row)); }
 
     testsupport::ScriptedDialogs dialogs;
-    sales::TFmAgenda screen{dm};
+    reports::PageModel printed;
+    sales::TFmAgenda screen{
+        dm, nullptr, [this](const reports::Report& report) { printed = reports::generate(report, {}); }};
 };
 
 TEST_F(AgendaScreenTest, EnteringTheDateBoxPutsTodayInIt) {
@@ -178,13 +182,18 @@ TEST_F(AgendaScreenTest, ASlotBookedAtAnotherStationAfterItWasShownIsNotTakenOve
     EXPECT_EQ(box("Edit1")->text(), QStringLiteral("MARIA"));     // kept, to book another slot
 }
 
-TEST_F(AgendaScreenTest, TheWholeDayShowsEveryEmployeeWithHoursByTime) {
+TEST_F(AgendaScreenTest, TheWholeDayShowsAndPrintsEveryEmployeeWithHoursByTime) {
+    click("SpeedButton2");  // nothing loaded, nothing to print
+    EXPECT_TRUE(printed.pages.empty());
     type("MaskEdit1", QStringLiteral("141226"));
     click("BitBtn1");
     EXPECT_EQ(gridRows(), 5);
-    EXPECT_EQ(dm.TbAgenda.field("Funcionario").asString(), "BIA");
     selectRow(1);
-    EXPECT_EQ(dm.TbAgenda.field("Funcionario").asString(), "CAIO");
+    click("SpeedButton2");
+    const Rows lines = reportstest::allLines(printed);
+    EXPECT_EQ(Rows(lines.end() - 5, lines.end()),
+              (Rows{"09:00 | BIA", "09:00 | CAIO", "10:00 | BIA", "11:00 | BIA", "14:00 | CAIO"}));
+    EXPECT_EQ(dm.TbAgenda.field("Funcionario").asString(), "CAIO");  // the row selected stays
 }
 
 TEST_F(AgendaScreenTest, TheCalendarPutsTheDayChosenInTheDateBox) {
