@@ -5,6 +5,7 @@
 #include "data/refusal.h"
 #include "sales/ticket_fixture.h"
 #include "sales/ticket_items.h"
+#include "support/processes.h"
 
 namespace {
 
@@ -91,6 +92,23 @@ TEST_F(TicketItemsTest, ATicketIsMadeOnceByItsFirstUseAndKeepsItsItems) {
     record(kMechas, 0, kBia, "ABC", 16);
     EXPECT_EQ(rowsOf("TbItemComando", 15).size(), 2u);
     EXPECT_EQ(rowsOf("TbItemComando", 16).size(), 1u);
+}
+
+TEST_F(TicketItemsTest, TwoStationsRecordingOnTheSameNewTicketShareIt) {
+    auto station = [&](std::int64_t service) {
+        return testsupport::spawn([&, service] {
+            testsupport::RecordingMessages quiet;
+            data::Tdm other(dataDir(), quiet);
+            sales::openTicket(other, 40);
+            sales::recordTicketItem(other, {40, kBia, "abc", service, {}});
+            return 0;
+        });
+    };
+    const pid_t a = station(kCorte);
+    const pid_t b = station(kEscova);
+    EXPECT_EQ(testsupport::exitCodeOf(a), 0);
+    EXPECT_EQ(testsupport::exitCodeOf(b), 0);
+    EXPECT_EQ(rowsOf("TbItemComando", 40).size(), 2u);
 }
 
 TEST_F(TicketItemsTest, DeletingAnItemTakesItsHistoryCopyAndIsNotDoneTwice) {
