@@ -37,15 +37,16 @@
 #include "registers/client_search.h"
 #include "registers/employee_screen.h"
 #include "registers/employee_search.h"
-#include "registers/product_screen.h"
 #include "registers/plan_quick_screen.h"
 #include "registers/plan_screen.h"
 #include "registers/plan_search.h"
+#include "registers/product_screen.h"
 #include "registers/product_search.h"
 #include "registers/supplier_quick_screen.h"
 #include "registers/supplier_screen.h"
 #include "registers/supplier_search.h"
 #include "reports/birthday_screen.h"
+#include "sales/agenda_screen.h"
 #include "sales/client_credit_screen.h"
 #include "sales/credit_payment_screen.h"
 #include "sales/note_settlement_screen.h"
@@ -53,6 +54,7 @@
 #include "sales/sale_lifecycle.h"
 #include "sales/sales_screen.h"
 #include "sales/settlement_payment_screen.h"
+#include "sales/ticket_screen.h"
 #include "screen_wiring.h"
 
 namespace {
@@ -213,6 +215,8 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         presentNew<sales::TFmCredito>(QStringLiteral("TFmCredito"), visit, dm);
         presentNew<sales::TFmDataRC>(QStringLiteral("TFmDataRC"), visit, dm);
     }
+    presentNew<sales::TFmAgenda>(QStringLiteral("TFmAgenda"), visit, dm);
+    presentNew<sales::TFmComando>(QStringLiteral("TFmComando"), visit, dm);
     {
         reports::TFmAniversario birthdays(dm);
         present(birthdays, QStringLiteral("TFmAniversario"), visit);

@@ -25,9 +25,11 @@
 #include "reports/birthday_screen.h"
 #include "reports/client_listing.h"
 #include "reports/price_tables.h"
+#include "sales/agenda_screen.h"
 #include "sales/client_credit_screen.h"
 #include "sales/note_settlement_screen.h"
 #include "sales/sales_screen.h"
+#include "sales/ticket_screen.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -60,6 +62,8 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Credito, [&dm] { sales::showCredito(dm); });
     menu.wire(entry::Acerto, [&dm] { sales::showDataRC(dm); });
     menu.wire(entry::Banco, [&dm] { bank::showControleBancario(dm); });
+    menu.wire(entry::Agenda, [&dm] { sales::showAgenda(dm); });
+    menu.wire(entry::Comanda, [&dm] { sales::showComando(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });

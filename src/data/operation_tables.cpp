@@ -75,7 +75,8 @@ TableEntry agenda() {
                           {integer("Codigo"), shortDate("Data"), text("Hora", 10), text("Funcionario", 45),
                            text("Cliente", 45), text("Servico", 45), integer("CodPROD")},
                           {"Codigo", "Data", "Hora"},
-                          {index("siFUNC", {"Funcionario", "Data", "Hora", "Codigo"}),
+                          // by code: a renamed employee keeps his slots, namesakes keep apart
+                          {index("siFUNC", {"Codigo", "Data", "Hora"}),
                            index("siData", {"Data", "Hora", "Codigo"})}));
 }
 

@@ -15,6 +15,7 @@
 #include "cash/cash_opening.h"
 #include "data/dm.h"
 #include "data/store/posting.h"
+#include "demo/agenda_week.h"
 #include "payables/bill_entry.h"
 #include "payables/settlement.h"
 #include "sales/account_payments.h"
@@ -233,6 +234,7 @@ void addSalonHistory(data::Tdm& dm, const core::Date& today) {
     for (store::Table* table : {&dm.TbCaixa, &dm.TbServico, &dm.TbItensServico, &dm.TbProdutos, &dm.TbCliente,
                                 &dm.TbFuncionario, &dm.TbReceber, &dm.TbBaixaR, &dm.TbPagar, &dm.TbBaixaP})
         table->close();
+    addAgendaWeek(dm, today);
 }
 
 }  // namespace demo

@@ -16,6 +16,7 @@
 #include "data/messages.h"
 #include "reports/advance_receipt.h"
 #include "reports/advances_report.h"
+#include "reports/agenda_report.h"
 #include "reports/bank_statement.h"
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
@@ -25,6 +26,7 @@
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
 #include "reports/price_tables.h"
+#include "reports/ticket_report.h"
 
 namespace reports {
 
@@ -183,6 +185,25 @@ const std::vector<PdfReport>& pdfReports() {
              const auto client = *recordNumberOption(values, "--cliente");
              return Print(
                  [client](data::Tdm& dm, const ReportOutput& out) { printClientNotes(dm, client, out); });
+         }},
+        {"agenda",
+         "agenda do dia (sem --funcionario, a de todos os funcionários)",
+         {{"--data-agenda", "DD/MM/AAAA", true}, {"--funcionario", "N"}},
+         [](const OptionValues& values) {
+             const core::Date day = dateOption(values, "--data-agenda");
+             const auto employee = recordNumberOption(values, "--funcionario");
+             return Print([day, employee](data::Tdm& dm, const ReportOutput& out) {
+                 printAgenda(dm, day, employee, out);
+             });
+         }},
+        {"comanda",
+         "serviços executados hoje pelo funcionário N, com as comissões",
+         {{"--funcionario", "N", true}},
+         [](const OptionValues& values) {
+             const std::int64_t employee = *recordNumberOption(values, "--funcionario");
+             return Print([employee](data::Tdm& dm, const ReportOutput& out) {
+                 printEmployeeServices(dm, employee, core::Date::today(), out);
+             });
          }},
     };
     return reports;

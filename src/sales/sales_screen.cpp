@@ -18,6 +18,7 @@
 #include "core/date.h"
 #include "registers/client_search.h"
 #include "registers/employee_search.h"
+#include "sales/agenda_screen.h"
 #include "sales/note_settlement_screen.h"
 #include "sales/payment_screen.h"
 #include "sales/sale_lifecycle.h"
@@ -100,18 +101,9 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     side->addWidget(totals);
     side->addWidget(excluirItem_);
     side->addWidget(buscar);
-    // The appointment book is a screen still to come: shown, but it cannot be used yet.
-    const struct {
-        const char* name;
-        QString caption;
-        QString hint;
-    } later[] = {{"SpeedButton5", QStringLiteral("Agenda"), QStringLiteral("Agenda Diária")}};
-    for (const auto& shortcut : later) {
-        auto* button = hinted(new QPushButton(shortcut.caption, this), shortcut.hint);
-        button->setObjectName(QString::fromLatin1(shortcut.name));
-        button->setEnabled(false);
-        side->addWidget(button);
-    }
+    auto* agenda = hinted(new QPushButton(QStringLiteral("Agenda"), this), QStringLiteral("Agenda Diária"));
+    agenda->setObjectName(QStringLiteral("SpeedButton5"));
+    side->addWidget(agenda);
     auto* retirada = hinted(new QPushButton(QStringLiteral("Retirada"), this),
                             QStringLiteral("Retirada de Dinheiro do Caixa"));
     retirada->setObjectName(QStringLiteral("SpeedButton10"));
@@ -143,6 +135,7 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     connect(excluirItem_, &QPushButton::clicked, this, &TFmModuloVENDA::removeItem);
     connect(buscar, &QPushButton::clicked, this, &TFmModuloVENDA::showLookupPanel);
     connect(acerto, &QPushButton::clicked, this, &TFmModuloVENDA::acerto);
+    connect(agenda, &QPushButton::clicked, this, &TFmModuloVENDA::openAgenda);
 
     ui::installEnterAsTab(this);
     qApp->installEventFilter(this);
@@ -519,6 +512,15 @@ void TFmModuloVENDA::insertItem() {
         lockValue(switches_.lockedValue);
     }
     codFun_->setFocus();
+}
+
+void TFmModuloVENDA::openAgenda() {
+    if (inProgress()) return ui::Dialogs::current().message(kInProgress);
+    // The book takes the screen's place while it is open; the tables this screen opened stay
+    // open for it.
+    hide();
+    showAgenda(dm_);
+    show();
 }
 
 void TFmModuloVENDA::chooseEmployee() {

@@ -62,6 +62,7 @@ class TFmModuloVENDA : public QDialog {
     void itemEntered();
     void insertItem();
     void chooseEmployee();
+    void openAgenda();
     void chooseClient();
     void unlockValue();
     void showLookupPanel();

@@ -148,4 +148,31 @@ TEST_F(SalonHistoryTest, TheBankHoldsEveryDepositTheRentAndTheReserveWithDayBala
     EXPECT_EQ(days, static_cast<int>(lines.size()));
 }
 
+TEST_F(SalonHistoryTest, TheBookHoldsAWeekAroundTodayOfEveryEmployeesSlotsSomeBookedForClients) {
+    dm.TbCliente.open();
+    dm.TbAgenda.open();
+    dm.TbAgenda.setIndexName("siData");
+    std::map<std::string, int> slots, booked;
+    for (dm.TbAgenda.first(); !dm.TbAgenda.eof(); dm.TbAgenda.next()) {
+        const std::string day = dm.TbAgenda.field("Data").asDate().toIso();
+        ++slots[day];
+        const std::string cliente = dm.TbAgenda.field("Cliente").asString();
+        if (cliente.empty() || cliente == "\" \"") continue;
+        ++booked[day];
+        dm.TbCliente.setIndexName("siNome");
+        EXPECT_TRUE(dm.TbCliente.findKey({cliente})) << cliente;  // a client of the salon
+    }
+    std::vector<std::string> days;
+    for (long offset = -3; offset <= 3; ++offset)
+        if (kToday.addDays(offset).dayOfWeek() != 1) days.push_back(kToday.addDays(offset).toIso());
+    std::vector<std::string> found;
+    for (const auto& [day, count] : slots) found.push_back(day);
+    EXPECT_EQ(found, days);  // each working day of the week, Sunday closed
+    for (const std::string& day : days) {
+        EXPECT_GT(booked[day], 0) << day;
+        EXPECT_LT(booked[day], slots[day]) << day;
+        EXPECT_EQ(slots[day] % 9, 0) << day;  // every employee's nine hours
+    }
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "data/rows.h"
 #include "page_text.h"
@@ -106,6 +107,46 @@ TEST_F(ReportCommandLineTest, WritesTheClosingOfTheCashPeriodAskedForOrOfTheLast
     EXPECT_EQ(last.find("CARLA SOUZA"), std::string::npos);
 }
 
+TEST_F(ReportCommandLineTest, WritesTheDaysBookAndAnEmployeesServicesOfToday) {
+    {
+        testsupport::RecordingMessages quiet;
+        data::Tdm dm(demo.path(), quiet);
+        dm.TbAgenda.open();
+        for (const auto& [code, nome, hora, cliente] :
+             {std::tuple{std::int64_t{2}, "ANA PAULA SOUZA", "10:00", "HELENA COSTA"},
+              std::tuple{std::int64_t{3}, "BRUNO LIMA", "09:00", ""}})
+            data::addRow(dm.TbAgenda, {{"Codigo", code},
+                                       {"Data", "2026-12-14"},
+                                       {"Hora", hora},
+                                       {"Funcionario", nome},
+                                       {"Cliente", cliente}});
+        dm.TbHistorico.open();
+        data::addRow(dm.TbHistorico, {{"Ordem", std::int64_t{1}},
+                                      {"Codigo", std::int64_t{1}},
+                                      {"Servico", "CORTE FEMININO"},
+                                      {"Valor", 60.0},
+                                      {"COM", 40.0},
+                                      {"CodFUN", std::int64_t{2}},
+                                      {"Data", core::Date::today().toIso()}});
+    }
+    ASSERT_EQ(run({"--pdf", "agenda", pdf("a.pdf"), "--data-agenda", "14/12/2026"}), 0) << err.str();
+    const std::string all = pdfText(out / "a.pdf");
+    for (const char* wanted :
+         {"AGENDA DIÁRIA DE SERVIÇOS", "09:00 BRUNO LIMA", "10:00 ANA PAULA SOUZA HELENA COSTA"})
+        EXPECT_NE(all.find(wanted), std::string::npos) << wanted << "\n" << all;
+    EXPECT_LT(all.find("09:00 BRUNO"), all.find("10:00 ANA"));
+    ASSERT_EQ(run({"--pdf", "agenda", pdf("b.pdf"), "--data-agenda", "14/12/26", "--funcionario", "2"}), 0)
+        << err.str();
+    EXPECT_EQ(pdfText(out / "b.pdf").find("BRUNO"), std::string::npos);
+
+    ASSERT_EQ(run({"--pdf", "comanda", pdf("c.pdf"), "--funcionario", "2"}), 0) << err.str();
+    const std::string services = pdfText(out / "c.pdf");
+    // 60,00 at 40 % less the demo's 5 % fee
+    for (const char* wanted :
+         {"Funcionário: ANA PAULA SOUZA", "CORTE FEMININO", "TOTAL COMISSÕES...R$ 21,00"})
+        EXPECT_NE(services.find(wanted), std::string::npos) << wanted << "\n" << services;
+}
+
 TEST_F(ReportCommandLineTest, UsesTheDataDirectoryGivenOverTheConfiguredOne) {
     testsupport::InitialDataDirectory empty{false};
     ASSERT_EQ(reports::runReportCommandLine(
@@ -133,6 +174,14 @@ TEST_F(ReportCommandLineTest, RefusesWhatItCannotDoWithoutWritingAFile) {
           Case{{"--pdf", "fechamento-caixa", pdf("x.pdf"), "--numero", "4"},
                1,
                "O caixa número 4 não existe."},
+          Case{{"--pdf", "agenda", pdf("x.pdf")}, 2, "pede --data-agenda"},
+          Case{{"--pdf", "agenda", pdf("x.pdf"), "--data-agenda", "31/02/2026"},
+               2,
+               "data inválida em --data-agenda: 31/02/2026"},
+          Case{{"--pdf", "comanda", pdf("x.pdf")}, 2, "pede --funcionario"},
+          Case{{"--pdf", "comanda", pdf("x.pdf"), "--funcionario", "99"},
+               1,
+               "O funcionário número 99 não existe."},
           Case{{"--pdf", "clientes", pdf("x.pdf"), "--month", "3"},
                2,
                "argumento desconhecido para o relatório clientes: --month"},
