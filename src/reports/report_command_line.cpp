@@ -25,6 +25,7 @@
 #include "reports/commissions_report.h"
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
+#include "reports/payables_reports.h"
 #include "reports/price_tables.h"
 #include "reports/ticket_report.h"
 
@@ -103,6 +104,20 @@ Prepare priceTable(PriceTable which) {
     };
 }
 
+// Open or paid bills of the period given; of one supplier when the report takes --fornecedor.
+Prepare payables(Bills bills) {
+    return [bills](const OptionValues& values) {
+        const PayablesSelection selection{bills,
+                                          recordNumberOption(values, "--fornecedor"),
+                                          dateOption(values, "--de"),
+                                          dateOption(values, "--ate"),
+                                          values.at("--de"),
+                                          values.at("--ate")};
+        return Print(
+            [selection](data::Tdm& dm, const ReportOutput& out) { printPayables(dm, selection, out); });
+    };
+}
+
 // Every report --pdf can write. A new one is one entry here.
 const std::vector<PdfReport>& pdfReports() {
     static const std::vector<PdfReport> reports{
@@ -152,6 +167,22 @@ const std::vector<PdfReport>& pdfReports() {
              return Print(
                  [selection](data::Tdm& dm, const ReportOutput& out) { printAdvances(dm, selection, out); });
          }},
+        {"contas-pagar",
+         "contas a pagar com vencimento no período",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         payables(Bills::Open)},
+        {"contas-pagar-fornecedor",
+         "contas a pagar do fornecedor N com vencimento no período",
+         {{"--fornecedor", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         payables(Bills::Open)},
+        {"contas-pagas",
+         "contas pagas no período",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         payables(Bills::Paid)},
+        {"contas-pagas-fornecedor",
+         "contas do fornecedor N pagas no período",
+         {{"--fornecedor", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         payables(Bills::Paid)},
         {"comissoes",
          "comissões dos funcionários no período, menos os vales",
          {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},

@@ -1,0 +1,98 @@
+#include "reports/payables_reports.h"
+
+#include "data/dm.h"
+#include "data/refusal.h"
+#include "reports/engine/items.h"
+#include "reports/engine/salon_header.h"
+#include "reports/prepared_table.h"
+
+namespace reports {
+
+namespace {
+
+constexpr double kLine = kLineHeightMm;
+const TextStyle kFixed{.sizing = Sizing::Fixed};
+constexpr double kDescricao = 24, kThird = 110, kDocumento = 140, kValor = 30;
+
+struct Column {
+    double x;
+    const char* caption;
+    const char* field;
+};
+
+Report payablesReport(data::Tdm& dm, const PayablesSelection& selection, const std::string& supplierName) {
+    const bool paid = selection.bills == Bills::Paid;
+    const bool perSupplier = selection.supplier.has_value();
+    store::Table& bills = paid ? dm.TbBaixaP : dm.TbPagar;
+    Report report;
+    report.name = std::string("QrPagar") + (perSupplier ? "FOR" : "") + (paid ? "B" : "");
+    report.mainTable = &bills;
+    const double width = report.page.printableWidthMm();
+
+    std::vector<Column> columns{{0, paid ? "Pagamento:" : "Data:", paid ? "DataBaixa" : "DataVen"},
+                                {kDescricao, "Descrição:", "Descricao"}};
+    if (perSupplier) {
+        columns.push_back({kThird, "Tipo Documento:", "TipoDOC"});
+        columns.push_back({kDocumento, "Documento:", "Documento"});
+    } else {
+        columns.push_back({kThird, "Fornecedor:", "Fornecedor"});
+    }
+    std::vector<ColumnCaption> captions;
+    for (const Column& column : columns) captions.push_back({column.x, column.caption});
+    captions.push_back({width, "Valor R$", Align::Right});
+
+    const std::string title = periodTitle(paid ? "Relatório de Contas Pagas" : "Relatório de Contas a Pagar",
+                                          selection.startText, selection.endText);
+    report.pageHeader = salonHeader(
+        report.page, dm.TbConfig, [title] { return title; }, captions);
+    if (perSupplier)
+        report.pageHeader->add(label({kLogoWidthMm + 3, 10 + kLine, width - kLogoWidthMm - 3, kLine},
+                                     "Fornecedor: " + supplierName, {.bold = true, .sizing = Sizing::Fixed}));
+
+    report.detail.heightMm = kLine + 0.5;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const double end = i + 1 < columns.size() ? columns[i + 1].x : width - kValor;
+        report.detail.add(
+            dataField({columns[i].x, 0, end - columns[i].x - 2, kLine}, bills, columns[i].field, kFixed));
+    }
+    report.detail.add(dataField({width - kValor, 0, kValor, kLine}, bills, "Valor",
+                                {.align = Align::Right, .sizing = Sizing::Fixed}, "0.0,0"));
+
+    Band summary;
+    summary.heightMm = kLine + 4;
+    summary.add(horizontalLine(0, 1, width));
+    summary.add(label({width - 80, 2, 40, kLine}, "TOTAL...R$", {.bold = true, .sizing = Sizing::Fixed}));
+    const auto tables = [&dm](std::string_view name) -> store::Table& { return dm.table(name); };
+    summary.add(totalField({width - 40, 2, 40, kLine},
+                           parseTotalExpression(paid ? "SUM(TbBaixaP.Valor)" : "SUM(TbPagar.Valor)", tables),
+                           "0.0,0", {.align = Align::Right, .bold = true, .sizing = Sizing::Fixed}));
+    report.summary = std::move(summary);
+    return report;
+}
+
+}  // namespace
+
+void printPayables(data::Tdm& dm, const PayablesSelection& selection, const ReportOutput& output) {
+    std::string supplierName;
+    if (selection.supplier) {
+        PreparedTable suppliers(dm.TbFornec);
+        if (!suppliers->findKey({*selection.supplier}))
+            throw data::Refusal("Não Existe Fornecedor Com Este Código!");
+        supplierName = suppliers->field("Nome").asString();
+    }
+    const bool paid = selection.bills == Bills::Paid;
+    PreparedTable bills(paid ? dm.TbBaixaP : dm.TbPagar);
+    const std::string start = selection.start.toIso(), end = selection.end.toIso();
+    if (selection.supplier) {
+        // The supplier code is stored as text.
+        const std::string code = std::to_string(*selection.supplier);
+        bills->setIndexName("siFOR");
+        bills->setRange({code, start}, {code, end});
+    } else {
+        bills->setIndexName(paid ? "siBaixa" : "siData");
+        bills->setRange({start}, {end});
+    }
+    output(payablesReport(dm, selection, supplierName));
+}
+
+}  // namespace reports
