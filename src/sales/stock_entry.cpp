@@ -66,6 +66,24 @@ std::vector<store::Table*> entryTables(data::Tdm& dm) {
 
 }  // namespace
 
+std::optional<StockEntryProblem> checkEntryLine(const EntryLine& line) {
+    if (!line.productCode || line.produto.empty())
+        return StockEntryProblem{StockEntryBox::Product, "Selecione o Produto da Entrada!"};
+    if (line.quantity < 1)
+        return StockEntryProblem{StockEntryBox::Quantity, "Digite a quantidade do Produto!"};
+    if (line.custo < kLeastCost)
+        return StockEntryProblem{StockEntryBox::Cost, "Digite o Valor de Custo do Produto!"};
+    return std::nullopt;
+}
+
+std::optional<StockEntryProblem> checkEntrySave(const EntryHeader& header, Currency total) {
+    if (header.data.isNull())
+        return StockEntryProblem{StockEntryBox::Date, "Digite a Data da Entrada dos Produtos!"};
+    if (total < kLeastTotal)
+        return StockEntryProblem{StockEntryBox::Total, "Totalize a Entrada dos Produtos!"};
+    return std::nullopt;
+}
+
 std::int64_t createEntry(data::Tdm& dm, const core::Date& today) {
     if (!dm.TbEntrada.isOpen()) dm.TbEntrada.open();
     if (!dm.TbItemEntrada.isOpen()) dm.TbItemEntrada.open();
@@ -81,9 +99,7 @@ std::int64_t createEntry(data::Tdm& dm, const core::Date& today) {
 
 std::int64_t addEntryLine(data::Tdm& dm, std::int64_t contador, const EntryHeader& header,
                           const EntryLine& line) {
-    if (!line.productCode || line.produto.empty()) throw data::Refusal("Selecione o Produto da Entrada!");
-    if (line.quantity < 1) throw data::Refusal("Digite a quantidade do Produto!");
-    if (line.custo < kLeastCost) throw data::Refusal("Digite o Valor de Custo do Produto!");
+    if (const auto problem = checkEntryLine(line)) throw data::Refusal(problem->message);
     OpenedForAction open{&dm.TbEntrada, &dm.TbItemEntrada};
     store::Table& entrada = dm.TbEntrada;
     store::Table& item = dm.TbItemEntrada;
@@ -135,12 +151,11 @@ Currency totalEntry(data::Tdm& dm, std::int64_t contador) {
 }
 
 void saveEntry(data::Tdm& dm, std::int64_t contador, const EntryHeader& header) {
-    if (header.data.isNull()) throw data::Refusal("Digite a Data da Entrada dos Produtos!");
     OpenedForAction open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
     store::post(entryTables(dm), [&] {
         lockEntryInEdit(dm.TbEntrada, contador);
-        if (dm.TbEntrada.field("Total").asCurrency() < kLeastTotal)
-            throw data::Refusal("Totalize a Entrada dos Produtos!");
+        if (const auto problem = checkEntrySave(header, dm.TbEntrada.field("Total").asCurrency()))
+            throw data::Refusal(problem->message);
         writeHeader(dm.TbEntrada, header);
         dm.TbEntrada.field("Empresa").setString(kSavedEntry);
         dm.TbEntrada.post();

@@ -41,14 +41,27 @@ struct EntryLine {
     double quantity = 0;
 };
 
+// The box of the entry screen a refusal sends the user back to.
+enum class StockEntryBox { Date, Product, Quantity, Cost, Total };
+struct StockEntryProblem {
+    StockEntryBox box;
+    std::string message;
+};
+
+// What stops a line from being added: no product looked up ("Selecione o Produto da
+// Entrada!"), a quantity below 1 ("Digite a quantidade do Produto!"), a cost below 0,01
+// ("Digite o Valor de Custo do Produto!").
+std::optional<StockEntryProblem> checkEntryLine(const EntryLine& line);
+// What stops an entry of that header and total from being saved: an empty date ("Digite a
+// Data da Entrada dos Produtos!"), a total below 0,10 ("Totalize a Entrada dos Produtos!").
+std::optional<StockEntryProblem> checkEntrySave(const EntryHeader& header, core::Currency total);
+
 // Stores a new entry dated `today`, with no lines and no total, and returns its number
 // (Contador, from the counter shared with the services).
 std::int64_t createEntry(data::Tdm& dm, const core::Date& today = core::Date::today());
 
 // Adds a line to the entry being entered, with the header's date and supplier as they are
-// now (written to the header too). Refuses a line with no product looked up ("Selecione o
-// Produto da Entrada!"), a quantity below 1 ("Digite a quantidade do Produto!") and a cost
-// below 0,01 ("Digite o Valor de Custo do Produto!"). Returns the line's Ordem.
+// now (written to the header too). Refuses what checkEntryLine finds. Returns its Ordem.
 std::int64_t addEntryLine(data::Tdm& dm, std::int64_t contador, const EntryHeader& header,
                           const EntryLine& line);
 
@@ -59,8 +72,7 @@ void deleteEntryLine(data::Tdm& dm, std::int64_t contador, std::int64_t ordem);
 core::Currency totalEntry(data::Tdm& dm, std::int64_t contador);
 
 // Saves the entry: sets its saved mark and adds each line's quantity to its catalogue item.
-// Refuses an empty date ("Digite a Data da Entrada dos Produtos!") and a total below 0,10
-// ("Totalize a Entrada dos Produtos!"); the total is the one of the last totalEntry.
+// Refuses what checkEntrySave finds with the total of the last totalEntry, as stored.
 void saveEntry(data::Tdm& dm, std::int64_t contador, const EntryHeader& header);
 
 // Starts altering a saved entry: takes each line's quantity back and clears the saved mark
