@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/text.h"
 #include "data/dm.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
@@ -117,7 +118,7 @@ std::int64_t addEntryLine(data::Tdm& dm, std::int64_t contador, const EntryHeade
         item.field("Custo").setCurrency(line.custo);
         item.field("Empresa").setString(entrada.field("Empresa").asString());
         item.field("CodFOR").setInteger(header.codFor);
-        item.field("Fornecedor").setString(header.fornecedor.substr(0, 20));
+        item.field("Fornecedor").setString(core::trimmed(core::leftCharacters(header.fornecedor, 20)));
         item.field("Data").setDate(header.data);
         ordem = item.field("Ordem").asInteger();
         item.post();
