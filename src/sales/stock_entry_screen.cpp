@@ -13,6 +13,7 @@
 #include "core/format.h"
 #include "registers/product_search.h"
 #include "registers/supplier_search.h"
+#include "sales/stock_entry_query_screen.h"
 #include "ui/date_box.h"
 #include "ui/db_grid.h"
 #include "ui/dialogs.h"
@@ -56,7 +57,8 @@ double quantityOf(const QString& text) {
 
 }  // namespace
 
-TFmEntrada::TFmEntrada(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
+TFmEntrada::TFmEntrada(data::Tdm& dm, QWidget* parent, reports::ReportOutput output)
+    : QDialog(parent), dm_(dm), output_(std::move(output)) {
     setObjectName(QStringLiteral("TFmEntrada"));
     setWindowTitle(QStringLiteral("::.. Entrada de Produtos"));
     tables_.open(dm.TbProdutos);
@@ -99,8 +101,8 @@ TFmEntrada::TFmEntrada(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm
     novo_ = button(QStringLiteral("&Novo"), "BtNovo", QStringLiteral("Inserir Nova Entrada"), this);
     gravar_ = button(QStringLiteral("&Gravar"), "BtGravar", QStringLiteral("Gravar Entrada"), this);
     excluir_ = button(QStringLiteral("&Excluir"), "BtExcluir", QStringLiteral("Excluir Entrada"), this);
-    consultar_ = button(QStringLiteral("&Consultar"), "BtConsultar",
-                        QStringLiteral("Consultar Entradas (ainda não disponível)"), this);
+    consultar_ =
+        button(QStringLiteral("&Consultar"), "BtConsultar", QStringLiteral("Consultar Entradas"), this);
     auto* fechar = button(QStringLiteral("&Fechar"), "BtFechar", QString(), this);
     totalizar_ =
         button(QStringLiteral("&Totalizar"), "BtTotalizar", QStringLiteral("Totalizar Entrada"), this);
@@ -174,6 +176,7 @@ TFmEntrada::TFmEntrada(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm
     connect(gravar_, &QPushButton::clicked, this, &TFmEntrada::gravar);
     connect(excluir_, &QPushButton::clicked, this, &TFmEntrada::excluir);
     connect(fechar, &QPushButton::clicked, this, &TFmEntrada::close);
+    connect(consultar_, &QPushButton::clicked, this, &TFmEntrada::consultar);
     connect(totalizar_, &QPushButton::clicked, this, &TFmEntrada::totalizar);
     connect(excluiItem_, &QPushButton::clicked, this, &TFmEntrada::excluiItem);
     connect(cancelar_, &QPushButton::clicked, this, &TFmEntrada::cancelar);
@@ -244,7 +247,6 @@ void TFmEntrada::setButtons(Step step) {
     totalizar_->setEnabled(states.totalizar);
     produtos_->setEnabled(states.produtos);
     if (states.alterar) alterar_->setEnabled(*states.alterar);
-    consultar_->setEnabled(false);  // the entries query is not built yet
 }
 
 // The focus goes first, so that it is where the user must correct once the message closes.
@@ -428,6 +430,28 @@ void TFmEntrada::excluir() {
     setButtons(Step::Excluir);
     editing_ = false;
     forgetEntry();
+}
+
+void TFmEntrada::consultar() {
+    if (refusedWhileEditing()) return;
+    {
+        TFmConsEntrada query(dm_, this, output_);
+        ui::Dialogs::current().exec(query);
+    }
+    showChosenEntry();
+}
+
+// The header of the entry TbEntrada stands on becomes the entry at hand.
+void TFmEntrada::showChosenEntry() {
+    store::Table& entrada = dm_.TbEntrada;
+    clearBoxes();
+    if (entrada.isEmpty()) return entry_.reset();
+    entry_ = entrada.field("Contador").asInteger();
+    data_->setDate(entrada.field("Data").asDate());
+    nota_->setText(QString::fromStdString(entrada.field("Nota").asString()));
+    codFor_->setText(QString::number(entrada.field("CodFor").asInteger()));
+    fornecedor_->setText(QString::fromStdString(entrada.field("Fornecedor").asString()));
+    total_->setText(QString::fromStdString(core::formatMoney(entrada.field("Total").asCurrency())));
 }
 
 void showEntrada(data::Tdm& dm) {

@@ -2,14 +2,15 @@
 // TFmEntrada "::.. Entrada de Produtos": a delivery from a supplier typed as a header and one
 // line per product. Every action goes through the stock entry functions, which lock and read
 // the entry again; the screen keeps the entry it works on and the button states of each step.
-// "&Alterar" and "&Excluir" ask for area 14.2. The entries query is not built yet, so
-// "&Consultar" stays disabled: the entry at hand is the one last saved here.
+// "&Alterar" and "&Excluir" ask for area 14.2; they work on the entry last saved here or
+// chosen with "&Consultar".
 #include <QDialog>
 
 #include <cstdint>
 #include <optional>
 
 #include "data/dm.h"
+#include "reports/engine/preview.h"
 #include "sales/stock_entry.h"
 #include "ui/screen_tables.h"
 
@@ -26,7 +27,9 @@ namespace sales {
 class TFmEntrada : public QDialog {
     Q_OBJECT
   public:
-    explicit TFmEntrada(data::Tdm& dm, QWidget* parent = nullptr);
+    // `output` receives the printout of the query screen (the preview by default).
+    explicit TFmEntrada(data::Tdm& dm, QWidget* parent = nullptr,
+                        reports::ReportOutput output = reports::previewReport);
     ~TFmEntrada() override;
 
   protected:
@@ -58,8 +61,11 @@ class TFmEntrada : public QDialog {
     void cancelar();
     void alterar();
     void excluir();
+    void consultar();
+    void showChosenEntry();
 
     data::Tdm& dm_;
+    reports::ReportOutput output_;
     ui::ScreenTables tables_;
     std::optional<std::int64_t> entry_;         // the entry at hand
     std::optional<std::int64_t> productFound_;  // what the last product look-up found

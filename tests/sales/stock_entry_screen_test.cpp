@@ -1,17 +1,24 @@
 // The stock entry screen used as a clerk would: lines typed with Enter, totalled, saved,
 // altered, a line removed, deleted; the button states of each step, a code changed after
-// its look-up, closing while editing, and area 14.2 guarding "&Alterar" and "&Excluir".
+// its look-up, closing while editing, area 14.2 guarding "&Alterar" and "&Excluir", and an
+// entry found and printed with "&Consultar".
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "data/rows.h"
+#include "reports/engine/generator.h"
+#include "reports/page_text.h"
+#include "sales/stock_entry.h"
 #include "sales/stock_entry_screen.h"
 #include "support/data_fixture.h"
 #include "support/qt_scripted_dialogs.h"
+#include "ui/date_box.h"
+#include "ui/db_grid.h"
 
 namespace {
 
@@ -32,7 +39,9 @@ class StockEntryScreenTest : public testsupport::DataTest {
                                      {"Tipo", "PRODUTO"},
                                      {"Estoque", 1.0}});
         dm.TbProdutos.close();
-        screen = std::make_unique<sales::TFmEntrada>(dm);
+        screen = std::make_unique<sales::TFmEntrada>(dm, nullptr, [this](const reports::Report& report) {
+            printed = reportstest::allLines(reports::generate(report, {.today = core::Date::today()}));
+        });
         screen->show();
         QApplication::setActiveWindow(screen.get());
     }
@@ -96,6 +105,7 @@ class StockEntryScreenTest : public testsupport::DataTest {
     }
 
     testsupport::ScriptedDialogs dialogs;
+    std::vector<std::string> printed;
     std::unique_ptr<sales::TFmEntrada> screen;
 };
 
@@ -145,9 +155,10 @@ TEST_F(StockEntryScreenTest, ACodeChangedAfterItsLookUpNamesNoProductAndTheLineI
     EXPECT_EQ(focused(), QStringLiteral("Codigo"));
 
     dialogs.messages.clear();
-    screen->close();  // refused while editing
-    EXPECT_EQ(dialogs.messages,
-              QStringList{QStringLiteral("Registro em Edição. Grave ou Cancele a Entrada!")});
+    click("BtConsultar");
+    screen->close();  // both refused while editing
+    const QString inEdit = QStringLiteral("Registro em Edição. Grave ou Cancele a Entrada!");
+    EXPECT_EQ(dialogs.messages, (QStringList{inEdit, inEdit}));
     EXPECT_TRUE(screen->isVisible());
     dialogs.answer(true);
     click("BtCancelar");
@@ -175,6 +186,73 @@ TEST_F(StockEntryScreenTest, AlteringAndDeletingAskForTheirArea) {
         EXPECT_EQ(stock(11), 9) << action;
     }
     EXPECT_EQ(buttons(), QStringLiteral("10100001"));
+}
+
+TEST_F(StockEntryScreenTest, AnEntryFoundByItsDatesIsPrintedAndBecomesTheEntryToDelete) {
+    saveTwoLines();
+    ASSERT_EQ(stock(11), 9);
+    screen->findChild<QLineEdit*>(QStringLiteral("Nota"))->clear();
+    const core::Date today = core::Date::today();
+    int found = -1;
+    dialogs.expectScreen("TFmConsEntrada", [&](QDialog& query) {
+        auto* imprimir = query.findChild<QPushButton*>(QStringLiteral("BtImprimir"));
+        EXPECT_FALSE(imprimir->isEnabled());
+        auto* search = query.findChild<QPushButton*>(QStringLiteral("BtPesquisarDatas"));
+        search->click();  // no dates yet
+        query.findChild<ui::DateBox*>(QStringLiteral("DataInicial"))->setDate(today.addDays(1));
+        query.findChild<ui::DateBox*>(QStringLiteral("DataFinal"))->setDate(today.addDays(2));
+        search->click();
+        EXPECT_EQ(query.findChild<ui::DbGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount(), 0);
+        query.findChild<ui::DateBox*>(QStringLiteral("DataInicial"))->setDate(today);
+        search->click();
+        found = query.findChild<ui::DbGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount();
+        imprimir->click();
+        return QDialog::Accepted;
+    });
+    click("BtConsultar");
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Digite as datas inicial e final!")});
+    EXPECT_EQ(found, 1);
+    ASSERT_FALSE(printed.empty());
+    EXPECT_EQ(printed.back(), "TOTAL...R$ | 11,50");
+    EXPECT_EQ(box("Nota")->text(), QStringLiteral("NF 77"));  // the header found, shown again
+    EXPECT_EQ(box("Total")->text(), QStringLiteral("11,50"));
+
+    dialogs.answer(true);
+    click("BtExcluir");
+    EXPECT_EQ(stock(11), 4);
+}
+
+TEST_F(StockEntryScreenTest, TheSearchBySupplierFindsTheEntriesOfTheSupplierChosenInTheList) {
+    dm.TbFornec.open();
+    data::addRow(dm.TbFornec, {{"Codigo", std::int64_t{5}}, {"NomeFantasia", "ALFA"}});
+    data::addRow(dm.TbFornec, {{"Codigo", std::int64_t{6}}, {"NomeFantasia", "BETA"}});
+    const core::Date today = core::Date::today();
+    for (const sales::EntryHeader& header :
+         {sales::EntryHeader{today, "A1", 5, "ALFA"}, sales::EntryHeader{today, "B1", 6, "BETA"},
+          sales::EntryHeader{today, "B2", 6, "BETA"}}) {
+        const std::int64_t entry = sales::createEntry(dm, today);
+        sales::addEntryLine(dm, entry, header, {11, "SHAMPOO", core::Currency::fromDouble(1), 1});
+        sales::totalEntry(dm, entry);
+        sales::saveEntry(dm, entry, header);
+    }
+    int found = -1;
+    dialogs.expectScreen("TFmConsEntrada", [&](QDialog& query) {
+        query.findChild<ui::DateBox*>(QStringLiteral("DataInicial"))->setDate(today);
+        query.findChild<ui::DateBox*>(QStringLiteral("DataFinal"))->setDate(today);
+        auto* list = query.findChild<QComboBox*>(QStringLiteral("CbFornecedor"));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);  // ALFA
+        QTest::keyClick(list, Qt::Key_Down);  // BETA
+        query.findChild<QPushButton*>(QStringLiteral("BtPesquisarFornecedor"))->click();
+        found = query.findChild<ui::DbGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount();
+        query.findChild<QPushButton*>(QStringLiteral("BtImprimir"))->click();
+        return QDialog::Accepted;
+    });
+    click("BtConsultar");
+    EXPECT_EQ(found, 2);
+    ASSERT_FALSE(printed.empty());
+    EXPECT_EQ(printed.back(), "TOTAL...R$ | 2,00");
+    EXPECT_EQ(box("CodFor")->text(), QStringLiteral("6"));
 }
 
 }  // namespace
