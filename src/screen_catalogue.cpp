@@ -54,6 +54,8 @@
 #include "sales/sale_lifecycle.h"
 #include "sales/sales_screen.h"
 #include "sales/settlement_payment_screen.h"
+#include "sales/stock_entry_query_screen.h"
+#include "sales/stock_entry_screen.h"
 #include "sales/ticket_screen.h"
 #include "screen_wiring.h"
 
@@ -217,6 +219,8 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     }
     presentNew<sales::TFmAgenda>(QStringLiteral("TFmAgenda"), visit, dm);
     presentNew<sales::TFmComando>(QStringLiteral("TFmComando"), visit, dm);
+    presentNew<sales::TFmEntrada>(QStringLiteral("TFmEntrada"), visit, dm);
+    presentNew<sales::TFmConsEntrada>(QStringLiteral("TFmConsEntrada"), visit, dm);
     {
         reports::TFmAniversario birthdays(dm);
         present(birthdays, QStringLiteral("TFmAniversario"), visit);

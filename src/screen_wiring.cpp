@@ -29,6 +29,7 @@
 #include "sales/client_credit_screen.h"
 #include "sales/note_settlement_screen.h"
 #include "sales/sales_screen.h"
+#include "sales/stock_entry_screen.h"
 #include "sales/ticket_screen.h"
 #include "ui/dialogs.h"
 
@@ -64,6 +65,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Banco, [&dm] { bank::showControleBancario(dm); });
     menu.wire(entry::Agenda, [&dm] { sales::showAgenda(dm); });
     menu.wire(entry::Comanda, [&dm] { sales::showComando(dm); });
+    menu.wire(entry::EntradaProdutos, [&dm] { sales::showEntrada(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });

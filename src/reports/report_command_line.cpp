@@ -27,6 +27,7 @@
 #include "reports/engine/pdf_export.h"
 #include "reports/payables_reports.h"
 #include "reports/price_tables.h"
+#include "reports/stock_entry_report.h"
 #include "reports/ticket_report.h"
 
 namespace reports {
@@ -234,6 +235,17 @@ const std::vector<PdfReport>& pdfReports() {
              const std::int64_t employee = *recordNumberOption(values, "--funcionario");
              return Print([employee](data::Tdm& dm, const ReportOutput& out) {
                  printEmployeeServices(dm, employee, core::Date::today(), out);
+             });
+         }},
+        {"entradas",
+         "linhas das entradas de produtos do período (com --fornecedor, só as do fornecedor N)",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--fornecedor", "N"}},
+         [](const OptionValues& values) {
+             const core::Date from = dateOption(values, "--de");
+             const core::Date to = dateOption(values, "--ate");
+             const auto supplier = recordNumberOption(values, "--fornecedor");
+             return Print([from, to, supplier](data::Tdm& dm, const ReportOutput& out) {
+                 printStockEntries(dm, from, to, supplier, out);
              });
          }},
     };

@@ -5,10 +5,11 @@
 
 namespace sales {
 
-void addToStock(store::Table& produtos, std::int64_t code, double quantity) {
+void addToStock(store::Table& produtos, std::int64_t code, double quantity, StockedItems items) {
     produtos.setIndexName("");  // by code, whatever index a search screen left
     if (!produtos.findKey({code})) return;
-    if (core::trimmed(produtos.field("Tipo").asString()) != "PRODUTO") return;
+    if (items == StockedItems::ProductsOnly && core::trimmed(produtos.field("Tipo").asString()) != "PRODUTO")
+        return;
     produtos.editExisting();
     produtos.field("Estoque").setFloat(produtos.field("Estoque").asFloat() + quantity);
     produtos.post();

@@ -8,9 +8,14 @@ class Table;
 
 namespace sales {
 
+// Which catalogue items a movement reaches: sales move products only, while a delivery
+// counts whatever item it names, services included.
+enum class StockedItems { ProductsOnly, AnyItem };
+
 // Inside a posting over TbProdutos: adds `quantity` (negative to take out) to the stock of
-// the catalogue item `code`, under its lock, when it is a "PRODUTO"; services and codes no
-// longer in the catalogue are left alone.
-void addToStock(store::Table& produtos, std::int64_t code, double quantity);
+// the catalogue item `code`, under its lock, when it is of the kind `items` reaches; codes
+// no longer in the catalogue are left alone.
+void addToStock(store::Table& produtos, std::int64_t code, double quantity,
+                StockedItems items = StockedItems::ProductsOnly);
 
 }  // namespace sales
