@@ -21,6 +21,7 @@
 #include "sales/account_payments.h"
 #include "sales/sale_lifecycle.h"
 #include "sales/sale_payment.h"
+#include "sales/stock_entry.h"
 
 namespace demo {
 namespace {
@@ -193,6 +194,27 @@ void payTheRent(data::Tdm& dm, const core::Date& day) {
     payables::settleBill(dm, {bill.bill, bill.formaPG, kCurrentAccount, {}, day}, day);
 }
 
+// Three deliveries over the period, each bringing the first products again.
+void restockProducts(data::Tdm& dm, const Catalogue& items, const core::Date& today) {
+    dm.TbProdutos.open();
+    int note = 1201;
+    for (long back : {45L, 25L, 6L}) {
+        const core::Date day = today.addDays(-back);
+        const sales::EntryHeader header{day, "NF " + std::to_string(note++)};
+        const std::int64_t entry = sales::createEntry(dm, day);
+        for (std::size_t i = 0; i < items.products.size() && i < 3; ++i) {
+            dm.TbProdutos.setIndexName("");
+            dm.TbProdutos.findKey({items.products[i]});
+            sales::addEntryLine(dm, entry, header,
+                                {items.products[i], dm.TbProdutos.field("Descricao").asString(),
+                                 dm.TbProdutos.field("Valor").asCurrency(), static_cast<double>(6 + 2 * i)});
+        }
+        sales::totalEntry(dm, entry);
+        sales::saveEntry(dm, entry, header);
+    }
+    for (store::Table* table : {&dm.TbProdutos, &dm.TbEntrada, &dm.TbItemEntrada}) table->close();
+}
+
 }  // namespace
 
 void addSalonHistory(data::Tdm& dm, const core::Date& today) {
@@ -234,6 +256,7 @@ void addSalonHistory(data::Tdm& dm, const core::Date& today) {
     for (store::Table* table : {&dm.TbCaixa, &dm.TbServico, &dm.TbItensServico, &dm.TbProdutos, &dm.TbCliente,
                                 &dm.TbFuncionario, &dm.TbReceber, &dm.TbBaixaR, &dm.TbPagar, &dm.TbBaixaP})
         table->close();
+    restockProducts(dm, items, today);
     addAgendaWeek(dm, today);
 }
 

@@ -3,8 +3,9 @@
 // opened and closed each working day, with a few sales a day paid in every form, credit used
 // and bought, overpayments and IOU notes settled, advances paid to the staff, each closing's
 // deposit in the bank, the rent paid from the current account and a reserve moved monthly;
-// and a week of appointments around today. Everything is written by the program's own
-// posting functions, so the history keeps every rule the program keeps.
+// three deliveries of products; and a week of appointments around today. Everything is
+// written by the program's own posting functions, so the history keeps every rule the
+// program keeps.
 #include "core/date.h"
 
 namespace data {

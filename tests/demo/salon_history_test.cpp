@@ -94,8 +94,15 @@ TEST_F(SalonHistoryTest, AdvancesArePaidBillsOfTheStaffAndNoneIsLeftBeingEntered
     EXPECT_EQ(dm.TbPagar.recordCount(), 0);
 }
 
-TEST_F(SalonHistoryTest, StockFellByExactlyTheProductsSoldAndNoCreditIsNegative) {
-    std::map<std::int64_t, double> sold;
+TEST_F(SalonHistoryTest, StockMovedByExactlyTheProductsSoldAndDeliveredAndNoCreditIsNegative) {
+    std::map<std::int64_t, double> sold, delivered;
+    dm.TbEntrada.open();
+    dm.TbItemEntrada.open();
+    dm.TbItemEntrada.setMasterSource(nullptr, "");
+    for (dm.TbItemEntrada.first(); !dm.TbItemEntrada.eof(); dm.TbItemEntrada.next())
+        delivered[std::stoll(dm.TbItemEntrada.field("Codigo").asString())] +=
+            dm.TbItemEntrada.field("Quant").asFloat();
+    EXPECT_EQ(dm.TbEntrada.recordCount(), 3);  // three deliveries, all saved
     dm.TbServico.open();
     dm.TbItensServico.open();
     dm.TbItensServico.setMasterSource(nullptr, "");
@@ -107,7 +114,8 @@ TEST_F(SalonHistoryTest, StockFellByExactlyTheProductsSoldAndNoCreditIsNegative)
     dm.TbProdutos.open();
     for (dm.TbProdutos.first(); !dm.TbProdutos.eof(); dm.TbProdutos.next()) {
         const std::int64_t code = dm.TbProdutos.field("Codigo").asInteger();
-        EXPECT_EQ(dm.TbProdutos.field("Estoque").asFloat(), stockBefore_[code] - sold[code]) << code;
+        EXPECT_EQ(dm.TbProdutos.field("Estoque").asFloat(), stockBefore_[code] - sold[code] + delivered[code])
+            << code;
     }
     dm.TbCliente.open();
     for (dm.TbCliente.first(); !dm.TbCliente.eof(); dm.TbCliente.next())
