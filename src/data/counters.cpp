@@ -1,5 +1,7 @@
 #include "data/counters.h"
 
+#include "data/store/database.h"
+#include "data/store/posting.h"
 #include "data/store/table.h"
 
 namespace data {
@@ -38,7 +40,14 @@ void incrementInto(store::Table& contador, store::Table& record, const CounterRu
 
 void takeCounter(store::Table& contador, store::Table& record, const CounterRule& rule) {
     try {
-        incrementInto(contador, record, rule);
+        // Inside a posting the counter goes with it. Outside, it is a small posting of its
+        // own, which takes the counter file before the counter record, as every posting does:
+        // a station starting a sale then waits for another's payment, never in a circle.
+        if (contador.database().activeScope()) {
+            incrementInto(contador, record, rule);
+        } else {
+            store::post({&contador}, [&] { incrementInto(contador, record, rule); });
+        }
     } catch (...) {
         if (contador.isEditing()) contador.cancel();
         if (rule.closeAfter) contador.close();
