@@ -44,12 +44,6 @@ std::string text(const QLineEdit* box) {
     return box->text().trimmed().toStdString();
 }
 
-bool enteredByUser(QObject* watched, QWidget* target, QEvent* event) {
-    if (watched != target || event->type() != QEvent::FocusIn) return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    return ui::leftByUser(reason) && reason != Qt::BacktabFocusReason;
-}
-
 }  // namespace
 
 TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput output)
@@ -185,7 +179,7 @@ TFmAgenda::~TFmAgenda() {
 
 bool TFmAgenda::eventFilter(QObject* watched, QEvent* event) {
     if (watched == data_ && event->type() == QEvent::FocusIn) data_->setDate(core::Date::today());
-    if (enteredByUser(watched, funcionario_, event)) loadEmployeeDay();
+    if (watched == funcionario_ && ui::arrivedByMove(event)) loadEmployeeDay();
     return QDialog::eventFilter(watched, event);
 }
 

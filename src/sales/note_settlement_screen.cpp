@@ -20,6 +20,7 @@
 #include "ui/db_memo.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
+#include "ui/field_binding.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 
@@ -141,10 +142,7 @@ TFmDataRC::~TFmDataRC() {
 }
 
 bool TFmDataRC::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cliente_ && event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (ui::leftByUser(reason) && reason != Qt::BacktabFocusReason) clientEntered();
-    }
+    if (watched == cliente_ && ui::arrivedByMove(event)) clientEntered();
     return QDialog::eventFilter(watched, event);
 }
 

@@ -103,9 +103,7 @@ TFmPagamento::TFmPagamento(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm
 
 bool TFmPagamento::eventFilter(QObject* watched, QEvent* event) {
     const auto byUser = [event] { return ui::leftByUser(static_cast<QFocusEvent*>(event)->reason()); };
-    if (watched == forma_ && event->type() == QEvent::FocusIn && byUser() &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason)
-        resolveCode();
+    if (watched == forma_ && ui::arrivedByMove(event)) resolveCode();
     if (watched == handedOverPanel_.amount && event->type() == QEvent::FocusOut && byUser() &&
         amountPanelShown() && checkAmountHandedOver())
         registrar_->setFocus();

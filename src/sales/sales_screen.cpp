@@ -47,14 +47,6 @@ QPushButton* hinted(QPushButton* button, const QString& hint) {
     return button;
 }
 
-// A box whose arrival is the user's own move: Tab, a click, or the program sending the focus
-// there. Backtab passes through, so the user can always step back over it.
-bool arrivedByMove(QEvent* event) {
-    if (event->type() != QEvent::FocusIn) return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    return ui::leftByUser(reason) && reason != Qt::BacktabFocusReason;
-}
-
 }  // namespace
 
 TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
@@ -366,7 +358,7 @@ bool TFmModuloVENDA::eventFilter(QObject* watched, QEvent* event) {
         if ((target == this || isAncestorOf(target)) && handleKey(static_cast<QKeyEvent*>(event)->key()))
             return true;
     }
-    if (inProgress() && arrivedByMove(event)) {
+    if (inProgress() && ui::arrivedByMove(event)) {
         if (watched == funcionario_) employeeEntered();
         if (watched == descricao_) itemEntered();
         if (watched == inserir_) insertItem();

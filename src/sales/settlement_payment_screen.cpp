@@ -106,9 +106,7 @@ bool TFmPagamentoBA::eventFilter(QObject* watched, QEvent* event) {
     const bool focusIn = event->type() == QEvent::FocusIn;
     if ((focusIn || event->type() == QEvent::FocusOut) &&
         ui::leftByUser(static_cast<QFocusEvent*>(event)->reason())) {
-        if (watched == forma_ && focusIn &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason)
-            resolveCode();
+        if (watched == forma_ && ui::arrivedByMove(event)) resolveCode();
         if (watched == handedOverPanel_.amount && !focusIn && !handedOverPanel_.panel->isHidden() &&
             checkAmountHandedOver())
             registrar_->setFocus();

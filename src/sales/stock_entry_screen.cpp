@@ -45,12 +45,6 @@ QPushButton* button(const QString& caption, const char* name, const QString& hin
     return b;
 }
 
-bool arrivedByMove(QEvent* event) {
-    if (event->type() != QEvent::FocusIn) return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    return ui::leftByUser(reason) && reason != Qt::BacktabFocusReason;
-}
-
 double quantityOf(const QString& text) {
     return QString(text.trimmed()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
 }
@@ -195,7 +189,7 @@ TFmEntrada::~TFmEntrada() {
 }
 
 bool TFmEntrada::eventFilter(QObject* watched, QEvent* event) {
-    if (arrivedByMove(event)) {
+    if (ui::arrivedByMove(event)) {
         if (watched == fornecedor_) lookUpSupplier();
         if (watched == produto_) lookUpProduct();
         if (watched == addLine_) addLine();

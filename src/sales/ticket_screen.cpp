@@ -43,12 +43,6 @@ QPushButton* toolButton(const QString& caption, const char* name, const QString&
     return b;
 }
 
-bool arrivedByMove(QEvent* event) {
-    if (event->type() != QEvent::FocusIn) return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    return ui::leftByUser(reason) && reason != Qt::BacktabFocusReason;
-}
-
 }  // namespace
 
 TFmComando::TFmComando(data::Tdm& dm, QWidget* parent, reports::ReportOutput output)
@@ -153,7 +147,7 @@ TFmComando::~TFmComando() {
 }
 
 bool TFmComando::eventFilter(QObject* watched, QEvent* event) {
-    if (arrivedByMove(event)) {
+    if (ui::arrivedByMove(event)) {
         if (watched == codFun_) openTicketTyped();
         if (watched == funcionario_) lookUpEmployee();
         if (watched == codigo_) checkPassword();

@@ -1,5 +1,7 @@
 #include "ui/field_binding.h"
 
+#include <QFocusEvent>
+
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
@@ -113,6 +115,12 @@ int requireFieldIndex(store::Table& table, const std::string& name) {
 
 bool leftByUser(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+bool arrivedByMove(const QEvent* event) {
+    if (event->type() != QEvent::FocusIn) return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return leftByUser(reason) && reason != Qt::BacktabFocusReason;
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 // user changes it, the edit starts (only if the source edits automatically, or an edit is
 // already under way); its value is written to the record when the user leaves the control
 // and, at the latest, by writeControls/postRecord before the record is posted.
+#include <QEvent>
 #include <QWidget>
 
 #include <optional>
@@ -81,5 +82,10 @@ void postRecord(store::Table& table);
 // Whether a focus change means the user left the control (not merely another window, a
 // menu or a question box coming up).
 bool leftByUser(Qt::FocusReason reason);
+
+// Whether the focus arrived in a control by the user's own move forward: Tab, Enter, a click,
+// or the program sending it there. Backtab passes through, so the user can always step back
+// over a box that acts on arrival.
+bool arrivedByMove(const QEvent* event);
 
 }  // namespace ui
