@@ -17,6 +17,7 @@
 #include "ui/field_width.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/period_boxes.h"
 
 namespace advances {
 
@@ -114,22 +115,13 @@ void TFmDataVale::chooseEmployee() {
 }
 
 void TFmDataVale::imprimir() {
+    const auto period = ui::readPeriod(*inicial_, *final_);
+    if (!period) return;
     reports::AdvancesSelection selection;
-    bool datesRead = false;
-    try {
-        selection.start = inicial_->date();
-        selection.end = final_->date();
-        datesRead = !selection.start.isNull() && !selection.end.isNull();
-    } catch (const core::DateError&) {
-        // an impossible date is asked for again like a missing one
-    }
-    if (!datesRead) {
-        inicial_->setFocus();
-        ui::Dialogs::current().message(QStringLiteral("Digite as Datas Inicial e Final!"));
-        return;
-    }
-    selection.startText = inicial_->value().toStdString();
-    selection.endText = final_->value().toStdString();
+    selection.start = period->start;
+    selection.end = period->end;
+    selection.startText = period->startText;
+    selection.endText = period->endText;
     if (individual_->isChecked()) {
         if (funcionario_->text().isEmpty()) {
             codigo_->setFocus();

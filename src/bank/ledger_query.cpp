@@ -16,6 +16,7 @@
 #include "ui/field_width.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/period_boxes.h"
 
 namespace bank {
 
@@ -106,24 +107,14 @@ void TFmConsControle::changeEvent(QEvent* event) {
 }
 
 bool TFmConsControle::pesquisar() {
-    core::Date from;
-    core::Date to;
-    try {
-        from = inicial_->date();
-        to = final_->date();
-    } catch (const core::DateError&) {
-        // asked for again like a missing one
-    }
-    if (from.isNull() || to.isNull()) {
-        ui::Dialogs::current().message(QStringLiteral("Digite as Datas Inicial e Final!"));
-        inicial_->setFocus();
-        return false;
-    }
+    const auto period = ui::readPeriod(*inicial_, *final_);
+    if (!period) return false;
     const store::Value conta{conta_->number()};
     return ui::runGuarded([&] {
         store::Table& banco = dm_.TbBanco;
         banco.setIndexName("siBancoData");
-        banco.setRange({conta, store::Value{from.toIso()}}, {conta, store::Value{to.toIso()}});
+        banco.setRange({conta, store::Value{period->start.toIso()}},
+                       {conta, store::Value{period->end.toIso()}});
     });
 }
 

@@ -5,6 +5,7 @@
 #include "data/dm.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
+#include "reports/items_on_their_own.h"
 #include "reports/prepared_table.h"
 
 namespace reports {
@@ -16,27 +17,6 @@ using core::Currency;
 constexpr double kLine = kLineHeightMm;
 constexpr const char* kMoney = "0.0,0";
 const TextStyle kMoneyStyle{.align = Align::Right, .sizing = Sizing::Fixed};
-
-// The sale items walked on their own: the master link to the sale header is lifted for the
-// pass and put back afterwards, with the index the screens expect.
-class ItemsOnTheirOwn {
-  public:
-    explicit ItemsOnTheirOwn(data::Tdm& dm) : dm_(dm) { dm_.TbItensServico.setMasterSource(nullptr, ""); }
-    ~ItemsOnTheirOwn() {
-        store::Table& items = dm_.TbItensServico;
-        try {
-            items.setIndexFieldNames("Contador");
-            items.setMasterSource(&dm_.TbServico, "Contador");
-        } catch (...) {
-            // the table stays unlinked; the next screen opening it links nothing wrong
-        }
-    }
-    ItemsOnTheirOwn(const ItemsOnTheirOwn&) = delete;
-    ItemsOnTheirOwn& operator=(const ItemsOnTheirOwn&) = delete;
-
-  private:
-    data::Tdm& dm_;
-};
 
 struct EmployeeLine {
     std::string name;

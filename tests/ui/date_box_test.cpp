@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
+#include "support/qt_scripted_dialogs.h"
 #include "ui/date_box.h"
 #include "ui/field_width.h"
+#include "ui/period_boxes.h"
 
 namespace {
 
@@ -27,6 +29,50 @@ TEST(DateBox, ReadsWhatIsTypedAndRefusesImpossibleDates) {
     box.setDate({});
     EXPECT_TRUE(box.isEmpty());
     EXPECT_GE(box.minimumWidth(), ui::widthToShow(box, QStringLiteral("00/00/00")));
+}
+
+}  // namespace
+
+namespace {
+
+// The pair of a period screen: read together, refused together with the screen's message
+// and the focus on the first box.
+TEST(PeriodBoxes, ReadBothDatesOrRefuseWithTheFocusOnTheFirst) {
+    struct Case {
+        const char* start;
+        const char* end;
+        bool read;
+    };
+    const Case cases[] = {{"010326", "310326", true},
+                          {"", "310326", false},
+                          {"010326", "", false},
+                          {"310226", "310326", false}};  // no 31st of February
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.start) + " " + c.end);
+        testsupport::ScriptedDialogs dialogs;
+        QWidget screen;
+        auto* start = new ui::DateBox(&screen);
+        auto* end = new ui::DateBox(&screen);
+        auto* other = new QLineEdit(&screen);
+        screen.show();
+        screen.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        other->setFocus();
+        QTest::keyClicks(start, c.start);
+        QTest::keyClicks(end, c.end);
+        const auto period = ui::readPeriod(*start, *end, QStringLiteral("Digite o período!"));
+        EXPECT_EQ(period.has_value(), c.read);
+        if (c.read) {
+            EXPECT_EQ(period->start, (core::Date{2026, 3, 1}));
+            EXPECT_EQ(period->end, (core::Date{2026, 3, 31}));
+            EXPECT_EQ(period->startText, "01/03/26");
+            EXPECT_EQ(period->endText, "31/03/26");
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+        } else {
+            EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Digite o período!")});
+            EXPECT_TRUE(start->hasFocus());
+        }
+    }
 }
 
 }  // namespace
