@@ -26,7 +26,11 @@
 #include "data/initial_data.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "payables/bill_entry.h"
 #include "payables/bill_screen.h"
+#include "payables/open_bills_screen.h"
+#include "payables/paid_bills_screen.h"
+#include "payables/payables_report_screens.h"
 #include "payables/withdrawal_screen.h"
 #include "registers/bank_account_screen.h"
 #include "registers/bank_account_search.h"
@@ -206,6 +210,20 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         payables::deleteBill(dm, dm.TbPagar.field("Contador").asInteger());
         presentNew<payables::TFmPagarDH>(QStringLiteral("TFmPagarDH"), visit, dm);
     }
+    {
+        // With the settlement panel over a bill stored for it, which is deleted again.
+        const std::int64_t bill = payables::startBill(dm, core::Date::today(), false);
+        {
+            payables::TFmConsPagar query(dm);
+            query.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+            present(query, QStringLiteral("TFmConsPagar"), visit);
+        }
+        payables::deleteBill(dm, bill);
+    }
+    presentNew<payables::TFmConsBaixaPagar>(QStringLiteral("TFmConsBaixaPagar"), visit, dm);
+    presentNew<payables::TFmDataPagar>(QStringLiteral("TFmDataPagar"), visit, dm);
+    presentNew<payables::TFmDataFor>(QStringLiteral("TFmDataFor"), visit, dm);
+    presentNew<payables::TFmDataForBaixado>(QStringLiteral("TFmDataForBaixado"), visit, dm);
     {
         // A client paying for credit, and settling notes of 120,00 with 20,00 of credit by paying 70,00.
         sales::TFmPagamentoCD credit(dm, 1, core::Currency::fromReais(50));

@@ -13,6 +13,8 @@
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
 #include "payables/bill_screen.h"
+#include "payables/paid_bills_screen.h"
+#include "payables/payables_report_screens.h"
 #include "payables/withdrawal_screen.h"
 #include "registers/bank_account_screen.h"
 #include "registers/client_screen.h"
@@ -58,6 +60,10 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
     menu.wire(entry::Pagar, [&dm] { payables::showPagar(dm); });
     sales::setWithdrawalScreen([](data::Tdm& dm) { payables::showPagarDH(dm); });
+    menu.wire(entry::PagarPeriodo, [&dm] { showScreen<payables::TFmDataPagar>(dm); });
+    menu.wire(entry::PagarFornecedor, [&dm] { showScreen<payables::TFmDataFor>(dm); });
+    menu.wire(entry::BaixadasPeriodo, [&dm] { payables::showConsBaixaPagar(dm); });
+    menu.wire(entry::BaixadasFornecedor, [&dm] { showScreen<payables::TFmDataForBaixado>(dm); });
     menu.wire(entry::Vale, [&dm] { advances::showVale(dm); });
     menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });
     menu.wire(entry::Credito, [&dm] { sales::showCredito(dm); });

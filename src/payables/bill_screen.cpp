@@ -12,6 +12,7 @@
 #include "cash/money_box.h"
 #include "data/dm.h"
 #include "payables/installments.h"
+#include "payables/open_bills_screen.h"
 #include "ui/date_box.h"
 #include "ui/dialogs.h"
 #include "ui/form_layout.h"
@@ -35,9 +36,7 @@ TFmPagar::TFmPagar(data::Tdm& dm, QWidget* parent)
     novo_ = ui::addButton(*bar, QStringLiteral("&Novo"), QStringLiteral("BitBtn1"));
     gravar_ = ui::addButton(*bar, QStringLiteral("&Gravar"), QStringLiteral("BitBtn2"));
     excluir_ = ui::addButton(*bar, QStringLiteral("&Excluir"), QStringLiteral("BitBtn3"));
-    // The settlement panel it opens is not part of this program yet.
     auto* consultar = ui::addButton(*bar, QStringLiteral("&Consultar"), QStringLiteral("BitBtn4"));
-    consultar->setEnabled(false);
     alterar_ = ui::addButton(*bar, QStringLiteral("&Alterar"), QStringLiteral("BitBtn5"));
     auto* fechar = ui::addButton(*bar, QStringLiteral("Fechar"), QStringLiteral("BitBtn6"));
     parcelar_ = ui::addButton(*bar, QStringLiteral("Parcelar"), QStringLiteral("BitBtn7"));
@@ -70,6 +69,7 @@ TFmPagar::TFmPagar(data::Tdm& dm, QWidget* parent)
     connect(novo_, &QPushButton::clicked, this, &TFmPagar::novo);
     connect(gravar_, &QPushButton::clicked, this, &TFmPagar::gravar);
     connect(excluir_, &QPushButton::clicked, this, &TFmPagar::excluir);
+    connect(consultar, &QPushButton::clicked, this, &TFmPagar::consultar);
     connect(alterar_, &QPushButton::clicked, this, &TFmPagar::alterar);
     connect(fechar, &QPushButton::clicked, this, &TFmPagar::reject);
     connect(parcelar_, &QPushButton::clicked, this, &TFmPagar::parcelar);
@@ -103,6 +103,21 @@ void TFmPagar::gravar() {
     pending_ = 0;
     setEntering(false);
     novo_->setFocus();
+}
+
+// The bill chosen in the query stays current in TbPagar, for "&Alterar" and "&Excluir".
+void TFmPagar::consultar() {
+    if (pending()) {
+        ui::Dialogs::current().message(kPendingBill);
+        return;
+    }
+    if (!ui::runGuarded([this] {
+            if (!dm_.TbPagar.isOpen()) dm_.TbPagar.open();
+        }))
+        return;
+    setEntering(false);
+    TFmConsPagar query(dm_, this);
+    ui::Dialogs::current().exec(query);
 }
 
 void TFmPagar::alterar() {

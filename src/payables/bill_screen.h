@@ -21,6 +21,7 @@ class TFmPagar : public BillForm {
     void gravar();
     void alterar();
     void excluir();
+    void consultar();
     void parcelar();
     void proposeInstallment();
     void registrar();

@@ -10,48 +10,25 @@
 
 #include "payables/bill_screen.h"
 #include "payables/withdrawal_screen.h"
-#include "payables_fixture.h"
-#include "support/qt_scripted_dialogs.h"
+#include "screen_fixture.h"
 
 namespace {
 
 using payablestest::reais;
 
 template <typename Screen>
-class EntryScreenTest : public payablestest::PayablesTest {
+class EntryScreenTest : public payablestest::ScreenTest<Screen> {
   protected:
     void SetUp() override {
-        add(dm.TbFornec, {{"Codigo", std::int64_t{3}},
-                          {"Nome", "LUZ E FORÇA S.A."},
-                          {"NomeFantasia", "LUZ SA"},
-                          {"CodPlano", "2"},
-                          {"Plano", "ENERGIA"}});
-        add(dm.TbPlano, {{"Codigo", "2"}, {"Descricao", "ENERGIA"}});
-        add(dm.TbPlano, {{"Codigo", "7"}, {"Descricao", "ALUGUEL"}});
-        addAccount("1234");
-        screen.show();
-        QApplication::setActiveWindow(&screen);
-    }
-    QLineEdit* box(const char* name) {
-        return screen.template findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    QPushButton* button(const char* name) {
-        return screen.template findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    void type(const char* name, const char* text) {
-        QLineEdit* edit = box(name);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    // Enter in a box: on to the next one, which may look the code up.
-    void enter(const char* name) {
-        QTest::keyClick(box(name), Qt::Key_Return);
-        QApplication::processEvents();
-    }
-    QWidget* focus() {
-        QApplication::processEvents();
-        return QApplication::focusWidget();
+        this->add(this->dm.TbFornec, {{"Codigo", std::int64_t{3}},
+                                      {"Nome", "LUZ E FORÇA S.A."},
+                                      {"NomeFantasia", "LUZ SA"},
+                                      {"CodPlano", "2"},
+                                      {"Plano", "ENERGIA"}});
+        this->add(this->dm.TbPlano, {{"Codigo", "2"}, {"Descricao", "ENERGIA"}});
+        this->add(this->dm.TbPlano, {{"Codigo", "7"}, {"Descricao", "ALUGUEL"}});
+        this->addAccount("1234");
+        payablestest::ScreenTest<Screen>::SetUp();
     }
     store::Table& only(store::Table& table) {
         table.open();
@@ -60,9 +37,6 @@ class EntryScreenTest : public payablestest::PayablesTest {
         table.first();
         return table;
     }
-
-    testsupport::ScriptedDialogs dialogs;
-    Screen screen{dm};
 };
 
 using BillScreenTest = EntryScreenTest<payables::TFmPagar>;
