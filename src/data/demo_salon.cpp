@@ -197,6 +197,31 @@ void addHeadings(Tdm& dm) {
     dm.TbPlano.close();
 }
 
+// The firms the salon buys from, each with the heading its bills are booked under.
+void addSuppliers(Tdm& dm) {
+    struct Supplier {
+        const char* nome;
+        const char* fantasia;
+        const char* plano;
+        const char* descricao;
+    };
+    dm.TbFornec.open();
+    std::int64_t codigo = 1;
+    for (const Supplier& supplier :
+         {Supplier{"Distribuidora Bela Cosméticos Ltda", "BELA COSMÉTICOS", "2", "Compra de Produtos"},
+          Supplier{"Companhia Paulista de Energia S.A.", "CIA DE ENERGIA", "1.2", "Energia Elétrica"},
+          Supplier{"Saneamento e Telefonia Municipal", "ÁGUA E TELEFONE", "1.3", "Água e Telefone"},
+          Supplier{"Escritório Contábil Silva & Filhos", "CONTÁBIL SILVA", "1", "Despesas Administrativas"}})
+        addRow(dm.TbFornec, {{"Codigo", codigo++},
+                             {"Nome", supplier.nome},
+                             {"NomeFantasia", supplier.fantasia},
+                             {"Cidade", "São Paulo"},
+                             {"Estado", "SP"},
+                             {"CodPlano", supplier.plano},
+                             {"Plano", supplier.descricao}});
+    dm.TbFornec.close();
+}
+
 void nameTheSalon(Tdm& dm) {
     dm.TbConfig.first();
     dm.TbConfig.edit();
@@ -215,6 +240,7 @@ void addDemoSalon(Tdm& dm, const core::Date& today) {
     addCatalogue(dm);
     addBankAccounts(dm);
     addHeadings(dm);
+    addSuppliers(dm);
 }
 
 }  // namespace data

@@ -16,8 +16,7 @@
 #include "data/dm.h"
 #include "data/store/posting.h"
 #include "demo/agenda_week.h"
-#include "payables/bill_entry.h"
-#include "payables/settlement.h"
+#include "demo/salon_bills.h"
 #include "sales/account_payments.h"
 #include "sales/sale_lifecycle.h"
 #include "sales/sale_payment.h"
@@ -159,8 +158,7 @@ void settleSomeNotes(data::Tdm& dm, const Person& client, const core::Date& day)
     sales::settleNotes(dm, settlement, day);
 }
 
-// The salon's current account, and the one its reserve is kept in.
-const std::string kCurrentAccount = "12345-6";
+// The account the salon's reserve is kept in.
 const std::string kReserveAccount = "98765-4";
 
 // The closing's deposit reaches the current account the same day.
@@ -173,34 +171,15 @@ void depositTheDay(data::Tdm& dm, const core::Date& day) {
                              "DEPÓSITO DO CAIXA Nº " + number});
 }
 
-// The month's rent, typed as a bill and paid from the current account: its bank debit.
-void payTheRent(data::Tdm& dm, const core::Date& day) {
-    store::Table& pagar = dm.TbPagar;
-    pagar.open();
-    store::post({&pagar, &dm.TbContador}, [&] {
-        pagar.insert();
-        pagar.post();
-    });
-    payables::BillEntry bill;
-    bill.bill = pagar.field("Contador").asInteger();
-    bill.dataLan = day;
-    bill.dataVen = day;
-    bill.valor = Currency::fromReais(1200);
-    bill.descricao = "ALUGUEL DO SALÃO";
-    bill.documento = "ALUGUEL";
-    bill.formaPG = "DEBITO EM CONTA";
-    bill.conta = kCurrentAccount;
-    payables::saveBill(dm, bill, day);
-    payables::settleBill(dm, {bill.bill, bill.formaPG, kCurrentAccount, {}, day}, day);
-}
-
-// Three deliveries over the period, each bringing the first products again.
+// Three deliveries over the period, each bringing the first products again, bought from the
+// cosmetics distributor in installments.
 void restockProducts(data::Tdm& dm, const Catalogue& items, const core::Date& today) {
     dm.TbProdutos.open();
     int note = 1201;
     for (long back : {45L, 25L, 6L}) {
         const core::Date day = today.addDays(-back);
-        const sales::EntryHeader header{day, "NF " + std::to_string(note++)};
+        const sales::EntryHeader header{day, "NF " + std::to_string(note++), kCosmeticsDistributor,
+                                        "BELA COSMÉTICOS"};
         const std::int64_t entry = sales::createEntry(dm, day);
         for (std::size_t i = 0; i < items.products.size() && i < 3; ++i) {
             dm.TbProdutos.setIndexName("");
@@ -209,8 +188,9 @@ void restockProducts(data::Tdm& dm, const Catalogue& items, const core::Date& to
                                 {items.products[i], dm.TbProdutos.field("Descricao").asString(),
                                  dm.TbProdutos.field("Valor").asCurrency(), static_cast<double>(6 + 2 * i)});
         }
-        sales::totalEntry(dm, entry);
+        const Currency total = sales::totalEntry(dm, entry);
         sales::saveEntry(dm, entry, header);
+        buyInInstallments(dm, day, header.nota, total, today);
     }
     for (store::Table* table : {&dm.TbProdutos, &dm.TbEntrada, &dm.TbItemEntrada}) table->close();
 }
@@ -245,11 +225,13 @@ void addSalonHistory(data::Tdm& dm, const core::Date& today) {
             advances::saveAdvance(dm, advance, day);
         }
         // Up to 100,00 stays in the drawer for the next day; the rest goes to the bank.
+        withdrawForTheDay(dm, random, day);
         dm.TbCaixa.last();
         const Currency repasse = std::min(cash::cashInDrawer(dm), Currency::fromReais(100));
         cash::closeCash(dm, number, repasse, day, {19, 0, 0});
         depositTheDay(dm, day);
         if (back % 30 == 5) payTheRent(dm, day);
+        if (back % 30 == 8) enterTheMonthsBills(dm, day, today);
         if (back % 30 == 20)
             bank::transfer(dm, {kCurrentAccount, kReserveAccount, day, "RESERVA", Currency::fromReais(300)});
     }

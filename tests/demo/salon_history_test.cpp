@@ -80,18 +80,73 @@ TEST_F(SalonHistoryTest, SalesUseEveryPaymentFormAndCreditAndTheirCashRecordRece
     EXPECT_GT(overpaid, 0);
 }
 
-TEST_F(SalonHistoryTest, AdvancesArePaidBillsOfTheStaffAndNoneIsLeftBeingEntered) {
+// Paid bills are the staff's advances, the drawer's withdrawals and the bills of the salon and
+// its suppliers; each bill paid from an account has its one debit there.
+TEST_F(SalonHistoryTest, PaidBillsAreAdvancesWithdrawalsAndBillsEachPaidFromAnAccountDebitedOnce) {
+    std::map<std::int64_t, Currency> debits;  // by the paid bill they pay
+    dm.TbBanco.open();
+    for (dm.TbBanco.first(); !dm.TbBanco.eof(); dm.TbBanco.next())
+        if (dm.TbBanco.field("Pagar").asInteger() != 0)
+            debits[dm.TbBanco.field("Pagar").asInteger()] += dm.TbBanco.field("ValorDebto").asCurrency();
+    std::map<std::string, Currency> withdrawn;  // by day
+    int advances = 0, withdrawals = 0, bills = 0, installments = 0, fromAccount = 0;
+    dm.TbFornec.open();
     dm.TbBaixaP.open();
-    int advances = 0;
     for (dm.TbBaixaP.first(); !dm.TbBaixaP.eof(); dm.TbBaixaP.next()) {
-        if (dm.TbBaixaP.field("Documento").asString() == "ALUGUEL") continue;  // the rent, paid by the bank
-        EXPECT_EQ(dm.TbBaixaP.field("TipoDOC").asString(), "VALE");
-        EXPECT_GE(dm.TbBaixaP.field("CodFUN").asInteger(), 1);
-        ++advances;
+        const std::int64_t paid = dm.TbBaixaP.field("Contador").asInteger();
+        const Currency valor = dm.TbBaixaP.field("Valor").asCurrency();
+        const core::Date day = dm.TbBaixaP.field("DataBaixa").asDate();
+        SCOPED_TRACE(dm.TbBaixaP.field("Descricao").asString());
+        if (dm.TbBaixaP.field("TipoDOC").asString() == "VALE") {
+            EXPECT_GE(dm.TbBaixaP.field("CodFUN").asInteger(), 1);
+            ++advances;
+            continue;
+        }
+        EXPECT_FALSE(day.isNull());
+        EXPECT_LT(day, kToday);
+        if (dm.TbBaixaP.field("Tipo").asString() == "RETIRADA") {
+            withdrawn[day.toIso()] += valor;
+            ++withdrawals;
+            continue;
+        }
+        ++bills;
+        installments += dm.TbBaixaP.field("Documento").asString().find('/') != std::string::npos;
+        const std::string supplier = dm.TbBaixaP.field("CodFor").asString();
+        if (!supplier.empty()) {  // one of the register, booked under his heading
+            ASSERT_TRUE(dm.TbFornec.findKey({std::stoll(supplier)})) << supplier;
+            EXPECT_EQ(dm.TbBaixaP.field("Plano").asString(), dm.TbFornec.field("Plano").asString());
+        }
+        const bool account = !dm.TbBaixaP.field("Conta").asString().empty();
+        fromAccount += account;
+        EXPECT_EQ(debits[paid], account ? -valor : Currency());
     }
     EXPECT_GE(advances, 7);  // a Saturday a week
+    EXPECT_GE(withdrawals, 5);
+    EXPECT_GE(installments, 1);
+    EXPECT_GE(bills - fromAccount, 1);  // paid by slip
+    EXPECT_GE(fromAccount, 5);
+
+    // The drawer lost exactly the day's withdrawals.
+    dm.TbCaixa.open();
+    for (dm.TbCaixa.first(); !dm.TbCaixa.eof(); dm.TbCaixa.next())
+        EXPECT_EQ(dm.TbCaixa.field("DinheiroTOTAL").asCurrency(),
+                  withdrawn[dm.TbCaixa.field("Abertura").asDate().toIso()]);
+}
+
+// What is left to pay: the last installments of the deliveries and the month's bills not yet
+// due, each with its supplier; nothing half entered.
+TEST_F(SalonHistoryTest, OpenBillsAreThoseNotYetDue) {
     dm.TbPagar.open();
-    EXPECT_EQ(dm.TbPagar.recordCount(), 0);
+    int installments = 0;
+    for (dm.TbPagar.first(); !dm.TbPagar.eof(); dm.TbPagar.next()) {
+        SCOPED_TRACE(dm.TbPagar.field("Descricao").asString());
+        EXPECT_GE(dm.TbPagar.field("DataVen").asDate(), kToday);
+        EXPECT_GE(dm.TbPagar.field("Valor").asCurrency(), Currency::fromReais(1));
+        EXPECT_FALSE(dm.TbPagar.field("CodFor").asString().empty());
+        installments += dm.TbPagar.field("Dias").asFloat() > 0;
+    }
+    EXPECT_GE(dm.TbPagar.recordCount(), 4);
+    EXPECT_GE(installments, 2);
 }
 
 TEST_F(SalonHistoryTest, StockMovedByExactlyTheProductsSoldAndDeliveredAndNoCreditIsNegative) {
@@ -134,7 +189,7 @@ TEST_F(SalonHistoryTest, TheBankHoldsEveryDepositTheRentAndTheReserveWithDayBala
             amount;
         const std::string what = dm.TbBanco.field("Discriminacao").asString();
         deposits += what.starts_with("DEPÓSITO DO CAIXA");
-        rents += dm.TbBanco.field("CodPlano").asString() == "SIM";
+        rents += what == "ALUGUEL DO SALÃO";
         transfers += what.starts_with("Transferência");
     }
     dm.TbCaixa.open();
