@@ -105,7 +105,8 @@ void TFmConsPagar::baixaPagamento() {
     formaPG_->setCurrentText(text("FormaPG"));
     conta_->setText(text("Conta"));
     chequePG_->setText(text("Cheque"));
-    valor_->setAmount(bills_.field("Valor").asCurrency());
+    seen_ = bills_.field("Valor").asCurrency();
+    valor_->setAmount(*seen_);
     dataPG_->setDate(core::Date::today());
     panel_->show();
     formaPG_->setFocus();

@@ -3,6 +3,9 @@
 // and the settlement panel that pays the bill chosen. A double click closes the screen with
 // that bill current in TbPagar, for the entry screen to alter or delete.
 #include <cstdint>
+#include <optional>
+
+#include "core/currency.h"
 
 #include "payables/bills_query.h"
 
@@ -36,7 +39,8 @@ class TFmConsPagar : public BillsQuery {
     cash::MoneyBox* valor_;
     ui::DateBox* dataPG_;
     QLineEdit* chequePG_;
-    std::int64_t bill_ = 0;  // the bill the panel pays
+    std::int64_t bill_ = 0;               // the bill the panel pays
+    std::optional<core::Currency> seen_;  // its amount as shown
 };
 
 }  // namespace payables

@@ -81,6 +81,8 @@ std::int64_t settleBill(data::Tdm& dm, const Payment& payment, const core::Date&
     std::int64_t paid = 0;
     store::post({&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         lockBill(pagar, payment.bill);
+        if (payment.seen && pagar.field("Valor").asCurrency() != *payment.seen)
+            throw data::Refusal("O Lançamento Foi Alterado em Outra Estação! Pesquise Novamente.");
         const std::optional<BankAccount> account = findBankAccount(dm, payment.conta);
         pagar.field("FormaPG").setString(payment.formaPG);
         pagar.field("Cheque").setString(payment.cheque);

@@ -2,8 +2,10 @@
 // Paying a bill, undoing a payment, and deleting a paid bill: each one posting, with the
 // bill locked and read again first.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "core/currency.h"
 #include "core/date.h"
 
 namespace data {
@@ -19,13 +21,16 @@ struct Payment {
     std::string conta;      // "Nº Conta:"; empty: not paid through a bank account
     std::string cheque;     // "Nº Cheque:"
     core::Date paidOn;      // "Data PGTO."
+    // "Valor R$" as the panel showed it; none when no one saw it.
+    std::optional<core::Currency> seen;
 };
 
 // Moves the bill into TbBaixaP paid on `paidOn` and, when it is paid through an existing
 // bank account, writes the debit into TbBanco (linked by Pagar; its hook keeps TbSaldos).
 // Refuses, writing nothing: no payment date ("Indique a Data de Pagamento!"), an account
-// number that is no account ("Conta Bancária Inexistente!"), a bill that is gone. Returns
-// the paid bill's number (TbBaixaP.Contador).
+// number that is no account ("Conta Bancária Inexistente!"), a bill that is gone, a bill
+// whose amount changed at another station since it was shown. Returns the paid bill's number
+// (TbBaixaP.Contador).
 std::int64_t settleBill(data::Tdm& dm, const Payment& payment, const core::Date& today = core::Date::today());
 
 // "Estornar": the paid bill goes back to TbPagar as a new bill, and the bank debit of its

@@ -108,6 +108,24 @@ TEST_F(SettlementTest, ABillThatIsGoneIsRefused) {
     EXPECT_EQ(count(dm.TbPagar), 0);
 }
 
+TEST_F(SettlementTest, ABillWhoseAmountChangedSinceItWasShownIsRefused) {
+    const std::int64_t bill = openBill("100,00", "1234");
+    dm.TbPagar.open();
+    ASSERT_TRUE(dm.TbPagar.findKey({bill}));
+    dm.TbPagar.edit();  // another station corrects the amount
+    dm.TbPagar.field("Valor").setCurrency(reais("120,00"));
+    dm.TbPagar.post();
+    dm.TbPagar.close();
+    payables::Payment payment{bill, "BOLETO", "1234", "", kPaidOn, reais("100,00")};
+    expectRefusal("O Lançamento Foi Alterado em Outra Estação! Pesquise Novamente.",
+                  [&] { payables::settleBill(dm, payment, kPaidOn); });
+    EXPECT_EQ(count(dm.TbBaixaP), 0);
+    EXPECT_EQ(count(dm.TbBanco), 0);
+    payment.seen = reais("120,00");
+    payables::settleBill(dm, payment, kPaidOn);
+    EXPECT_EQ(balance("1234", kPaidOn), reais("-120,00"));
+}
+
 TEST_F(SettlementTest, ABillInCashIsPaidTodayWithoutTouchingDrawerOrBank) {
     const Date today{2025, 5, 20};
     EXPECT_TRUE(payables::saveBill(dm, entry("45,00", "", "DINHEIRO"), today));
