@@ -33,7 +33,6 @@ TFmConsPagar::TFmConsPagar(data::Tdm& dm, QWidget* parent)
                   {"FormaPG", QStringLiteral("Forma Pagamento")},
                   {"Valor", QStringLiteral("Valor R$")}},
                  parent),
-      porCheque_(new QRadioButton(QStringLiteral("Nº Cheque:"), this)),
       panel_(new QGroupBox(QStringLiteral("BAIXA PAGAMENTO"), this)),
       formaPG_(new QComboBox(panel_)),
       conta_(new QLineEdit(panel_)),
@@ -43,9 +42,10 @@ TFmConsPagar::TFmConsPagar(data::Tdm& dm, QWidget* parent)
       chequePG_(new QLineEdit(panel_)) {
     setObjectName(QStringLiteral("TFmConsPagar"));
     setWindowTitle(QStringLiteral("Consulta de Contas a  Pagar."));
-    baixa_ = ui::addButton(*bar_, QStringLiteral("&Baixa Pagamento"), QStringLiteral("BitBtn2"));
-    porCheque_->setObjectName(QStringLiteral("RadioButton1"));
-    bar_->addWidget(porCheque_);
+    QPushButton* baixa = ui::addButton(*bar_, QStringLiteral("&Baixa Pagamento"), QStringLiteral("BitBtn2"));
+    auto* porCheque = new QRadioButton(QStringLiteral("Nº Cheque:"), this);
+    porCheque->setObjectName(QStringLiteral("RadioButton1"));
+    bar_->addWidget(porCheque);
     bar_->addWidget(cheque_);
     QPushButton* fechar = ui::addButton(*bar_, QStringLiteral("&Fechar"), QStringLiteral("BitBtn3"));
 
@@ -83,8 +83,8 @@ TFmConsPagar::TFmConsPagar(data::Tdm& dm, QWidget* parent)
     layout()->addWidget(panel_);
     panel_->hide();
 
-    connect(baixa_, &QPushButton::clicked, this, &TFmConsPagar::baixaPagamento);
-    connect(porCheque_, &QRadioButton::clicked, cheque_, [this] { cheque_->setFocus(); });
+    connect(baixa, &QPushButton::clicked, this, &TFmConsPagar::baixaPagamento);
+    connect(porCheque, &QRadioButton::clicked, cheque_, [this] { cheque_->setFocus(); });
     connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &ui::DbGrid::chosen, this, &QDialog::accept);
     connect(conta_, &QLineEdit::textChanged, this, &TFmConsPagar::showBankName);
@@ -134,7 +134,8 @@ void TFmConsPagar::registrar() {
                     formaPG_->currentText().trimmed().toStdString(),
                     conta_->text().trimmed().toStdString(),
                     chequePG_->text().trimmed().toStdString(),
-                    {}};
+                    {},
+                    seen_};
     if (!ui::runGuarded([&] { payment.paidOn = dataPG_->date(); })) {
         dataPG_->setFocus();
         return;

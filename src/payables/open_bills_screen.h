@@ -11,7 +11,6 @@
 
 class QComboBox;
 class QGroupBox;
-class QRadioButton;
 
 namespace cash {
 class MoneyBox;
@@ -30,8 +29,6 @@ class TFmConsPagar : public BillsQuery {
     void cancelar();
     void showBankName();
 
-    QPushButton* baixa_;
-    QRadioButton* porCheque_;
     QGroupBox* panel_;
     QComboBox* formaPG_;
     QLineEdit* conta_;

@@ -116,6 +116,19 @@ TEST_F(SettlementPanelTest, RefusesWhatWouldPayNothingOrAnAccountThatIsNone) {
     EXPECT_EQ(count(dm.TbBanco), 0);
     dm.TbPagar.first();
     EXPECT_EQ(dm.TbPagar.field("Conta").asString(), "");
+
+    // Shown, then corrected at another station before "REGISTRAR": paid as it is now never.
+    button("BitBtn2")->click();
+    dm.TbPagar.edit();
+    dm.TbPagar.field("Valor").setCurrency(reais("85,00"));
+    dm.TbPagar.post();
+    dialogs.answer(true);
+    button("BitBtn4")->click();
+    EXPECT_EQ(dialogs.messages.back(),
+              QStringLiteral("O Lançamento Foi Alterado em Outra Estação! Pesquise Novamente."));
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(count(dm.TbBaixaP), 0);
+    EXPECT_EQ(rows(), 1);
 }
 
 TEST_F(SettlementPanelTest, TheDocumentSearchFindsTheFirstAtOrAfterTheText) {
