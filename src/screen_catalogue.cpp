@@ -48,10 +48,12 @@
 #include "reports/birthday_screen.h"
 #include "sales/agenda_screen.h"
 #include "sales/client_credit_screen.h"
+#include "sales/client_receipts_screen.h"
 #include "sales/credit_payment_screen.h"
 #include "sales/note_settlement_screen.h"
 #include "sales/payment_screen.h"
 #include "sales/sale_lifecycle.h"
+#include "sales/sale_query_screen.h"
 #include "sales/sales_screen.h"
 #include "sales/settlement_payment_screen.h"
 #include "sales/stock_entry_query_screen.h"
@@ -217,6 +219,8 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         presentNew<sales::TFmCredito>(QStringLiteral("TFmCredito"), visit, dm);
         presentNew<sales::TFmDataRC>(QStringLiteral("TFmDataRC"), visit, dm);
     }
+    presentNew<sales::TFmConsServico>(QStringLiteral("TFmConsServico"), visit, dm);
+    presentNew<sales::TFmReceberBCliente>(QStringLiteral("TFmReceberBCliente"), visit, dm);
     presentNew<sales::TFmAgenda>(QStringLiteral("TFmAgenda"), visit, dm);
     presentNew<sales::TFmComando>(QStringLiteral("TFmComando"), visit, dm);
     presentNew<sales::TFmEntrada>(QStringLiteral("TFmEntrada"), visit, dm);
