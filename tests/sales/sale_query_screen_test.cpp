@@ -13,6 +13,7 @@
 #include "support/data_fixture.h"
 #include "support/qt_scripted_dialogs.h"
 #include "ui/date_box.h"
+#include "ui/db_grid.h"
 
 namespace {
 
@@ -88,6 +89,17 @@ TEST_F(SaleQueryScreenTest, ClosingLeavesTheSaleShownCurrentWithoutTheRange) {
     EXPECT_EQ(shown(), 15);
     EXPECT_EQ(dm.TbServico.indexName(), "");
     EXPECT_EQ(listed().size(), 5u);
+}
+
+TEST_F(SaleQueryScreenTest, ADoubleClickChoosesTheSaleAndCloses) {
+    auto* grid = query->findChild<ui::DbGrid*>("DBGrid1");
+    const QRect second = grid->visualRect(grid->model()->index(1, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(query->result(), QDialog::Accepted);
+    EXPECT_FALSE(query->isVisible());
+    query.reset();
+    EXPECT_EQ(shown(), 12);
 }
 
 }  // namespace
