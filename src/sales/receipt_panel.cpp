@@ -64,8 +64,10 @@ void ReceiptPanel::imprimir() {
     emit closed();
 }
 
+// The panel goes even when the name could not be stored (a sale deleted elsewhere would
+// otherwise keep it open for good).
 void ReceiptPanel::cancelar() {
-    if (!storeName()) return;
+    storeName();
     hide();
     emit closed();
 }

@@ -14,6 +14,7 @@
 #include "reports/engine/generator.h"
 #include "reports/page_text.h"
 #include "sales/payment_screen.h"
+#include "sales/sale_deletion.h"
 #include "sales/sales_fixture.h"
 #include "sales/sales_screen.h"
 #include "support/qt_scripted_dialogs.h"
@@ -535,6 +536,22 @@ TEST_F(StoredSaleTest, ExcluirDeletesTheSaleOfTodayAfterTheAreaAndTheQuestion) {
     // Nothing is current any more.
     button(screen, "BitBtn4")->click();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Selecione o Lançamento Para Exclusão!")});
+}
+
+TEST_F(StoredSaleTest, ASaleDeletedElsewhereIsToldAndCancelarStillClosesThePanel) {
+    button(screen, "BitBtn9")->click();
+    {
+        testsupport::RecordingMessages quiet;
+        data::Tdm station(dataDir(), quiet);
+        sales::deleteSale(station, paid);
+    }
+    dialogs.answer(true);
+    button(screen, "BtImprimirRecibo")->click();
+    EXPECT_TRUE(receipt.empty());
+    button(screen, "BtCancelarRecibo")->click();
+    EXPECT_FALSE(child<QGroupBox>(screen, "PnRecibo")->isVisible());
+    EXPECT_EQ(dialogs.messages, QStringList(2, QString::fromUtf8(sales::kSaleGone)));
+    EXPECT_FALSE(storedClient().has_value());
 }
 
 }  // namespace
