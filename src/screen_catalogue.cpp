@@ -52,6 +52,7 @@
 #include "sales/credit_payment_screen.h"
 #include "sales/note_settlement_screen.h"
 #include "sales/payment_screen.h"
+#include "sales/receipt_panel.h"
 #include "sales/sale_lifecycle.h"
 #include "sales/sale_query_screen.h"
 #include "sales/sales_screen.h"
@@ -181,6 +182,11 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     {
         sales::TFmModuloVENDA till(dm);
         present(till, QStringLiteral("TFmModuloVENDA"), visit);
+        // With the receipt panel "&Recibo" shows, for a sale without a client's name.
+        dm.TbServico.open();
+        till.findChild<sales::ReceiptPanel*>()->open(0);
+        present(till, QStringLiteral("TFmModuloVENDA-Recibo"), visit);
+        till.findChild<sales::ReceiptPanel*>()->hide();
         // The payment screen pays the sale in progress.
         sales::startSale(dm);
         presentNew<sales::TFmPagamento>(QStringLiteral("TFmPagamento"), visit, dm);
