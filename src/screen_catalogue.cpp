@@ -52,10 +52,13 @@
 #include "reports/birthday_screen.h"
 #include "sales/agenda_screen.h"
 #include "sales/client_credit_screen.h"
+#include "sales/client_receipts_screen.h"
 #include "sales/credit_payment_screen.h"
 #include "sales/note_settlement_screen.h"
 #include "sales/payment_screen.h"
+#include "sales/receipt_panel.h"
 #include "sales/sale_lifecycle.h"
+#include "sales/sale_query_screen.h"
 #include "sales/sales_screen.h"
 #include "sales/settlement_payment_screen.h"
 #include "sales/stock_entry_query_screen.h"
@@ -183,6 +186,11 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     {
         sales::TFmModuloVENDA till(dm);
         present(till, QStringLiteral("TFmModuloVENDA"), visit);
+        // With the receipt panel "&Recibo" shows, for a sale without a client's name.
+        dm.TbServico.open();
+        till.findChild<sales::ReceiptPanel*>()->open(0);
+        present(till, QStringLiteral("TFmModuloVENDA-Recibo"), visit);
+        till.findChild<sales::ReceiptPanel*>()->hide();
         // The payment screen pays the sale in progress.
         sales::startSale(dm);
         presentNew<sales::TFmPagamento>(QStringLiteral("TFmPagamento"), visit, dm);
@@ -235,6 +243,8 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         presentNew<sales::TFmCredito>(QStringLiteral("TFmCredito"), visit, dm);
         presentNew<sales::TFmDataRC>(QStringLiteral("TFmDataRC"), visit, dm);
     }
+    presentNew<sales::TFmConsServico>(QStringLiteral("TFmConsServico"), visit, dm);
+    presentNew<sales::TFmReceberBCliente>(QStringLiteral("TFmReceberBCliente"), visit, dm);
     presentNew<sales::TFmAgenda>(QStringLiteral("TFmAgenda"), visit, dm);
     presentNew<sales::TFmComando>(QStringLiteral("TFmComando"), visit, dm);
     presentNew<sales::TFmEntrada>(QStringLiteral("TFmEntrada"), visit, dm);

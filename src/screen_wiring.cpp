@@ -27,13 +27,16 @@
 #include "reports/birthday_screen.h"
 #include "reports/client_listing.h"
 #include "reports/price_tables.h"
+#include "reports/receivables_reports.h"
 #include "sales/agenda_screen.h"
 #include "sales/client_credit_screen.h"
+#include "sales/client_receipts_screen.h"
 #include "sales/note_settlement_screen.h"
 #include "sales/sales_screen.h"
 #include "sales/stock_entry_screen.h"
 #include "sales/ticket_screen.h"
 #include "ui/dialogs.h"
+#include "ui/guarded.h"
 
 namespace {
 
@@ -80,6 +83,10 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::PrecoProdutos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Produtos); });
     menu.wire(entry::PrecoProdutosServicos,
               [&dm] { reports::previewPriceTable(dm, reports::PriceTable::ProdutosEServicos); });
+    menu.wire(entry::ReceberNotinhas, [&dm] {
+        ui::runGuarded([&dm] { reports::printOpenReceivables(dm, reports::previewReport); });
+    });
+    menu.wire(entry::RecebidasCliente, [&dm] { sales::showReceberBCliente(dm); });
     menu.wire(entry::ListagemGeral, [&dm] { reports::previewClientListing(dm); });
     menu.wire(entry::Aniversariantes, [&dm] { reports::showBirthdayScreen(dm); });
     menu.onBirthdaysToday = [&dm] { reports::previewSelectedBirthdays(dm); };

@@ -74,6 +74,7 @@ std::vector<MenuEntry> buildEntries() {
         item(BaixadasPeriodo, baixadas, "Por Período..."),
         item(BaixadasFornecedor, baixadas, "Por Fornecedor..."),
         item(ReceberNotinhas, {relatorios}, "Contas a Receber - NOTINHAS..."),
+        item(RecebidasCliente, {relatorios}, "Contas Recebidas - Por Cliente..."),
         item(PrecoServicos, tabelas, "Serviços..."),
         item(PrecoProdutos, tabelas, "Produtos..."),
         item(PrecoProdutosServicos, tabelas, "Produtos e Serviços..."),

@@ -48,6 +48,7 @@ inline const QString PagarFornecedor = QStringLiteral("MiPagarFornecedor");
 inline const QString BaixadasPeriodo = QStringLiteral("MiBaixadasPeriodo");
 inline const QString BaixadasFornecedor = QStringLiteral("MiBaixadasFornecedor");
 inline const QString ReceberNotinhas = QStringLiteral("MiReceberNotinhas");
+inline const QString RecebidasCliente = QStringLiteral("MiRecebidasCliente");
 inline const QString PrecoServicos = QStringLiteral("MiPrecoServicos");
 inline const QString PrecoProdutos = QStringLiteral("MiPrecoProdutos");
 inline const QString PrecoProdutosServicos = QStringLiteral("MiPrecoProdutosServicos");

@@ -27,6 +27,8 @@
 #include "reports/engine/pdf_export.h"
 #include "reports/payables_reports.h"
 #include "reports/price_tables.h"
+#include "reports/receivables_reports.h"
+#include "reports/sale_receipt.h"
 #include "reports/stock_entry_report.h"
 #include "reports/ticket_report.h"
 
@@ -217,6 +219,29 @@ const std::vector<PdfReport>& pdfReports() {
              const auto client = *recordNumberOption(values, "--cliente");
              return Print(
                  [client](data::Tdm& dm, const ReportOutput& out) { printClientNotes(dm, client, out); });
+         }},
+        {"contas-receber",
+         "notinhas em aberto de todos os clientes, por vencimento",
+         {},
+         [](const OptionValues&) { return Print(printOpenReceivables); }},
+        {"recebidas-cliente",
+         "valores recebidos do cliente N no período",
+         {{"--cliente", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         [](const OptionValues& values) {
+             const auto client = *recordNumberOption(values, "--cliente");
+             const core::Period period{dateOption(values, "--de"), dateOption(values, "--ate"),
+                                       values.at("--de"), values.at("--ate")};
+             return Print([client, period](data::Tdm& dm, const ReportOutput& out) {
+                 printClientReceipts(dm, client, period, out);
+             });
+         }},
+        {"recibo-venda",
+         "recibo da venda número N",
+         {{"--numero", "N", true}},
+         [](const OptionValues& values) {
+             const std::int64_t number = *recordNumberOption(values, "--numero");
+             return Print(
+                 [number](data::Tdm& dm, const ReportOutput& out) { printSaleReceipt(dm, number, out); });
          }},
         {"agenda",
          "agenda do dia (sem --funcionario, a de todos os funcionários)",

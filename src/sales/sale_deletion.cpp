@@ -48,7 +48,7 @@ void deleteSale(data::Tdm& dm, std::int64_t saleNumber, const core::Date& today)
         // have it open, since this screen chose it.
         sale.setIndexName("");
         if (!sale.findKey({saleNumber}))
-            throw data::Refusal("Lançamento Não Encontrado! Pode Ter Sido Excluído em Outra Estação.");
+            throw data::Refusal(kSaleGone);
         sale.editExisting();
         if (sale.field("Data").asDate() != today)
             throw data::Refusal("Você Poderá Excluir Somente Lançamentos do Dia!");

@@ -10,6 +10,10 @@ class Tdm;
 
 namespace sales {
 
+// Told when a stored sale chosen on a screen was deleted by another station since.
+inline constexpr const char* kSaleGone =
+    "Lançamento Não Encontrado! Pode Ter Sido Excluído em Outra Estação.";
+
 // Deletes sale `saleNumber` with its items. Inside one posting, the sale is locked and read
 // again first, then: every "PRODUTO" item's quantity goes back into stock; the open cash
 // record (the one open now, not necessarily the sale's) gives back the sale's Total from

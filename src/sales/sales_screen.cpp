@@ -16,12 +16,16 @@
 
 #include "app/access.h"
 #include "core/date.h"
+#include "data/refusal.h"
 #include "registers/client_search.h"
 #include "registers/employee_search.h"
 #include "sales/agenda_screen.h"
 #include "sales/note_settlement_screen.h"
 #include "sales/payment_screen.h"
+#include "sales/receipt_panel.h"
+#include "sales/sale_deletion.h"
 #include "sales/sale_lifecycle.h"
+#include "sales/sale_query_screen.h"
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
 #include "ui/dialogs.h"
@@ -41,6 +45,7 @@ std::function<void(data::Tdm&)>& withdrawalScreen() {
 
 const QString kInProgress = QStringLiteral("Registro em Andamento! Grave ou Cancele o Lançamento.");
 constexpr double kAreaAlterarValor = 17.2;
+constexpr double kAreaExcluir = 17.1;
 
 QPushButton* hinted(QPushButton* button, const QString& hint) {
     button->setToolTip(hint);
@@ -49,7 +54,8 @@ QPushButton* hinted(QPushButton* button, const QString& hint) {
 
 }  // namespace
 
-TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
+TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent, reports::ReportOutput receiptOutput)
+    : QDialog(parent), dm_(dm) {
     setObjectName(QStringLiteral("TFmModuloVENDA"));
     tables_.open(dm.TbCliente);
     tables_.open(dm.TbFuncionario);
@@ -113,6 +119,8 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     middle->addLayout(side);
     layout->addLayout(middle, 1);
     layout->addWidget(buildLookupPanel());
+    receiptPanel_ = new ReceiptPanel(dm, std::move(receiptOutput), this);
+    layout->addWidget(receiptPanel_);
 
     dateLine_ = new QLabel(this);
     dateLine_->setObjectName(QStringLiteral("LbData"));
@@ -127,6 +135,10 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent) : QDialog(parent)
     connect(excluirItem_, &QPushButton::clicked, this, &TFmModuloVENDA::removeItem);
     connect(buscar, &QPushButton::clicked, this, &TFmModuloVENDA::showLookupPanel);
     connect(acerto, &QPushButton::clicked, this, &TFmModuloVENDA::acerto);
+    connect(excluir_, &QPushButton::clicked, this, &TFmModuloVENDA::excluir);
+    connect(consultar_, &QPushButton::clicked, this, &TFmModuloVENDA::consultar);
+    connect(recibo_, &QPushButton::clicked, this, &TFmModuloVENDA::recibo);
+    connect(receiptPanel_, &ReceiptPanel::closed, this, [this] { novo_->setFocus(); });
     connect(agenda, &QPushButton::clicked, this, &TFmModuloVENDA::openAgenda);
 
     ui::installEnterAsTab(this);
@@ -319,14 +331,14 @@ void TFmModuloVENDA::lockValue(bool locked) {
 
 void TFmModuloVENDA::setIdle(bool idle) {
     for (QPushButton* b : {gravar_, excluirItem_, cancelar_}) b->setEnabled(!idle);
-    novo_->setEnabled(idle);
-    // The sale query, its deletion and the receipt are screens still to come.
-    for (QPushButton* b : {excluir_, consultar_, recibo_}) b->setEnabled(false);
+    for (QPushButton* b : {novo_, excluir_, consultar_, recibo_}) b->setEnabled(idle);
     // While idle the boxes would edit the last stored sale: nothing may be typed there.
     entry_->setEnabled(!idle);
     if (idle) {
         lookup_.reset();
         lookupPanel_->hide();
+    } else {
+        receiptPanel_->hide();
     }
 }
 
@@ -406,7 +418,9 @@ void TFmModuloVENDA::novo() {
 void TFmModuloVENDA::cancelar() {
     if (!inProgress() || !ui::Confirma(QStringLiteral("Cancelar o Lançamento?"))) return;
     if (!ui::runGuarded([this] { cancelSale(dm_); })) return;
+    current_.reset();
     setIdle(true);
+    recibo_->setEnabled(false);
     novo_->setFocus();
 }
 
@@ -424,6 +438,7 @@ void TFmModuloVENDA::gravar() {
     const bool paid = ui::Dialogs::current().exec(payment) == QDialog::Accepted;
     show();
     if (!paid) return;
+    current_ = dm_.TbServico.field("Contador").asInteger();
     setIdle(true);
     novo_->setFocus();
 }
@@ -432,6 +447,47 @@ void TFmModuloVENDA::acerto() {
     if (inProgress()) return ui::Dialogs::current().message(kInProgress);
     if (!app::levelCheck(dm_, app::LevelField::Servico)) return;
     showDataRC(dm_);
+}
+
+void TFmModuloVENDA::excluir() {
+    if (!current_)
+        return ui::Dialogs::current().message(QStringLiteral("Selecione o Lançamento Para Exclusão!"));
+    core::Date day;
+    if (!ui::runGuarded([&] {
+            store::Table& sale = dm_.TbServico;
+            sale.setIndexName("");
+            if (!sale.findKey({*current_})) throw data::Refusal(kSaleGone);
+            day = sale.field("Data").asDate();
+        }))
+        return;
+    // Refused before the password: a sale of another day is kept whoever asks.
+    if (day != core::Date::today())
+        return ui::Dialogs::current().message(
+            QStringLiteral("Você Poderá Excluir Somente Lançamentos do Dia!"));
+    if (!app::accessCheck(dm_, kAreaExcluir) || !ui::Confirma(QStringLiteral("Excluir o Lançamento?")))
+        return;
+    if (!ui::runGuarded([this] { deleteSale(dm_, *current_); })) return;
+    current_.reset();
+    receiptPanel_->hide();
+    dm_.TbServico.close();
+    dm_.TbItensServico.close();
+    novo_->setFocus();
+}
+
+void TFmModuloVENDA::consultar() {
+    {
+        TFmConsServico query(dm_, this);
+        ui::Dialogs::current().exec(query);
+    }
+    current_.reset();
+    if (!dm_.TbServico.isEmpty()) current_ = dm_.TbServico.field("Contador").asInteger();
+    recibo_->setEnabled(true);
+}
+
+void TFmModuloVENDA::recibo() {
+    if (!current_)
+        return ui::Dialogs::current().message(QStringLiteral("Selecione o Lançamento Para Impressão!"));
+    receiptPanel_->open(*current_);
 }
 
 void TFmModuloVENDA::removeItem() {

@@ -1,7 +1,9 @@
 #pragma once
 // TFmModuloVENDA: the salon's till. "&Novo" begins a sale (TbServico's pending insert), the
 // entry line adds its items one by one, "&Gravar" hands it to the payment screen, which
-// stores it. Closing is refused while a sale is in progress.
+// stores it. Closing is refused while a sale is in progress. While idle, a stored sale is
+// current (the one just paid, or the one "&Consultar" found): "&Recibo" prints its receipt,
+// "E&xcluir" deletes it if it is of today.
 #include <QDialog>
 
 #include <functional>
@@ -9,6 +11,7 @@
 #include <optional>
 
 #include "data/dm.h"
+#include "reports/engine/preview.h"
 #include "sales/sale_items.h"
 #include "ui/screen_tables.h"
 
@@ -26,10 +29,14 @@ class DbGrid;
 
 namespace sales {
 
+class ReceiptPanel;
+
 class TFmModuloVENDA : public QDialog {
     Q_OBJECT
   public:
-    explicit TFmModuloVENDA(data::Tdm& dm, QWidget* parent = nullptr);
+    // The receipt goes to `receiptOutput`: the printer, in the program.
+    explicit TFmModuloVENDA(data::Tdm& dm, QWidget* parent = nullptr,
+                            reports::ReportOutput receiptOutput = reports::printReport);
     ~TFmModuloVENDA() override;
 
     // "&Gravar" being enabled is the state: a sale is in progress.
@@ -58,6 +65,9 @@ class TFmModuloVENDA : public QDialog {
     void gravar();
     void removeItem();
     void acerto();
+    void excluir();
+    void consultar();
+    void recibo();
     void employeeEntered();
     void itemEntered();
     void insertItem();
@@ -75,6 +85,8 @@ class TFmModuloVENDA : public QDialog {
     EntrySwitches switches_;
     std::optional<ItemLookup> lookup_;
     bool valueUnlocked_ = false;
+    // The stored sale "&Recibo" and "E&xcluir" act on.
+    std::optional<std::int64_t> current_;
 
     QPushButton* novo_;
     QPushButton* gravar_;
@@ -99,6 +111,7 @@ class TFmModuloVENDA : public QDialog {
     QLineEdit* nomeProduto_;
     ui::DbGrid* produtos_;
     QLabel* dateLine_;
+    ReceiptPanel* receiptPanel_;
 };
 
 // The cash withdrawal screen "Retirada" opens; the button is disabled until it is set.

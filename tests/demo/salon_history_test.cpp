@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 #include "core/date.h"
+#include "core/format.h"
 #include "demo/salon_history.h"
+#include "reports/page_text.h"
+#include "reports/report_command_line.h"
 #include "support/data_fixture.h"
 
 namespace {
@@ -236,6 +240,41 @@ TEST_F(SalonHistoryTest, TheBookHoldsAWeekAroundTodayOfEveryEmployeesSlotsSomeBo
         EXPECT_LT(booked[day], slots[day]) << day;
         EXPECT_EQ(slots[day] % 9, 0) << day;  // every employee's nine hours
     }
+}
+
+// A sale with a client and several items, written to PDF from the command line and read back.
+TEST_F(SalonHistoryTest, ASalesReceiptFromTheCommandLineListsItsItemsClientAndTotal) {
+    std::int64_t number = 0;
+    std::string client;
+    Currency total;
+    std::vector<std::string> items;
+    dm.TbServico.open();
+    dm.TbItensServico.open();
+    for (dm.TbServico.last(); !dm.TbServico.bof() && number == 0; dm.TbServico.prior()) {
+        client = dm.TbServico.field("Cliente").asString();
+        if (dm.TbItensServico.recordCount() < 2 || client.empty() || client == "NÃO INDICADO...") continue;
+        number = dm.TbServico.field("Contador").asInteger();
+        total = dm.TbServico.field("Total").asCurrency();
+        for (dm.TbItensServico.first(); !dm.TbItensServico.eof(); dm.TbItensServico.next())
+            items.push_back(dm.TbItensServico.field("Descricao").asString());
+    }
+    dm.TbServico.close();
+    dm.TbItensServico.close();
+    ASSERT_NE(number, 0) << "the demo has no sale of several items to a client";
+
+    testsupport::TempDir out;
+    std::ostringstream err;
+    const auto pdf = out / "recibo.pdf";
+    ASSERT_EQ(reports::runReportCommandLine(
+                  {"--pdf", "recibo-venda", pdf.string(), "--numero", std::to_string(number)},
+                  directory_->path(), err),
+              0)
+        << err.str();
+    const std::string text = reportstest::pdfText(pdf);
+    for (const std::string& item : items)
+        EXPECT_NE(text.find(item + " . . ."), std::string::npos) << item << "\n" << text;
+    EXPECT_NE(text.find("CLIENTE: " + client), std::string::npos) << text;
+    EXPECT_NE(text.find("TOTAL...R$ " + core::formatMoney(total)), std::string::npos) << text;
 }
 
 }  // namespace

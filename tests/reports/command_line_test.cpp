@@ -162,7 +162,8 @@ TEST_F(ReportCommandLineTest, RefusesWhatItCannotDoWithoutWritingAFile) {
         std::string says;
     };
     for (const Case& c :
-         {Case{{"--pdf"}, 2, "falta o relatório"}, Case{{"--pdf", "clientes"}, 2, "falta o relatório"},
+         {Case{{"--pdf"}, 2, "falta o relatório"},
+          Case{{"--pdf", "clientes"}, 2, "falta o relatório"},
           Case{{"--pdf", "fornecedores", pdf("x.pdf")}, 2, "relatório desconhecido: fornecedores"},
           Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf")}, 2, "pede --month"},
           Case{{"--pdf", "aniversariantes-mes", pdf("x.pdf"), "--month", "13"}, 2, "mês inválido: 13"},
@@ -182,6 +183,12 @@ TEST_F(ReportCommandLineTest, RefusesWhatItCannotDoWithoutWritingAFile) {
           Case{{"--pdf", "comanda", pdf("x.pdf"), "--funcionario", "99"},
                1,
                "O funcionário número 99 não existe."},
+          Case{{"--pdf", "recibo-venda", pdf("x.pdf")}, 2, "pede --numero"},
+          Case{{"--pdf", "recibo-venda", pdf("x.pdf"), "--numero", "999"}, 1, "Lançamento Não Encontrado!"},
+          Case{{"--pdf", "recebidas-cliente", pdf("x.pdf"), "--cliente", "999", "--de", "01/05/2025", "--ate",
+                "31/05/2025"},
+               1,
+               "Não Existe Cliente Com Este Código!"},
           Case{{"--pdf", "clientes", pdf("x.pdf"), "--month", "3"},
                2,
                "argumento desconhecido para o relatório clientes: --month"},

@@ -1,6 +1,8 @@
 // Credit bought in advance and IOU notes settled: cash, notes and credit move together.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "data/refusal.h"
 #include "data/rows.h"
 #include "sales/account_payments.h"
@@ -211,6 +213,39 @@ TEST_F(AccountPaymentsTest, NotesSettledByAnotherStationMeanwhileAreNotSettledTw
     const Disk after = disk();
     EXPECT_EQ(after.dinheiro, reais(100));  // once
     EXPECT_EQ(after.received, 1);
+}
+
+// A closed cash takes no money: neither credit bought nor notes settled.
+TEST_F(AccountPaymentsTest, WithTheCashClosedNeitherCreditNorSettlementIsWritten) {
+    const std::vector<std::int64_t> notes{note(kClient, 50, "101")};
+    dm.TbCaixa.open();
+    dm.TbCaixa.last();
+    dm.TbCaixa.edit();
+    dm.TbCaixa.field("Status").setString("FECHADO");
+    dm.TbCaixa.post();
+    dm.TbCaixa.close();
+    const Disk before = disk();
+    const std::vector<std::pair<const char*, std::function<void()>>> actions{
+        {"credit", [&] { sales::registerCreditPurchase(dm, kClient, 1, reais(50)); }},
+        {"settlement",
+         [&] {
+             sales::settleNotes(dm, {kClient, notes, reais(20), 1, reais(30)});
+         }},
+    };
+    for (const auto& [what, action] : actions) {
+        SCOPED_TRACE(what);
+        try {
+            action();
+            ADD_FAILURE() << "written";
+        } catch (const data::Refusal& refusal) {
+            EXPECT_STREQ(refusal.what(), "O Caixa Não Está Aberto!!!");
+        }
+        const Disk after = disk();
+        EXPECT_EQ(after.cashTotal, before.cashTotal);
+        EXPECT_EQ(after.elaine, before.elaine);
+        EXPECT_EQ(after.elaineNotes, before.elaineNotes);
+        EXPECT_EQ(after.received, before.received);
+    }
 }
 
 }  // namespace

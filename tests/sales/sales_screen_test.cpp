@@ -11,7 +11,10 @@
 #include <stdexcept>
 
 #include "data/rows.h"
+#include "reports/engine/generator.h"
+#include "reports/page_text.h"
 #include "sales/payment_screen.h"
+#include "sales/sale_deletion.h"
 #include "sales/sales_fixture.h"
 #include "sales/sales_screen.h"
 #include "support/qt_scripted_dialogs.h"
@@ -91,8 +94,18 @@ class SalesScreenTest : public SalesTest {
     QString boxText(const char* name) { return child<QLineEdit>(screen, name)->text(); }
     int gridRows() { return child<ui::DbGrid>(screen, "DBGrid1")->model()->rowCount(); }
 
+    void setArea(double area, const char* status) {
+        ASSERT_TRUE(dm.TbAcesso.findKey({area}));
+        dm.TbAcesso.edit();
+        dm.TbAcesso.field("Status").setString(status);
+        dm.TbAcesso.post();
+    }
+
     testsupport::ScriptedDialogs dialogs;
-    sales::TFmModuloVENDA screen{dm};
+    std::vector<std::string> receipt;  // the last receipt printed, line by line
+    sales::TFmModuloVENDA screen{dm, nullptr, [this](const reports::Report& report) {
+                                     receipt = reportstest::allLines(reports::generate(report, {}));
+                                 }};
 };
 
 TEST_F(SalesScreenTest, IdleAndInProgressStatesAndClosingRefusedDuringASale) {
@@ -103,13 +116,13 @@ TEST_F(SalesScreenTest, IdleAndInProgressStatesAndClosingRefusedDuringASale) {
                     .endsWith(QStringLiteral(" de ") + QString::number(QDate::currentDate().year()) +
                               QStringLiteral("     ")));
     const auto enabled = [&](const char* name) { return button(screen, name)->isEnabled(); };
-    for (const char* name : {"BitBtn2", "SpeedButton5"}) EXPECT_TRUE(enabled(name)) << name;
-    for (const char* name :
-         {"BitBtn3", "BitBtn5", "BitBtn15", "BitBtn4", "BitBtn7", "BitBtn9", "SpeedButton10"})
+    for (const char* name : {"BitBtn2", "SpeedButton5", "BitBtn4", "BitBtn7", "BitBtn9"})
+        EXPECT_TRUE(enabled(name)) << name;
+    for (const char* name : {"BitBtn3", "BitBtn5", "BitBtn15", "SpeedButton10"})
         EXPECT_FALSE(enabled(name)) << name;
 
     button(screen, "BitBtn2")->click();
-    EXPECT_FALSE(enabled("BitBtn2"));
+    for (const char* name : {"BitBtn2", "BitBtn4", "BitBtn7", "BitBtn9"}) EXPECT_FALSE(enabled(name)) << name;
     for (const char* name : {"BitBtn3", "BitBtn5", "BitBtn15"}) EXPECT_TRUE(enabled(name)) << name;
     EXPECT_EQ(focused(), "DBEdit4");
 
@@ -261,6 +274,9 @@ TEST_F(SalesScreenTest, CancellingDeletesTheItemsAndReturnsToIdle) {
     EXPECT_EQ(storedItems(), 0);
     EXPECT_FALSE(screen.inProgress());
     EXPECT_EQ(focused(), "BitBtn2");
+    // No sale is current: nothing to print.
+    EXPECT_FALSE(button(screen, "BitBtn9")->isEnabled());
+    EXPECT_TRUE(button(screen, "BitBtn7")->isEnabled());
     button(screen, "BitBtn8")->click();
     EXPECT_FALSE(screen.isVisible());
 }
@@ -392,6 +408,150 @@ TEST_F(PaymentScreenTest, CreditPaysTheWholeSaleAndCancellingUndoesIt) {
     EXPECT_TRUE(screen.inProgress());
     EXPECT_EQ(sale().field("Saldo").asCurrency(), core::Currency{});
     EXPECT_EQ(saleTotal(), reais("37,50"));
+}
+
+TEST_F(SalesScreenTest, WithoutAStoredSaleReciboAndExcluirSaySo) {
+    showActive(screen);
+    button(screen, "BitBtn9")->click();
+    button(screen, "BitBtn4")->click();
+    EXPECT_EQ(dialogs.messages, QStringList({QStringLiteral("Selecione o Lançamento Para Impressão!"),
+                                             QStringLiteral("Selecione o Lançamento Para Exclusão!")}));
+    EXPECT_FALSE(child<QGroupBox>(screen, "PnRecibo")->isVisible());
+}
+
+TEST_F(SalesScreenTest, ConsultarMakesTheSaleFoundCurrentAndOneOfAnotherDayIsNotDeleted) {
+    sale().open();
+    data::addRow(sale(), {{"Contador", std::int64_t{30}},
+                          {"Data", core::Date::today().addDays(-1).toIso()},
+                          {"Cliente", "BEATRIZ"},
+                          {"Total", 20.0}});
+    sale().close();
+    // Refused before any password is asked: an authorization screen would fail the test.
+    setArea(17.1, "X");
+    showActive(screen);
+    dialogs.expectScreen("TFmConsServico", [](QDialog& query) {
+        child<QLineEdit>(query, "Edit1")->setText("30");
+        return QDialog::Accepted;
+    });
+    button(screen, "BitBtn7")->click();
+    button(screen, "BitBtn4")->click();
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QStringLiteral("Você Poderá Excluir Somente Lançamentos do Dia!")});
+    button(screen, "BitBtn9")->click();
+    EXPECT_EQ(boxText("EdClienteRecibo"), QStringLiteral("BEATRIZ"));
+    button(screen, "BtCancelarRecibo")->click();
+    EXPECT_FALSE(child<QGroupBox>(screen, "PnRecibo")->isVisible());
+    sale().setIndexName("");
+    EXPECT_TRUE(sale().findKey({std::int64_t{30}}));
+}
+
+// A sale of 3 XAMPU (37,50) paid in cash, current on the screen.
+class StoredSaleTest : public PaymentScreenTest {
+  protected:
+    void SetUp() override {
+        payWith([&](QDialog& payment) {
+            enter("1");
+            enter("50,00");
+            dialogs.answer(true);
+            button(payment, "BitBtn11")->click();
+        });
+        ASSERT_FALSE(screen.inProgress());
+        paid = sale().field("Contador").asInteger();
+        dialogs.questions.clear();
+        showActive(screen);  // back from the payment screen
+    }
+    // The sale as another station reads it now; empty when it is gone.
+    std::optional<std::string> storedClient() {
+        testsupport::RecordingMessages quiet;
+        data::Tdm fresh(dataDir(), quiet);
+        fresh.TbServico.open();
+        if (!fresh.TbServico.findKey({paid})) return std::nullopt;
+        return fresh.TbServico.field("Cliente").asString();
+    }
+    void typeName(const char* name) {
+        auto* box = child<QLineEdit>(screen, "EdClienteRecibo");
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(name));
+    }
+
+    std::int64_t paid = 0;
+};
+
+TEST_F(StoredSaleTest, ReciboStoresTheNameTypedAndPrintsOnlyWhenAsked) {
+    auto* panel = child<QGroupBox>(screen, "PnRecibo");
+    button(screen, "BitBtn9")->click();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(focused(), "EdClienteRecibo");
+    EXPECT_EQ(boxText("EdClienteRecibo"), QStringLiteral("NÃO INDICADO..."));
+    typeName("maria");
+
+    dialogs.answer(false);
+    button(screen, "BtImprimirRecibo")->click();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(receipt.empty());
+    EXPECT_EQ(storedClient(), "NÃO INDICADO...");
+
+    dialogs.answer(true);
+    button(screen, "BtImprimirRecibo")->click();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(storedClient(), "MARIA");
+    EXPECT_EQ(reportstest::linesStartingWith(receipt, "CLIENTE: | MARIA | TOTAL...R$ | 37,50").size(), 1u)
+        << testing::PrintToString(receipt);
+    EXPECT_EQ(reportstest::linesStartingWith(receipt, "XAMPU . . .").size(), 1u);
+    EXPECT_EQ(dialogs.questions,
+              QStringList({QStringLiteral("Imprimir Recibo?"), QStringLiteral("Imprimir Recibo?")}));
+
+    // "CANCELAR" keeps the name typed too, and prints nothing.
+    receipt.clear();
+    button(screen, "BitBtn9")->click();
+    EXPECT_EQ(boxText("EdClienteRecibo"), QStringLiteral("MARIA"));
+    typeName("joana");
+    button(screen, "BtCancelarRecibo")->click();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(receipt.empty());
+    EXPECT_EQ(storedClient(), "JOANA");
+}
+
+TEST_F(StoredSaleTest, ExcluirDeletesTheSaleOfTodayAfterTheAreaAndTheQuestion) {
+    ASSERT_EQ(stockOf(2), 7.0);
+    setArea(17.1, "X");
+    dialogs.expectScreen("TFmAutorizacao", [](QDialog&) { return QDialog::Rejected; });
+    button(screen, "BitBtn4")->click();
+    setArea(17.1, "");
+    dialogs.answer(false);
+    button(screen, "BitBtn4")->click();
+    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Excluir o Lançamento?")});
+    EXPECT_TRUE(storedClient().has_value());
+    EXPECT_EQ(cash("Dinheiro"), reais("37,50"));
+
+    dialogs.answer(true);
+    button(screen, "BitBtn4")->click();
+    EXPECT_FALSE(storedClient().has_value());
+    EXPECT_EQ(storedItems(), 0);
+    EXPECT_EQ(stockOf(2), 10.0);
+    EXPECT_EQ(cash("Dinheiro"), core::Currency{});
+    EXPECT_EQ(focused(), "BitBtn2");
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(", ").toStdString();
+
+    // Nothing is current any more.
+    button(screen, "BitBtn4")->click();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Selecione o Lançamento Para Exclusão!")});
+}
+
+TEST_F(StoredSaleTest, ASaleDeletedElsewhereIsToldAndCancelarStillClosesThePanel) {
+    button(screen, "BitBtn9")->click();
+    {
+        testsupport::RecordingMessages quiet;
+        data::Tdm station(dataDir(), quiet);
+        sales::deleteSale(station, paid);
+    }
+    dialogs.answer(true);
+    button(screen, "BtImprimirRecibo")->click();
+    EXPECT_TRUE(receipt.empty());
+    button(screen, "BtCancelarRecibo")->click();
+    EXPECT_FALSE(child<QGroupBox>(screen, "PnRecibo")->isVisible());
+    EXPECT_EQ(dialogs.messages, QStringList(2, QString::fromUtf8(sales::kSaleGone)));
+    EXPECT_FALSE(storedClient().has_value());
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "reports/engine/preview.h"
 
 #include <QEventLoop>
+#include <QPrinter>
 
+#include "reports/engine/generator.h"
 #include "reports/engine/preview_window.h"
+#include "reports/engine/printing.h"
 #include "ui/dialogs.h"
 
 namespace reports {
@@ -14,6 +17,15 @@ void previewReport(const Report& report) {
     QEventLoop loop;
     QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
     if (window.isVisible()) loop.exec();
+}
+
+void printReport(const Report& report) {
+    if (!printerInstalled()) {
+        ui::Dialogs::current().message(QStringLiteral("Não há impressora instalada neste computador."));
+        return previewReport(report);
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printPages(generate(report), printer);
 }
 
 }  // namespace reports

@@ -10,6 +10,10 @@ namespace reports {
 
 void previewReport(const Report& report);
 
+// Prints the report straight to the system's default printer, without a preview; a station
+// without a printer is told so and gets the preview, from which it can export a PDF.
+void printReport(const Report& report);
+
 // What a requesting screen does with a report once it has prepared its tables: the
 // menus preview it; the command line writes a PDF; tests keep the pages.
 using ReportOutput = std::function<void(const Report&)>;
