@@ -19,7 +19,7 @@ struct Columns {
     double hora1, funcionario, fechamento, hora2, end;
 };
 constexpr Columns kTakings{22, 40, 120, 142, 170};
-constexpr Columns kOpening{18, 32, 70, 88, 102};
+constexpr Columns kOpening{18, 32, 65, 87, 101};
 
 void addPeriodColumns(Band& detail, store::Table& caixa, const Columns& c) {
     const auto field = [&](double x, double next, const char* name) {
