@@ -20,7 +20,9 @@
 #include "bank/ledger_screen.h"
 #include "bank/statement_screen.h"
 #include "bank/transfer_screen.h"
+#include "cash/cash_periods_screen.h"
 #include "cash/closing_screen.h"
+#include "cash/conference_screen.h"
 #include "cash/opening_screen.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
@@ -260,6 +262,8 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         present(opening, QStringLiteral("TFmAbrir"), visit);
     }
     presentNew<cash::TFmFechar>(QStringLiteral("TFmFechar"), visit, dm);
+    presentNew<cash::TFmDataCaixa>(QStringLiteral("TFmDataCaixa"), visit, dm);
+    presentNew<cash::TFmDataCONF>(QStringLiteral("TFmDataCONF"), visit, dm);
     {
         maintenance::TFmBackup backup(dm, [] { return true; });
         present(backup, QStringLiteral("TFmBackup"), visit);

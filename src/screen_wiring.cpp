@@ -7,7 +7,9 @@
 #include "app/menu_entries.h"
 #include "app/users_screen.h"
 #include "bank/ledger_screen.h"
+#include "cash/cash_periods_screen.h"
 #include "cash/closing_screen.h"
+#include "cash/conference_screen.h"
 #include "cash/opening_screen.h"
 #include "data/dm.h"
 #include "maintenance/screens/backup_screen.h"
@@ -69,6 +71,8 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::BaixadasFornecedor, [&dm] { showScreen<payables::TFmDataForBaixado>(dm); });
     menu.wire(entry::Vale, [&dm] { advances::showVale(dm); });
     menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });
+    menu.wire(entry::FechamentosCaixa, [&dm] { cash::showDataCaixa(dm); });
+    menu.wire(entry::ConferenciaCaixa, [&dm] { cash::showDataCONF(dm); });
     menu.wire(entry::Credito, [&dm] { sales::showCredito(dm); });
     menu.wire(entry::Acerto, [&dm] { sales::showDataRC(dm); });
     menu.wire(entry::Banco, [&dm] { bank::showControleBancario(dm); });

@@ -20,6 +20,8 @@
 #include "reports/bank_statement.h"
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
+#include "reports/cash_conference_report.h"
+#include "reports/cash_periods_report.h"
 #include "reports/client_listing.h"
 #include "reports/client_notes_report.h"
 #include "reports/commissions_report.h"
@@ -121,6 +123,20 @@ Prepare payables(Bills bills) {
     };
 }
 
+// The --de/--ate pair, with the texts as typed for the title.
+core::Period periodOption(const OptionValues& values) {
+    return {dateOption(values, "--de"), dateOption(values, "--ate"), values.at("--de"), values.at("--ate")};
+}
+
+Prepare cashPeriods(CashPeriodsLayout layout) {
+    return [layout](const OptionValues& values) {
+        const core::Period period = periodOption(values);
+        return Print([period, layout](data::Tdm& dm, const ReportOutput& out) {
+            printCashPeriods(dm, period, layout, out);
+        });
+    };
+}
+
 // Every report --pdf can write. A new one is one entry here.
 const std::vector<PdfReport>& pdfReports() {
     static const std::vector<PdfReport> reports{
@@ -194,6 +210,22 @@ const std::vector<PdfReport>& pdfReports() {
                                            values.at("--de"), values.at("--ate")};
              return Print(
                  [period](data::Tdm& dm, const ReportOutput& out) { printCommissions(dm, period, out); });
+         }},
+        {"caixa",
+         "caixas abertos no período, com o que cada um recebeu e o resumo por forma de pagamento",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         cashPeriods(CashPeriodsLayout::Takings)},
+        {"caixa-conferencia",
+         "abertura, recebimentos, pagamentos, depósito e repasse dos caixas abertos no período",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         cashPeriods(CashPeriodsLayout::Opening)},
+        {"conferencia",
+         "conferência de caixa do período: recebimentos, serviços pagos, comissões, vales e retiradas",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         [](const OptionValues& values) {
+             const core::Period period = periodOption(values);
+             return Print(
+                 [period](data::Tdm& dm, const ReportOutput& out) { printConference(dm, period, out); });
          }},
         {"extrato",
          "extrato bancário da conta N no período",

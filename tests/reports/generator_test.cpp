@@ -225,6 +225,31 @@ TEST_F(GeneratorTest, SubDetailsPrintUnderEachDetailWithFootersAndTheirOwnTotals
     EXPECT_EQ(detailAfter, 2);
 }
 
+TEST_F(GeneratorTest, HeldRowsPrintInOrderAcrossPagesAndAnEmptyListStillPrintsItsFooter) {
+    for (const std::size_t count : {std::size_t{0}, std::size_t{70}}) {
+        SCOPED_TRACE(count);
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < count; ++i) names.push_back("LINHA " + std::to_string(i + 1));
+        std::size_t current = 0;
+        Report report;
+        SubDetail held;
+        held.held = {names.size(), [&current](std::size_t row) { current = row; }};
+        held.band.heightMm = 5;
+        held.band.add(computedLabel({0, 0, 60, 4}, [&] { return names.at(current); }));
+        held.footer = Band{};
+        held.footer->heightMm = 5;
+        held.footer->add(label({0, 0, 40, 4}, "FIM"));
+        report.subDetails.push_back(held);
+
+        const PageModel model = generate(report, options);
+        Lines expected;
+        for (const std::string& name : names) expected.push_back(name);
+        expected.push_back("FIM");
+        EXPECT_EQ(reportstest::allLines(model), expected);
+        EXPECT_EQ(model.pages.size(), count == 0 ? 1u : 2u);  // 70 lines of 5 mm overflow a page
+    }
+}
+
 TEST_F(GeneratorTest, WithoutMainTableTheDetailPrintsOnce) {
     addEmployee(1, "ANA", 5);
     Report report;

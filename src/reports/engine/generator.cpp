@@ -110,10 +110,18 @@ class Generator {
         printBand(report_.detail, false);
         for (std::size_t i = 0; i < report_.subDetails.size(); ++i) {
             const SubDetail& sub = report_.subDetails[i];
-            for (sub.table->first(); !sub.table->eof(); sub.table->next()) {
+            const auto printRow = [&] {
                 if (sub.band.beforePrint) sub.band.beforePrint();
                 accumulate(static_cast<int>(i));
                 printBand(sub.band, false);
+            };
+            if (sub.table) {
+                for (sub.table->first(); !sub.table->eof(); sub.table->next()) printRow();
+            } else {
+                for (std::size_t row = 0; row < sub.held.count; ++row) {
+                    sub.held.select(row);
+                    printRow();
+                }
             }
             if (sub.footer) printBand(*sub.footer);
         }

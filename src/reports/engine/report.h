@@ -2,6 +2,7 @@
 // A report definition built in code: paper and margins, the table that feeds the detail
 // lines, and the bands with their items and events. Handlers capture whatever the
 // requesting screen prepared (the period typed, totals gathered) and must outlive the run.
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -115,11 +116,21 @@ struct Band {
     std::function<void()> afterPrint;
 };
 
-// Prints, after each detail line, one line per row of its table, then its footer.
+// Rows a report holds itself, gathered before it runs so every generation prints the same
+// figures: `count` of them; `select` is told each row's index before its band prints, so the
+// band's handlers read that row.
+struct HeldRows {
+    std::size_t count = 0;
+    std::function<void(std::size_t)> select;
+};
+
+// Prints, after each detail line, one line per row of its table (of its held rows when it
+// has no table), then its footer.
 struct SubDetail {
     store::Table* table = nullptr;
     Band band;
     std::optional<Band> footer;
+    HeldRows held;
 };
 
 struct Report {

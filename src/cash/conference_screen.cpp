@@ -1,0 +1,75 @@
+#include "cash/conference_screen.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+#include "reports/cash_conference_report.h"
+#include "ui/date_box.h"
+#include "ui/dialogs.h"
+#include "ui/enter_as_tab.h"
+#include "ui/form_layout.h"
+#include "ui/guarded.h"
+#include "ui/period_boxes.h"
+
+namespace cash {
+
+TFmDataCONF::TFmDataCONF(data::Tdm& dm, reports::ReportOutput output, QWidget* parent)
+    : QDialog(parent),
+      dm_(dm),
+      output_(std::move(output)),
+      inicial_(new ui::DateBox(this)),
+      final_(new ui::DateBox(this)),
+      gauge_(new QProgressBar(this)) {
+    setObjectName(QStringLiteral("TFmDataCONF"));
+    setWindowTitle(QStringLiteral("::.. Relatório de Conferência de Caixa"));
+    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
+    final_->setObjectName(QStringLiteral("MaskEdit2"));
+    gauge_->setObjectName(QStringLiteral("ProgressBar1"));
+    gauge_->setValue(0);
+
+    QFormLayout* rows = ui::labelledRows();
+    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
+                       final_);
+    auto* bar = new QHBoxLayout;
+    bar->addStretch();
+    imprimir_ = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
+    auto* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rows);
+    layout->addWidget(new QLabel(QStringLiteral("Conclusão da Pesquisa..."), this));
+    layout->addWidget(gauge_);
+    layout->addLayout(bar);
+
+    pass_ = std::make_unique<ui::LongPass>(*this, *gauge_, std::vector<QWidget*>{imprimir_});
+    connect(imprimir_, &QPushButton::clicked, this, &TFmDataCONF::imprimir);
+    // close(), not reject(): a close during the walk is what stops it.
+    connect(fechar, &QPushButton::clicked, this, &QWidget::close);
+    ui::installEnterAsTab(this);
+}
+
+void TFmDataCONF::imprimir() {
+    const auto period = ui::readPeriod(*inicial_, *final_);
+    if (!period) return;
+    std::optional<reports::CashConference> gathered;
+    if (!pass_->run([&](core::PassProgress& progress) {
+            gathered = reports::gatherConference(dm_, *period, progress);
+        }))
+        return;
+    // The report prints from what was gathered; held while the preview is up all the same,
+    // so one request shows one preview.
+    imprimir_->setEnabled(false);
+    ui::runGuarded([&] { output_(reports::conferenceReport(dm_, std::move(*gathered))); });
+    imprimir_->setEnabled(true);
+}
+
+void showDataCONF(data::Tdm& dm) {
+    TFmDataCONF screen(dm);
+    ui::Dialogs::current().exec(screen);
+}
+
+}  // namespace cash
