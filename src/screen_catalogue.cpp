@@ -26,6 +26,7 @@
 #include "data/initial_data.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "payables/balance_screen.h"
 #include "payables/bill_screen.h"
 #include "payables/withdrawal_screen.h"
 #include "registers/bank_account_screen.h"
@@ -58,6 +59,7 @@
 #include "sales/stock_entry_screen.h"
 #include "sales/ticket_screen.h"
 #include "screen_wiring.h"
+#include "ui/date_box.h"
 
 namespace {
 
@@ -197,6 +199,15 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     presentNew<bank::TFmAjudaBanco>(QStringLiteral("TFmAjudaBanco"), visit);
     presentNew<bank::TFmTransferir>(QStringLiteral("TFmTransferir"), visit, dm);
     presentNew<bank::TFmDataExtrato>(QStringLiteral("TFmDataExtrato"), visit, dm);
+    {
+        // After a search over the last two months, so the grids and totals show figures.
+        payables::TFmBalancete balance(dm);
+        balance.findChild<ui::DateBox*>(QStringLiteral("MaskEdit1"))
+            ->setDate(core::Date::today().addDays(-60));
+        balance.findChild<ui::DateBox*>(QStringLiteral("MaskEdit2"))->setDate(core::Date::today());
+        balance.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        present(balance, QStringLiteral("TFmBalancete"), visit);
+    }
     {
         // With its installment panel shown; the bill "&Novo" stored is deleted again.
         payables::TFmPagar bills(dm);

@@ -12,6 +12,7 @@
 #include "data/dm.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "payables/balance_screen.h"
 #include "payables/bill_screen.h"
 #include "payables/withdrawal_screen.h"
 #include "registers/bank_account_screen.h"
@@ -57,6 +58,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::ContasBancarias, [&dm] { registers::showCadContas(dm); });
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
     menu.wire(entry::Pagar, [&dm] { payables::showPagar(dm); });
+    menu.wire(entry::Balancete, [&dm] { payables::showBalancete(dm); });
     sales::setWithdrawalScreen([](data::Tdm& dm) { payables::showPagarDH(dm); });
     menu.wire(entry::Vale, [&dm] { advances::showVale(dm); });
     menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });
