@@ -6,6 +6,7 @@
 
 #include "core/format.h"
 #include "data/dm.h"
+#include "data/store/posting.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
 #include "reports/items_on_their_own.h"
@@ -52,22 +53,31 @@ std::map<std::string, ExpenseLine> paidBills(data::Tdm& dm, const core::Period& 
     return lines;
 }
 
-std::map<std::string, Currency> soldItems(data::Tdm& dm, const core::Period& period,
-                                          core::PassProgress& progress, Currency& total) {
-    std::map<std::string, Currency> lines;
+// Found by the description as the record holds it, so most items copy no text.
+using RevenueLines = std::map<std::string, Currency, std::less<>>;
+
+RevenueLines soldItems(data::Tdm& dm, const core::Period& period, core::PassProgress& progress,
+                       Currency& total) {
+    RevenueLines lines;
     ItemsOnTheirOwn unlinked(dm);
     PreparedTable items(dm.TbItensServico);
     items->setIndexName("siData");
     items->setRange({period.start.toIso()}, {period.end.toIso()});
-    items->setFilter("PGTO <> ''");
-    items->setFiltered(true);
+    // Every item of the period moves the gauge; an unpaid one is passed over here rather than
+    // by a filter, which would make counting them read every row twice.
     progress.start(static_cast<std::size_t>(items->recordCount()));
-    const int descricao = items->field("Descricao").index(), itemTotal = items->field("Total").index();
+    const int descricao = items->field("Descricao").index(), itemTotal = items->field("Total").index(),
+              paidIn = items->field("PGTO").index();
     for (items->first(); !items->eof(); items->next()) {
-        const Currency value = items->fieldAt(itemTotal).asCurrency();
-        lines[items->fieldAt(descricao).asString()] += value;
-        total += value;
         progress.advance();
+        if (items->fieldAt(paidIn).asString().empty()) continue;
+        const Currency value = items->fieldAt(itemTotal).asCurrency();
+        const std::string* text = std::get_if<std::string>(&items->fieldAt(descricao).value());
+        const std::string_view name = text ? std::string_view(*text) : std::string_view();  // null: ""
+        auto line = lines.find(name);
+        if (line == lines.end()) line = lines.emplace(std::string(name), Currency{}).first;
+        line->second += value;
+        total += value;
     }
     return lines;
 }
@@ -82,41 +92,30 @@ void setShare(store::Table& table, const char* field, Currency part, Currency wh
     if (const auto percent = share(part, whole)) table.field(field).setFloat(*percent);
 }
 
-void writeExpenses(store::Table& table, const std::map<std::string, ExpenseLine>& lines) {
+void writeExpenses(store::Table& table, const std::map<std::string, ExpenseLine>& lines,
+                   const BalanceTotals& totals) {
     for (const auto& [code, line] : lines) {
         table.insert();
         table.field("Codigo").setString(code);
         table.field("Descricao").setString(line.descricao);
         table.field("Total").setCurrency(line.total);
         table.field("Inicial").setString(code.substr(0, 4));
+        setShare(table, "POR1", line.total, totals.receitas);
+        setShare(table, "POR2", line.total, totals.despesas);
         table.post();
     }
 }
 
-void writeRevenue(store::Table& table, const std::map<std::string, Currency>& lines) {
+void writeRevenue(store::Table& table, const RevenueLines& lines, const BalanceTotals& totals) {
     for (const auto& [descricao, total] : lines) {
         table.insert();
         table.field("Descricao").setString(descricao);
         table.field("Total").setCurrency(total);
-        table.post();
-    }
-}
-
-void computeShares(store::Table& expenses, store::Table& revenue, const BalanceTotals& totals) {
-    for (expenses.first(); !expenses.eof(); expenses.next()) {
-        const Currency total = expenses.field("Total").asCurrency();
-        expenses.editExisting();
-        setShare(expenses, "POR1", total, totals.receitas);
-        setShare(expenses, "POR2", total, totals.despesas);
-        expenses.post();
-    }
-    for (revenue.first(); !revenue.eof(); revenue.next()) {
-        if (const auto percent = share(revenue.field("Total").asCurrency(), totals.receitas)) {
-            revenue.editExisting();
-            revenue.field("TotalREF").setFloat(*percent);
-            revenue.field("Ordem").setFloat(-*percent);
-            revenue.post();
+        if (const auto percent = share(total, totals.receitas)) {
+            table.field("TotalREF").setFloat(*percent);
+            table.field("Ordem").setFloat(-*percent);
         }
+        table.post();
     }
 }
 
@@ -227,11 +226,15 @@ BalanceTotals fillBalanceSheet(data::Tdm& dm, const core::Period& period, core::
     }
     BalanceTotals totals;
     show(BalanceStage::Despesas, totals);
-    writeExpenses(expenses, paidBills(dm, period, progress, totals.despesas));
+    const auto bills = paidBills(dm, period, progress, totals.despesas);
     show(BalanceStage::Receita, totals);
-    writeRevenue(revenue, soldItems(dm, period, progress, totals.receitas));
+    const auto items = soldItems(dm, period, progress, totals.receitas);
     show(BalanceStage::Percentual, totals);
-    computeShares(expenses, revenue, totals);
+    // Every share needs both totals, so the rows are written once both walks are done.
+    store::post({&expenses, &revenue}, [&] {
+        writeExpenses(expenses, bills, totals);
+        writeRevenue(revenue, items, totals);
+    });
     revenue.setIndexName("siPOR");
     expenses.first();
     revenue.first();

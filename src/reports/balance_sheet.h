@@ -31,7 +31,7 @@ using BalanceStageShown = std::function<void(BalanceStage, const BalanceTotals&)
 // and their shares. Leaves TbVirtualR listed by "siPOR" (falling percentage, so the largest
 // earners come first) and TbVirtualP by code, both open. TbBaixaP and TbItensServico are put
 // back however the walk ends; a stop from `progress` (core::PassCancelled) leaves the work
-// tables as far as they got.
+// tables empty.
 BalanceTotals fillBalanceSheet(data::Tdm& dm, const core::Period& period, core::PassProgress& progress,
                                const BalanceStageShown& stageShown = {});
 

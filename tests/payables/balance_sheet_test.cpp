@@ -190,6 +190,8 @@ TEST_F(BalanceSheetTest, AStoppedWalkPutsTheSourceTablesBack) {
         EXPECT_FALSE(dm.TbBaixaP.isOpen());
         EXPECT_FALSE(dm.TbItensServico.isOpen());
         EXPECT_EQ(dm.TbItensServico.indexFields().front(), "Contador");
+        EXPECT_TRUE(dm.TbVirtualR.isEmpty());
+        EXPECT_TRUE(dm.TbVirtualP.isEmpty());
     }
     // A later search starts again from empty tables.
     EXPECT_EQ(fill().receitas, reais("200,00"));
