@@ -31,8 +31,8 @@ struct ExpenseLine {
     Currency total;
 };
 
-// Sums are gathered in memory, one entry per heading or description, and written once per
-// stage: the walk's memory grows with the headings, not with the records read.
+// Sums are gathered in memory, one entry per heading or description, and written when both
+// walks are done: the memory grows with the headings, not with the records read.
 std::map<std::string, ExpenseLine> paidBills(data::Tdm& dm, const core::Period& period,
                                              core::PassProgress& progress, Currency& total) {
     std::map<std::string, ExpenseLine> lines;
