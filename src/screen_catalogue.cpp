@@ -29,6 +29,7 @@
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
 #include "payables/bill_entry.h"
+#include "payables/balance_screen.h"
 #include "payables/bill_screen.h"
 #include "payables/open_bills_screen.h"
 #include "payables/paid_bills_screen.h"
@@ -67,6 +68,7 @@
 #include "sales/stock_entry_screen.h"
 #include "sales/ticket_screen.h"
 #include "screen_wiring.h"
+#include "ui/date_box.h"
 
 namespace {
 
@@ -211,6 +213,15 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     presentNew<bank::TFmAjudaBanco>(QStringLiteral("TFmAjudaBanco"), visit);
     presentNew<bank::TFmTransferir>(QStringLiteral("TFmTransferir"), visit, dm);
     presentNew<bank::TFmDataExtrato>(QStringLiteral("TFmDataExtrato"), visit, dm);
+    {
+        // After a search over the last two months, so the grids and totals show figures.
+        payables::TFmBalancete balance(dm);
+        balance.findChild<ui::DateBox*>(QStringLiteral("MaskEdit1"))
+            ->setDate(core::Date::today().addDays(-60));
+        balance.findChild<ui::DateBox*>(QStringLiteral("MaskEdit2"))->setDate(core::Date::today());
+        balance.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        present(balance, QStringLiteral("TFmBalancete"), visit);
+    }
     {
         // With its installment panel shown; the bill "&Novo" stored is deleted again.
         payables::TFmPagar bills(dm);

@@ -14,6 +14,7 @@
 #include "data/dm.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
+#include "payables/balance_screen.h"
 #include "payables/bill_screen.h"
 #include "payables/paid_bills_screen.h"
 #include "payables/payables_report_screens.h"
@@ -64,6 +65,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::ContasBancarias, [&dm] { registers::showCadContas(dm); });
     menu.wire(entry::Caixa, [&dm] { sales::showModuloVenda(dm); });
     menu.wire(entry::Pagar, [&dm] { payables::showPagar(dm); });
+    menu.wire(entry::Balancete, [&dm] { payables::showBalancete(dm); });
     sales::setWithdrawalScreen([](data::Tdm& dm) { payables::showPagarDH(dm); });
     menu.wire(entry::PagarPeriodo, [&dm] { showScreen<payables::TFmDataPagar>(dm); });
     menu.wire(entry::PagarFornecedor, [&dm] { showScreen<payables::TFmDataFor>(dm); });

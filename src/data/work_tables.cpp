@@ -19,10 +19,13 @@ TableEntry virtualComissoes() {
                  Placement::Private);
 }
 
+// "siPOR" lists the largest share first, as a reader of the balance sheet looks for it.
+// Indexes only rise, so it is kept on the share negated (Ordem = -TotalREF, written with it).
 TableEntry virtualReceber() {
     return entry("TbVirtualR",
-                 tableDef("ReceberVirtual.DAT", {text("Descricao", 80), money("Total"), floating("TotalREF")},
-                          {"Descricao"}, {index("siPOR", {"TotalREF", "Descricao"})}),
+                 tableDef("ReceberVirtual.DAT",
+                          {text("Descricao", 80), money("Total"), floating("TotalREF"), floating("Ordem")},
+                          {"Descricao"}, {index("siPOR", {"Ordem", "Descricao"})}),
                  Placement::Private);
 }
 

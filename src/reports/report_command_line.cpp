@@ -17,6 +17,7 @@
 #include "reports/advance_receipt.h"
 #include "reports/advances_report.h"
 #include "reports/agenda_report.h"
+#include "reports/balance_sheet.h"
 #include "reports/bank_statement.h"
 #include "reports/birthday_reports.h"
 #include "reports/cash_closing_report.h"
@@ -226,6 +227,15 @@ const std::vector<PdfReport>& pdfReports() {
              const core::Period period = periodOption(values);
              return Print(
                  [period](data::Tdm& dm, const ReportOutput& out) { printConference(dm, period, out); });
+         }},
+        {"balancete",
+         "balancete sintético: receitas e despesas pagas no período",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         [](const OptionValues& values) {
+             const core::Period period = periodOption(values);
+             return Print([period](data::Tdm& dm, const ReportOutput& out) {
+                 printBalanceSheet(dm, period, fillBalanceSheet(dm, period, core::noProgress()), out);
+             });
          }},
         {"extrato",
          "extrato bancário da conta N no período",

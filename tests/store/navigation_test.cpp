@@ -1,6 +1,10 @@
 // Moving through a table: index order, duplicates, nulls, partial keys, ranges, filters.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <tuple>
+
 #include "store_fixture.h"
 
 using namespace storetest;
@@ -76,6 +80,50 @@ TEST_F(StoreTest, NullKeysComeFirstAndAreNeverSkipped) {
     t->setIndexName("siTipoNome");
     EXPECT_EQ(forward(*t).size(), 5u);
     EXPECT_EQ(backward(*t).size(), 5u);
+}
+
+TEST_F(StoreTest, AWalkOverTwoKeysCrossesEveryLevelInOrderWithinARange) {
+    auto t = makePeople();
+    // 300 rows on few keys, nulls and case variants in both fields: batches of the walk end
+    // inside runs of equal keys, of equal first keys, and between first keys.
+    const char* const types[] = {"", "a", "B", "b", "c"};
+    const char* const names[] = {"", "x", "X", "y"};
+    for (int code = 1; code <= 300; ++code) add(*t, code, names[code % 4], types[(code / 4) % 5]);
+    t->setIndexName("siTipoNome");
+    struct Row {
+        std::string tipo, nome;
+        int code;
+    };
+    const auto walk = [&](bool forwards) {
+        std::vector<Row> rows;
+        for (forwards ? t->first() : t->last(); !(forwards ? t->eof() : t->bof());
+             forwards ? t->next() : t->prior())
+            rows.push_back({t->field("Tipo").asString(), t->field("Nome").asString(),
+                            static_cast<int>(t->field("Codigo").asInteger())});
+        if (!forwards) std::reverse(rows.begin(), rows.end());
+        return rows;
+    };
+    const auto upper = [](std::string text) {
+        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    };
+    // Key order without case (null, the empty text, first), then the row's identity.
+    const auto keyOrder = [&](const Row& a, const Row& b) {
+        return std::tuple(upper(a.tipo), upper(a.nome)) < std::tuple(upper(b.tipo), upper(b.nome));
+    };
+    for (const bool ranged : {false, true}) {
+        SCOPED_TRACE(ranged ? "range B..C" : "whole table");
+        if (ranged) t->setRange({Value{std::string("b")}}, {Value{std::string("C")}});
+        const std::vector<Row> rows = walk(true);
+        ASSERT_EQ(rows.size(), ranged ? 180u : 300u);
+        EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), keyOrder));
+        std::vector<int> codes, back;
+        for (const Row& row : rows) codes.push_back(row.code);
+        for (const Row& row : walk(false)) back.push_back(row.code);
+        EXPECT_EQ(codes, back) << "next and prior visit the same rows in the same order";
+        std::sort(codes.begin(), codes.end());
+        EXPECT_EQ(std::adjacent_find(codes.begin(), codes.end()), codes.end());
+    }
 }
 
 TEST_F(StoreTest, FindKeyMatchesOnLeadingFieldsAndLeavesTheRecordWhenNotFound) {

@@ -340,25 +340,21 @@ std::vector<Value> Table::keyOf(const Record& record) const {
 }
 
 std::vector<Record> Table::fetchAfter(const Record& record, int limit) {
+    // SQLite cannot seek on a row value over a collated key, so "after this row" is asked
+    // level by level, each an indexed search in key order: the same keys with a later rowid,
+    // then the same leading keys with a later last key, and so on up to a later first key.
+    // One comparison of all keys at once made every batch scan from the range's first row.
     auto keys = keyExpressions();
     auto values = keyOf(record);
     keys.push_back("rowid");
     values.push_back(record.rowid);
-    const Value firstValue = values[0];  // the rowid itself on a table without a key
-    if (!isNull(firstValue)) {
-        Predicate onwards = visiblePredicate(false);
-        onwards.andWith(compareKeys(keys, values, Compare::Greater));
-        return fetch(onwards, false, limit, 0);
-    }
-    Predicate where = visiblePredicate();
-    // The first key is null: first the rest of the null group, then every non-null key.
-    std::vector<std::string> restKeys(keys.begin() + 1, keys.end());
-    std::vector<Value> restValues(values.begin() + 1, values.end());
-    Predicate inGroup = where;
-    inGroup.andWith(keyIsNull(keys[0], true)).andWith(compareKeys(restKeys, restValues, Compare::Greater));
-    auto rows = fetch(inGroup, false, limit, 0);
-    if (static_cast<int>(rows.size()) < limit) {
-        where.andWith(keyIsNull(keys[0], false));
+    std::vector<Record> rows;
+    for (std::size_t level = keys.size(); level-- > 0 && static_cast<int>(rows.size()) < limit;) {
+        Predicate where = visiblePredicate(false);
+        where.andWith(compareKeys({keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(level)},
+                                  {values.begin(), values.begin() + static_cast<std::ptrdiff_t>(level)},
+                                  Compare::Equal));
+        where.andWith(compareKeys({keys[level]}, {values[level]}, Compare::Greater));
         auto more = fetch(where, false, limit - static_cast<int>(rows.size()), 0);
         std::move(more.begin(), more.end(), std::back_inserter(rows));
     }
@@ -919,6 +915,10 @@ Field Table::field(const std::string& name) {
 }
 
 std::optional<Field> Table::findField(const std::string& name) {
+    // Names come spelled as defined nearly always; the exact look first keeps the
+    // letter-by-letter comparison off every record read by a calculated field.
+    for (int i = 0; i < fieldCount(); ++i)
+        if (def_.fields[i].name == name) return Field(*this, i);
     for (int i = 0; i < fieldCount(); ++i)
         if (sameNameIgnoringCase(def_.fields[i].name, name)) return Field(*this, i);
     return std::nullopt;

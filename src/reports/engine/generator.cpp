@@ -62,7 +62,8 @@ class Generator {
         if (!main || empty) {
             printDetail(false);
         } else {
-            const int rows = main->recordCount();
+            // Counting the rows costs a pass of its own: only for someone watching.
+            const int rows = options_.progress ? main->recordCount() : 0;
             for (int done = 0; !main->eof(); main->next()) {
                 printDetail(true);
                 reportProgress(++done, rows);
