@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "data/refusal.h"
 #include "payables/settlement.h"
 #include "payables_fixture.h"
 #include "reports/page_text.h"
@@ -50,23 +49,9 @@ TEST_F(PaidBillsEndToEndTest, TheMonthsPaymentsArePrintedWithTheirTotal) {
 
 TEST_F(PaidBillsEndToEndTest, OfTwoStationsReversingOnePaymentExactlyOneDoes) {
     const std::int64_t paid = pay("100,00", "1234", {2025, 5, 10});
-    const auto station = [&] {
-        testsupport::RecordingMessages quiet;
-        data::Tdm other(dataDir(), quiet);
-        try {
-            payables::reversePaidBill(other, paid);
-            return 0;
-        } catch (const data::Refusal&) {
-            return 1;
-        } catch (const store::LockError&) {
-            return 2;
-        }
-    };
-    const pid_t a = testsupport::spawn(station);
-    const pid_t b = testsupport::spawn(station);
-    const int first = testsupport::exitCodeOf(a);
-    const int second = testsupport::exitCodeOf(b);
-    EXPECT_EQ((first == 0) + (second == 0), 1) << first << " " << second;
+    EXPECT_EQ(testsupport::stationsDoingAtOnce(
+                  dataDir(), [&](data::Tdm& other) { payables::reversePaidBill(other, paid); }),
+              1);
 
     EXPECT_EQ(count(dm.TbBaixaP), 0);
     EXPECT_EQ(count(dm.TbPagar), 1);  // one bill back, not two

@@ -2,7 +2,6 @@
 // told the notes changed, and the cash receives the payment once.
 #include <gtest/gtest.h>
 
-#include "data/refusal.h"
 #include "data/rows.h"
 #include "sales/account_payments.h"
 #include "support/data_fixture.h"
@@ -27,23 +26,13 @@ TEST(ConcurrentSettlementTest, ExactlyOneOfTwoStationsSettles) {
             notes.push_back(dm.TbReceber.field("Contador").asInteger());
         }
     }
-    const auto station = [&] {
-        testsupport::RecordingMessages quiet;
-        data::Tdm dm(directory.path(), quiet);
-        try {
-            sales::settleNotes(dm, {7, notes, Currency::fromReais(20), 1, Currency::fromReais(100)});
-            return 0;
-        } catch (const data::Refusal&) {
-            return 1;
-        } catch (const store::LockError&) {
-            return 2;
-        }
-    };
-    const pid_t a = testsupport::spawn(station);
-    const pid_t b = testsupport::spawn(station);
-    const int first = testsupport::exitCodeOf(a);
-    const int second = testsupport::exitCodeOf(b);
-    EXPECT_EQ((first == 0) + (second == 0), 1) << first << " " << second;
+    EXPECT_EQ(
+        testsupport::stationsDoingAtOnce(
+            directory.path(),
+            [&](data::Tdm& dm) {
+                sales::settleNotes(dm, {7, notes, Currency::fromReais(20), 1, Currency::fromReais(100)});
+            }),
+        1);
 
     testsupport::RecordingMessages quiet;
     data::Tdm dm(directory.path(), quiet);

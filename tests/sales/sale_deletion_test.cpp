@@ -191,23 +191,9 @@ TEST_F(SaleDeletionTest, TheCashOpenNowIsTheOneAdjusted) {
 
 TEST_F(SaleDeletionTest, TwoStationsDeletingTheSameSaleUndoItOnce) {
     const std::int64_t sale = paidSale({1, 0, {}, false, reais(80)});
-    const auto station = [&] {
-        testsupport::RecordingMessages quiet;
-        data::Tdm other(dataDir(), quiet);
-        try {
-            sales::deleteSale(other, sale);
-            return 0;
-        } catch (const data::Refusal&) {
-            return 1;
-        } catch (const store::LockError&) {
-            return 2;
-        }
-    };
-    const pid_t a = testsupport::spawn(station);
-    const pid_t b = testsupport::spawn(station);
-    const int first = testsupport::exitCodeOf(a);
-    const int second = testsupport::exitCodeOf(b);
-    EXPECT_EQ((first == 0) + (second == 0), 1) << first << " " << second;
+    EXPECT_EQ(testsupport::stationsDoingAtOnce(dataDir(),
+                                               [&](data::Tdm& other) { sales::deleteSale(other, sale); }),
+              1);
     const Disk after = disk();
     EXPECT_EQ(after.shampoo, 10);
     EXPECT_EQ(after.total, Currency());

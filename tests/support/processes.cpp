@@ -9,6 +9,10 @@
 
 #include "data/dm.h"
 #include "data/messages.h"
+#include "data/refusal.h"
+#include "data/store/error.h"
+
+#include <gtest/gtest.h>
 
 namespace testsupport {
 
@@ -40,7 +44,35 @@ class Quiet final : public data::Messages {
     void inform(const std::string&) override {}
 };
 
+enum StationEnd { Done = 0, Refused = 1, OutOfLockWait = 2 };
+
 }  // namespace
+
+int stationsDoingAtOnce(const std::filesystem::path& dataDir, const std::function<void(data::Tdm&)>& action) {
+    const auto station = [&] {
+        Quiet quiet;
+        data::Tdm dm(dataDir, quiet);
+        try {
+            action(dm);
+            return int{Done};
+        } catch (const data::Refusal&) {
+            return int{Refused};
+        } catch (const store::LockError&) {
+            return int{OutOfLockWait};
+        }
+    };
+    const pid_t first = spawn(station);
+    const pid_t second = spawn(station);
+    int done = 0;
+    for (const pid_t pid : {first, second}) {
+        const int code = exitCodeOf(pid);
+        if (code == Done)
+            ++done;
+        else if (code != Refused && code != OutOfLockWait)
+            ADD_FAILURE() << "a station ended with code " << code;
+    }
+    return done;
+}
 
 LockHolder::LockHolder(const std::filesystem::path& dataDir, const std::string& component) {
     int ready[2];

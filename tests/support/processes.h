@@ -6,6 +6,10 @@
 #include <functional>
 #include <string>
 
+namespace data {
+class Tdm;
+}
+
 namespace testsupport {
 
 // Runs `work` in a child process and returns its pid; the child exits with what `work`
@@ -13,6 +17,11 @@ namespace testsupport {
 pid_t spawn(const std::function<int()>& work);
 // Waits for the child; its exit code, or -1 when it did not exit normally.
 int exitCodeOf(pid_t pid);
+
+// Two stations doing `action` at the same moment, each a process with its own data module on
+// `dataDir`; how many of them did it. A station refused (data::Refusal) or out of its lock wait
+// (store::LockError) did not; any other ending fails the running test.
+int stationsDoingAtOnce(const std::filesystem::path& dataDir, const std::function<void(data::Tdm&)>& action);
 
 // Another station editing the last record of a table: the lock is held from construction
 // until release() or destruction.
