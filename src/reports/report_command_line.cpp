@@ -11,6 +11,8 @@
 #include <ostream>
 
 #include "core/date.h"
+#include "core/pass_progress.h"
+#include "core/period.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/messages.h"
@@ -27,6 +29,8 @@
 #include "reports/engine/pdf_export.h"
 #include "reports/payables_reports.h"
 #include "reports/price_tables.h"
+#include "reports/received_accounts_report.h"
+#include "reports/services_report.h"
 #include "reports/stock_entry_report.h"
 #include "reports/ticket_report.h"
 
@@ -98,6 +102,24 @@ core::Date dateOption(const OptionValues& values, const std::string& option) {
     }
     throw UsageError{"data inválida em " + option + ": " + text + " (use DD/MM/AAAA)"};
 }
+
+// The period of --de and --ate, their texts as typed for the title.
+core::Period periodOption(const OptionValues& values) {
+    return {dateOption(values, "--de"), dateOption(values, "--ate"), values.at("--de"), values.at("--ate")};
+}
+
+// A period walk printed without a gauge.
+using PeriodPrint = void (*)(data::Tdm&, const core::Period&, core::PassProgress&, const ReportOutput&);
+Prepare periodReport(PeriodPrint print) {
+    return [print](const OptionValues& values) {
+        const core::Period period = periodOption(values);
+        return Print([print, period](data::Tdm& dm, const ReportOutput& out) {
+            print(dm, period, core::noProgress(), out);
+        });
+    };
+}
+
+const std::vector<ReportOption> kPeriodOptions{{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}};
 
 Prepare priceTable(PriceTable which) {
     return [which](const OptionValues&) {
@@ -184,15 +206,26 @@ const std::vector<PdfReport>& pdfReports() {
          "contas do fornecedor N pagas no período",
          {{"--fornecedor", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
          payables(Bills::Paid)},
-        {"comissoes",
-         "comissões dos funcionários no período, menos os vales",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+        {"comissoes", "comissões dos funcionários no período, menos os vales", kPeriodOptions,
+         periodReport(printCommissions)},
+        {"comissoes-individual",
+         "serviços do funcionário N no período, com as comissões, menos os vales",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--funcionario", "N", true}},
          [](const OptionValues& values) {
-             const CommissionPeriod period{dateOption(values, "--de"), dateOption(values, "--ate"),
-                                           values.at("--de"), values.at("--ate")};
-             return Print(
-                 [period](data::Tdm& dm, const ReportOutput& out) { printCommissions(dm, period, out); });
+             const core::Period period = periodOption(values);
+             const std::int64_t employee = *recordNumberOption(values, "--funcionario");
+             return Print([period, employee](data::Tdm& dm, const ReportOutput& out) {
+                 printEmployeeCommissions(dm, period, employee, core::noProgress(), out);
+             });
          }},
+        {"servicos-geral", "vendas pagas do período, com os totais por forma de pagamento", kPeriodOptions,
+         periodReport(printSales)},
+        {"servicos-resumido", "produtos e serviços vendidos no período, uma linha por código", kPeriodOptions,
+         periodReport(printItemSummary)},
+        {"servicos-detalhado", "cada item vendido no período, com os totais por forma de pagamento",
+         kPeriodOptions, periodReport(printSaleItems)},
+        {"contas-recebidas", "contas recebidas no período, com os totais por forma de pagamento",
+         kPeriodOptions, periodReport(printReceivedAccounts)},
         {"extrato",
          "extrato bancário da conta N no período",
          {{"--conta", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},

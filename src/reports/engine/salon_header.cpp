@@ -49,7 +49,7 @@ std::string periodTitle(std::string_view title, std::string_view start, std::str
 }
 
 Band salonHeader(const PageSetup& page, store::Table& config, std::function<std::string()> title,
-                 const std::vector<ColumnCaption>& captions) {
+                 const std::vector<ColumnCaption>& captions, std::string pageCaption) {
     const double width = page.printableWidthMm();
     Band band;
     band.heightMm = kLogoHeightMm + 2 + kCaptionStripMm + 1;
@@ -58,7 +58,7 @@ Band salonHeader(const PageSetup& page, store::Table& config, std::function<std:
                        {.bold = true, .points = 12, .sizing = Sizing::Fixed}));
     band.add(computedLabel({kLogoWidthMm + 3, 10, width - kLogoWidthMm - 3, kLineHeightMm}, std::move(title),
                            {.bold = true, .points = 10, .sizing = Sizing::Fixed}));
-    addPageNumber(band, "Pág.", width, 0);
+    addPageNumber(band, std::move(pageCaption), width, 0);
     addIssueDate(band, width, kLineHeightMm);
     addCaptionStrip(band, kLogoHeightMm + 2, width, captions);
     return band;

@@ -37,8 +37,9 @@ std::string periodTitle(std::string_view title, std::string_view start, std::str
                         std::string_view joiner = " a ");
 
 // The usual header of a period report: logo, salon name beside it, the title its
-// handler returns, issue date and page number at the top right, and the caption strip.
+// handler returns, issue date and page number (after `pageCaption`) at the top right, and the
+// caption strip.
 Band salonHeader(const PageSetup& page, store::Table& config, std::function<std::string()> title,
-                 const std::vector<ColumnCaption>& captions);
+                 const std::vector<ColumnCaption>& captions, std::string pageCaption = "Pág.");
 
 }  // namespace reports
