@@ -49,7 +49,9 @@ constexpr int kCodes = 40;
 // three, a second service otherwise), spread over the days from kFirst; all paid.
 void addSales(data::Tdm& dm, int from, int count) {
     static const char* const forms[] = {"DINHEIRO", "CHEQUE", "CARTÃO", "DÉBITO", "NOTINHA", "CRÉDITO"};
-    store::post({&dm.TbServico, &dm.TbItensServico}, [&] {
+    dm.TbServico.open();  // the reports leave them closed
+    dm.TbItensServico.open();
+    store::post({&dm.TbServico, &dm.TbItensServico, &dm.TbContador}, [&] {
         for (int sale = from; sale < from + count / 2; ++sale) {
             const std::string day = kFirst.addDays(sale * 2 / kItemsPerDay).toIso();
             const std::int64_t employee = 1 + sale % kEmployees;
@@ -109,15 +111,14 @@ class Scan {
     store::Collations collations_;
 };
 
-// The rows the commission report reads, in its order: the paid services of the period on
-// (Tipo, Data), then the period's paid bills on (DataBaixa).
+// The rows the commission report reads, in its order: the period's paid items on Data (the
+// services among them count), then the period's paid bills on (DataBaixa).
 std::size_t commissionScan(const fs::path& dir, const core::Period& period) {
     const std::string range = " BETWEEN '" + period.start.toIso() + "' AND '" + period.end.toIso() + "'";
-    std::size_t bytes = Scan(dir / "ItensServico.DAT")
-                            .run(
-                                "SELECT CodFun, Funcionario, Total, Comissao FROM registros WHERE Tipo = "
-                                "'SERVIÇO' COLLATE ptbr_ci AND Data" +
-                                range + " AND PGTO <> '' ORDER BY Tipo COLLATE ptbr_ci, Data, rowid");
+    std::size_t bytes =
+        Scan(dir / "ItensServico.DAT")
+            .run("SELECT Tipo, CodFun, Funcionario, Total, Comissao FROM registros WHERE Data" + range +
+                 " AND PGTO <> '' ORDER BY Data, rowid");
     bytes += Scan(dir / "PagarBaixadas.DAT")
                  .run("SELECT CodFUN, Funcionario, Valor FROM registros WHERE DataBaixa" + range +
                       " ORDER BY DataBaixa, Contador, rowid");
@@ -174,8 +175,6 @@ int main(int argc, char** argv) {
     {
         Quiet quiet;
         data::Tdm dm(dir, quiet);
-        dm.TbServico.open();
-        dm.TbItensServico.open();
         const core::Period period{kFirst, kFirst.addDays(items / kItemsPerDay + 1), "", ""};
         std::size_t pages = 0;
         const auto commissions = [&] {
@@ -199,12 +198,8 @@ int main(int argc, char** argv) {
         };
 
         addSales(dm, 0, items / 2);
-        dm.TbServico.open();
-        dm.TbItensServico.open();
         const long growthAtHalf = peakGrowth();
         addSales(dm, items / 4, items / 2);
-        dm.TbServico.open();
-        dm.TbItensServico.open();
         const long growthAtAll = peakGrowth();
 
         const Timing commission = measure([&] { return commissionScan(dir, period); }, commissions);

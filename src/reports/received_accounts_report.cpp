@@ -3,6 +3,7 @@
 #include "data/dm.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
+#include "reports/pass_stage.h"
 #include "reports/payment_forms.h"
 #include "reports/prepared_table.h"
 
@@ -50,7 +51,7 @@ void printReceivedAccounts(data::Tdm& dm, const core::Period& period, core::Pass
     received.setIndexName("siData");
     received.setRange({period.start.toIso()}, {period.end.toIso()});
     PaymentFormTotals forms;
-    progress.start(static_cast<std::size_t>(received.recordCount()));
+    startStage(progress, received);
     const store::Field word = received.field("Vendedor"), value = received.field("Valor");
     for (received.first(); !received.eof(); received.next()) {
         forms.add(word.asString(), value.asCurrency());

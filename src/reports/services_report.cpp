@@ -6,10 +6,12 @@
 
 #include "core/format.h"
 #include "data/dm.h"
+#include "data/store/posting.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
 #include "reports/items_on_their_own.h"
 #include "reports/paid_rows.h"
+#include "reports/pass_stage.h"
 #include "reports/prepared_table.h"
 
 namespace reports {
@@ -41,7 +43,7 @@ void restrictItems(store::Table& items, const core::Period& period) {
 // Adds the restricted sales' totals to `totals`, one gauge step per sale.
 PaymentFormTotals byPaymentForm(store::Table& sales, core::PassProgress& progress) {
     PaymentFormTotals totals;
-    progress.start(static_cast<std::size_t>(sales.recordCount()));
+    startStage(progress, sales);
     const store::Field form = sales.field("TipoPG"), total = sales.field("Total");
     for (sales.first(); !sales.eof(); sales.next()) {
         totals.add(form.asString(), total.asCurrency());
@@ -186,7 +188,7 @@ ItemSummaryTotals fillItemSummary(data::Tdm& dm, const core::Period& period, cor
     {
         PreparedTable sales(dm.TbServico);
         restrictSales(dm.TbServico, period);
-        progress.start(static_cast<std::size_t>(dm.TbServico.recordCount()));
+        startStage(progress, dm.TbServico);
         const store::Field credit = dm.TbServico.field("Saldo");
         for (dm.TbServico.first(); !dm.TbServico.eof(); dm.TbServico.next()) {
             totals.credits += credit.asCurrency();
@@ -200,7 +202,7 @@ ItemSummaryTotals fillItemSummary(data::Tdm& dm, const core::Period& period, cor
         PreparedTable prepared(dm.TbItensServico);
         store::Table& items = dm.TbItensServico;
         restrictItems(items, period);
-        progress.start(static_cast<std::size_t>(items.recordCount()));
+        startStage(progress, items);
         const store::Field code = items.field("Codigo"), description = items.field("Descricao"),
                            type = items.field("Tipo"), total = items.field("Total");
         for (items.first(); !items.eof(); items.next()) {
@@ -220,15 +222,18 @@ ItemSummaryTotals fillItemSummary(data::Tdm& dm, const core::Period& period, cor
     store::Table& temp = dm.TbTemp;
     dm.openWorkTable(temp);
     temp.setIndexName("");
-    temp.emptyTable();
-    for (const auto& [code, line] : lines) {
-        temp.insert();
-        temp.field("Codigo").setInteger(code);
-        temp.field("Produto").setString(line.description);
-        temp.field("CodFUN").setInteger(line.count);
-        temp.field("Total").setCurrency(line.total);
-        temp.post();
-    }
+    // One write of the whole refill, not one per row.
+    store::post({&temp}, [&] {
+        temp.emptyTable();
+        for (const auto& [code, line] : lines) {
+            temp.insert();
+            temp.field("Codigo").setInteger(code);
+            temp.field("Produto").setString(line.description);
+            temp.field("CodFUN").setInteger(line.count);
+            temp.field("Total").setCurrency(line.total);
+            temp.post();
+        }
+    });
     return totals;
 }
 
