@@ -97,6 +97,7 @@ TEST_F(ServicesReportTest, SummaryHasOneLinePerCodeAndTakesTheCreditsFromTheTota
 
 TEST_F(ServicesReportTest, DetailedListsEveryPaidItemWithTheSalesPaymentForms) {
     const Lines lines = print(reports::printSaleItems, march);
+    EXPECT_TRUE(model.landscape);
     EXPECT_EQ(
         between(lines, "Data: | Cliente: | Funcionário: | Descrição | Forma PGTO | Valor R$", "TOTAL...R$"),
         (Lines{"05/03/2024 | HELENA COSTA | ANA | CORTE | DINHEIRO | 50,00",
