@@ -919,6 +919,10 @@ Field Table::field(const std::string& name) {
 }
 
 std::optional<Field> Table::findField(const std::string& name) {
+    // Names come nearly always spelled as defined, and computed fields look theirs up for
+    // every row read: the exact spelling is tried before the case-blind comparison.
+    for (int i = 0; i < fieldCount(); ++i)
+        if (def_.fields[i].name == name) return Field(*this, i);
     for (int i = 0; i < fieldCount(); ++i)
         if (sameNameIgnoringCase(def_.fields[i].name, name)) return Field(*this, i);
     return std::nullopt;
