@@ -53,6 +53,8 @@
 #include "registers/supplier_screen.h"
 #include "registers/supplier_search.h"
 #include "reports/birthday_screen.h"
+#include "reports/commissions_screen.h"
+#include "reports/services_screen.h"
 #include "sales/agenda_screen.h"
 #include "sales/client_credit_screen.h"
 #include "sales/client_receipts_screen.h"
@@ -60,6 +62,7 @@
 #include "sales/note_settlement_screen.h"
 #include "sales/payment_screen.h"
 #include "sales/receipt_panel.h"
+#include "sales/received_accounts_screen.h"
 #include "sales/sale_lifecycle.h"
 #include "sales/sale_query_screen.h"
 #include "sales/sales_screen.h"
@@ -266,6 +269,9 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         reports::TFmAniversario birthdays(dm);
         present(birthdays, QStringLiteral("TFmAniversario"), visit);
     }
+    presentNew<reports::TFmDataServico>(QStringLiteral("TFmDataServico"), visit, dm);
+    presentNew<reports::TFmDataServico2>(QStringLiteral("TFmDataServico2"), visit, dm);
+    presentNew<sales::TConsBaixaReceber>(QStringLiteral("TConsBaixaReceber"), visit, dm);
     {
         // As it is once "ABRIR CAIXA" has shown the opening cash; nothing is written yet.
         cash::TFmAbrir opening(dm);

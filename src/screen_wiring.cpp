@@ -29,12 +29,15 @@
 #include "reports/birthday_reports.h"
 #include "reports/birthday_screen.h"
 #include "reports/client_listing.h"
+#include "reports/commissions_screen.h"
 #include "reports/price_tables.h"
 #include "reports/receivables_reports.h"
+#include "reports/services_screen.h"
 #include "sales/agenda_screen.h"
 #include "sales/client_credit_screen.h"
 #include "sales/client_receipts_screen.h"
 #include "sales/note_settlement_screen.h"
+#include "sales/received_accounts_screen.h"
 #include "sales/sales_screen.h"
 #include "sales/stock_entry_screen.h"
 #include "sales/ticket_screen.h"
@@ -95,5 +98,8 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::RecebidasCliente, [&dm] { sales::showReceberBCliente(dm); });
     menu.wire(entry::ListagemGeral, [&dm] { reports::previewClientListing(dm); });
     menu.wire(entry::Aniversariantes, [&dm] { reports::showBirthdayScreen(dm); });
+    menu.wire(entry::ServicosPeriodo, [&dm] { reports::showDataServico(dm); });
+    menu.wire(entry::Comissoes, [&dm] { reports::showDataServico2(dm); });
+    menu.wire(entry::ContasRecebidas, [&dm] { sales::showConsBaixaReceber(dm); });
     menu.onBirthdaysToday = [&dm] { reports::previewSelectedBirthdays(dm); };
 }

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "data/dm.h"
-#include "registers/employee_search.h"
+#include "registers/employee_code_boxes.h"
 #include "reports/advances_report.h"
 #include "ui/date_box.h"
 #include "ui/dialogs.h"
@@ -88,30 +88,12 @@ bool TFmDataVale::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// The code typed, looked up as stored now; the name shown is always that code's.
 bool TFmDataVale::lookUpEmployee() {
-    std::string name;
-    if (!ui::runGuarded([&] {
-            store::Table& employees = dm_.TbFuncionario;
-            employees.open();
-            if (!employees.indexName().empty()) employees.setIndexName("");
-            if (employees.findKey({codigo_->text().trimmed().toLongLong()}))
-                name = employees.field("Nome").asString();
-        }))
-        return false;
-    funcionario_->setText(QString::fromStdString(name));
-    if (!name.empty()) return true;
-    codigo_->setFocus();
-    ui::Dialogs::current().message(QStringLiteral("Não Existe Funcionário Com Este Código!"));
-    return false;
+    return registers::lookUpEmployeeCode(dm_, *codigo_, *funcionario_);
 }
 
 void TFmDataVale::chooseEmployee() {
-    registers::showConsFunc(dm_);
-    if (dm_.TbFuncionario.isEmpty()) return;
-    codigo_->setText(QString::number(dm_.TbFuncionario.field("Codigo").asInteger()));
-    funcionario_->setText(QString::fromStdString(dm_.TbFuncionario.field("Nome").asString()));
-    inicial_->setFocus();
+    if (registers::chooseEmployee(dm_, *codigo_, *funcionario_)) inicial_->setFocus();
 }
 
 void TFmDataVale::imprimir() {

@@ -119,6 +119,13 @@ bool skipReaisSymbol(std::string_view& text) {
 Currency Currency::fromDouble(double reais) {
     if (std::isnan(reais)) return Currency();
     if (std::isinf(reais)) return Currency(reais > 0 ? kMaxUnits : kMinUnits);
+    // Stored amounts are nearly always whole ten-thousandths. When the nearest count of them
+    // reads back as exactly this double, it is the value's shortest decimal (below 1e11 no two
+    // such counts share a double), so the text round trip below can be skipped.
+    if (std::fabs(reais) < 1e11) {
+        const double scaled = std::round(reais * kScale);
+        if (scaled / kScale == reais) return Currency(static_cast<std::int64_t>(scaled));
+    }
     const ShortestDecimal decimal = shortestDecimal(reais);
     // units = digits * 10^(exponent + 4)
     Wide units = applyExponent(static_cast<Wide>(decimal.digits), decimal.exponent + 4);

@@ -8,6 +8,7 @@ class Unwatched final : public PassProgress {
   public:
     void start(std::size_t) override {}
     void advance() override {}
+    bool watched() const override { return false; }
 };
 
 }  // namespace

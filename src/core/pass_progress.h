@@ -17,6 +17,8 @@ class PassProgress {
     virtual void start(std::size_t count) = 0;
     // One record read. May throw PassCancelled.
     virtual void advance() = 0;
+    // False when nobody watches: a walk then need not count its records for start().
+    virtual bool watched() const { return true; }
 };
 
 // Progress nobody watches.

@@ -1,11 +1,17 @@
 #include "reports/commissions_report.h"
 
+#include <functional>
 #include <map>
 
+#include "core/format.h"
 #include "data/dm.h"
+#include "data/refusal.h"
+#include "data/store/posting.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
 #include "reports/items_on_their_own.h"
+#include "reports/paid_rows.h"
+#include "reports/pass_stage.h"
 #include "reports/prepared_table.h"
 
 namespace reports {
@@ -23,7 +29,7 @@ struct EmployeeLine {
     Currency services, commissions, advances;
 };
 
-Report commissionsReport(data::Tdm& dm, const CommissionPeriod& period) {
+Report commissionsReport(data::Tdm& dm, const core::Period& period) {
     store::Table& virtualTable = dm.TbVirtual;
     Report report;
     report.name = "QrComissoes";
@@ -68,49 +74,135 @@ Report commissionsReport(data::Tdm& dm, const CommissionPeriod& period) {
     return report;
 }
 
+// The four summary lines of the individual report: services and commissions as sums over
+// the detail lines, the advances and what is left as gathered before the report started.
+Band employeeSummary(data::Tdm& dm, double width, Currency commissions, Currency advances) {
+    const auto tables = [&dm](std::string_view name) -> store::Table& { return dm.table(name); };
+    const TextStyle caption{.bold = true, .sizing = Sizing::Fixed};
+    const TextStyle figure{.align = Align::Right, .bold = true, .sizing = Sizing::Fixed};
+    Band summary;
+    summary.heightMm = 4 * (kLine + 1) + 3;
+    summary.add(horizontalLine(0, 1, width));
+    const std::pair<const char*, std::function<TextItem(RectMm)>> rows[] = {
+        {"TOTAL SERVIÇOS......R$",
+         [&](RectMm box) {
+             return totalField(box, parseTotalExpression("SUM(TbItensServico.Total)", tables), kMoney,
+                               figure);
+         }},
+        {"TOTAL COMISSÕES...R$",
+         [&](RectMm box) {
+             return totalField(box, parseTotalExpression("SUM(TbItensServico.Comi)", tables), kMoney, figure);
+         }},
+        {"TOTAL DE VALES........R$",
+         [&](RectMm box) { return label(box, core::formatMask(advances, core::kCaptionMoneyMask), figure); }},
+        {"TOTAL  A RECEBER.....R$", [&](RectMm box) {
+             return label(box, core::formatMask(commissions - advances, core::kCaptionMoneyMask), figure);
+         }}};
+    double y = 2;
+    for (const auto& [text, value] : rows) {
+        summary.add(label({width - 90, y, 50, kLine}, text, caption));
+        summary.add(value({width - 40, y, 40, kLine}));
+        y += kLine + 1;
+    }
+    return summary;
+}
+
+Report employeeReport(data::Tdm& dm, const core::Period& period, const std::string& employee,
+                      Currency commissions, Currency advances) {
+    store::Table& items = dm.TbItensServico;
+    Report report;
+    report.name = "QrServico3";
+    report.mainTable = &items;
+    const double width = report.page.printableWidthMm();
+    const std::string title = periodTitle("Relatório de Comissões", period.startText, period.endText);
+    Band header = salonHeader(report.page, dm.TbConfig, [title] { return title; },
+                              {{0, "DATA"},
+                               {22, "SERVIÇOS"},
+                               {85, "CLIENTE"},
+                               {width - 60, "Com.%", Align::Right},
+                               {width - 30, "Valor R$", Align::Right},
+                               {width, "Com. R$", Align::Right}});
+    header.add(label({kLogoWidthMm + 3, 10 + kLine, width - kLogoWidthMm - 3, kLine},
+                     "Funcionário: " + employee, {.bold = true, .sizing = Sizing::Fixed}));
+    report.pageHeader = std::move(header);
+    const TextStyle text{.sizing = Sizing::Fixed};
+    report.detail.heightMm = kLine + 0.5;
+    report.detail.add(dataField({0, 0, 20, kLine}, items, "Data", text));
+    report.detail.add(dataField({22, 0, 61, kLine}, items, "Descricao", text));
+    report.detail.add(dataField({85, 0, width - 150, kLine}, items, "Cliente", text));
+    report.detail.add(dataField({width - 80, 0, 20, kLine}, items, "Comissao", kMoneyStyle, kMoney));
+    report.detail.add(dataField({width - 58, 0, 28, kLine}, items, "Total", kMoneyStyle, kMoney));
+    report.detail.add(dataField({width - 28, 0, 28, kLine}, items, "Comi", kMoneyStyle, kMoney));
+    report.summary = employeeSummary(dm, width, commissions, advances);
+    return report;
+}
+
+// The employee's name as registered now.
+std::string registeredName(data::Tdm& dm, std::int64_t code) {
+    PreparedTable employees(dm.TbFuncionario);
+    if (!employees->findKey({code})) throw data::Refusal("Não Existe Funcionário Com Este Código!");
+    return employees->field("Nome").asString();
+}
+
 }  // namespace
 
-CommissionTotals fillCommissions(data::Tdm& dm, const CommissionPeriod& period) {
+CommissionTotals fillCommissions(data::Tdm& dm, const core::Period& period, core::PassProgress& progress) {
     CommissionTotals totals;
     std::map<std::int64_t, EmployeeLine> lines;
     const std::string start = period.start.toIso(), end = period.end.toIso();
     {
         ItemsOnTheirOwn unlinked(dm);
         PreparedTable items(dm.TbItensServico);
-        items->setIndexName("siCOMG");
-        items->setRange({"SERVIÇO", start}, {"SERVIÇO", end});
-        items->setFilter("PGTO <> ''");
-        items->setFiltered(true);
+        // By day rather than on siCOMG (type, day): the same services in the same order, without
+        // comparing the type's text in the index for every row read.
+        items->setIndexName("siData");
+        items->setRange({start}, {end});
+        keepPaidItems(dm.TbItensServico);
+        startStage(progress, dm.TbItensServico);
+        const store::Field type = items->field("Tipo"), code = items->field("CodFun"),
+                           name = items->field("Funcionario"), total = items->field("Total"),
+                           commission = items->field("Comi");
         for (items->first(); !items->eof(); items->next()) {
-            EmployeeLine& line = lines[items->field("CodFun").asInteger()];
-            if (line.name.empty()) line.name = items->field("Funcionario").asString();
-            line.services += items->field("Total").asCurrency();
-            line.commissions += items->field("Comi").asCurrency();
+            progress.advance();
+            if (type.asString() != "SERVIÇO") continue;  // products pay no commission
+            EmployeeLine& line = lines[code.asInteger()];
+            if (line.name.empty()) line.name = name.asString();
+            line.services += total.asCurrency();
+            line.commissions += commission.asCurrency();
         }
     }
     {
         PreparedTable paid(dm.TbBaixaP);
         paid->setIndexName("siBaixa");
         paid->setRange({start}, {end});
+        startStage(progress, dm.TbBaixaP);
+        const store::Field employee = paid->field("CodFUN"), name = paid->field("Funcionario"),
+                           value = paid->field("Valor");
         for (paid->first(); !paid->eof(); paid->next()) {
-            const std::int64_t code = paid->field("CodFUN").asInteger();
-            if (code <= 0) continue;
+            progress.advance();
+            const std::int64_t code = employee.asInteger();
+            if (code <= 0) continue;  // a bill, not an advance
             EmployeeLine& line = lines[code];
-            if (line.name.empty()) line.name = paid->field("Funcionario").asString();
-            line.advances += paid->field("Valor").asCurrency();
+            if (line.name.empty()) line.name = name.asString();
+            line.advances += value.asCurrency();
         }
     }
     store::Table& scratch = dm.TbVirtual;
     dm.openWorkTable(scratch);
-    scratch.emptyTable();
+    // One write of the whole refill, not one per row.
+    store::post({&scratch}, [&] {
+        scratch.emptyTable();
+        for (const auto& [code, line] : lines) {
+            scratch.insert();
+            scratch.field("Codigo").setInteger(code);
+            scratch.field("Funcionario").setString(line.name);
+            scratch.field("Total").setCurrency(line.services);
+            scratch.field("COM").setCurrency(line.commissions);
+            scratch.field("Vale").setCurrency(line.advances);
+            scratch.post();
+        }
+    });
     for (const auto& [code, line] : lines) {
-        scratch.insert();
-        scratch.field("Codigo").setInteger(code);
-        scratch.field("Funcionario").setString(line.name);
-        scratch.field("Total").setCurrency(line.services);
-        scratch.field("COM").setCurrency(line.commissions);
-        scratch.field("Vale").setCurrency(line.advances);
-        scratch.post();
         totals.services += line.services;
         totals.commissions += line.commissions;
         totals.advances += line.advances;
@@ -118,8 +210,9 @@ CommissionTotals fillCommissions(data::Tdm& dm, const CommissionPeriod& period) 
     return totals;
 }
 
-void printCommissions(data::Tdm& dm, const CommissionPeriod& period, const ReportOutput& output) {
-    fillCommissions(dm, period);
+void printCommissions(data::Tdm& dm, const core::Period& period, core::PassProgress& progress,
+                      const ReportOutput& output) {
+    fillCommissions(dm, period, progress);
     store::Table& scratch = dm.TbVirtual;
     scratch.setIndexName("siCOM");
     try {
@@ -129,6 +222,42 @@ void printCommissions(data::Tdm& dm, const CommissionPeriod& period, const Repor
         throw;
     }
     scratch.setIndexName("");
+}
+
+}  // namespace reports
+
+namespace reports {
+
+void printEmployeeCommissions(data::Tdm& dm, const core::Period& period, std::int64_t employeeCode,
+                              core::PassProgress& progress, const ReportOutput& output) {
+    const std::string employee = registeredName(dm, employeeCode);
+    const std::string start = period.start.toIso(), end = period.end.toIso();
+    Currency advances;
+    {
+        PreparedTable paid(dm.TbBaixaP);
+        paid->setIndexName("siFUN");
+        paid->setRange({employeeCode, start}, {employeeCode, end});
+        startStage(progress, dm.TbBaixaP);
+        const store::Field value = paid->field("Valor");
+        for (paid->first(); !paid->eof(); paid->next()) {
+            advances += value.asCurrency();
+            progress.advance();
+        }
+    }
+    ItemsOnTheirOwn unlinked(dm);
+    PreparedTable prepared(dm.TbItensServico);
+    store::Table& items = dm.TbItensServico;
+    items.setIndexName("siFunc");
+    items.setRange({"SERVIÇO", employeeCode, start}, {"SERVIÇO", employeeCode, end});
+    keepPaidItems(items);
+    Currency commissions;
+    startStage(progress, items);
+    const store::Field commission = items.field("Comi");
+    for (items.first(); !items.eof(); items.next()) {
+        commissions += commission.asCurrency();
+        progress.advance();
+    }
+    output(employeeReport(dm, period, employee, commissions, advances));
 }
 
 }  // namespace reports

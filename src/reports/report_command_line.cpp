@@ -11,6 +11,8 @@
 #include <ostream>
 
 #include "core/date.h"
+#include "core/pass_progress.h"
+#include "core/period.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/messages.h"
@@ -32,6 +34,8 @@
 #include "reports/price_tables.h"
 #include "reports/receivables_reports.h"
 #include "reports/sale_receipt.h"
+#include "reports/received_accounts_report.h"
+#include "reports/services_report.h"
 #include "reports/stock_entry_report.h"
 #include "reports/ticket_report.h"
 
@@ -104,6 +108,24 @@ core::Date dateOption(const OptionValues& values, const std::string& option) {
     throw UsageError{"data inválida em " + option + ": " + text + " (use DD/MM/AAAA)"};
 }
 
+// The period of --de and --ate, their texts as typed for the title.
+core::Period periodOption(const OptionValues& values) {
+    return {dateOption(values, "--de"), dateOption(values, "--ate"), values.at("--de"), values.at("--ate")};
+}
+
+// A period walk printed without a gauge.
+using PeriodPrint = void (*)(data::Tdm&, const core::Period&, core::PassProgress&, const ReportOutput&);
+Prepare periodReport(PeriodPrint print) {
+    return [print](const OptionValues& values) {
+        const core::Period period = periodOption(values);
+        return Print([print, period](data::Tdm& dm, const ReportOutput& out) {
+            print(dm, period, core::noProgress(), out);
+        });
+    };
+}
+
+const std::vector<ReportOption> kPeriodOptions{{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}};
+
 Prepare priceTable(PriceTable which) {
     return [which](const OptionValues&) {
         return Print([which](data::Tdm& dm, const ReportOutput& out) { printPriceTable(dm, which, out); });
@@ -122,11 +144,6 @@ Prepare payables(Bills bills) {
         return Print(
             [selection](data::Tdm& dm, const ReportOutput& out) { printPayables(dm, selection, out); });
     };
-}
-
-// The --de/--ate pair, with the texts as typed for the title.
-core::Period periodOption(const OptionValues& values) {
-    return {dateOption(values, "--de"), dateOption(values, "--ate"), values.at("--de"), values.at("--ate")};
 }
 
 Prepare cashPeriods(CashPeriodsLayout layout) {
@@ -189,7 +206,7 @@ const std::vector<PdfReport>& pdfReports() {
          }},
         {"contas-pagar",
          "contas a pagar com vencimento no período",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         kPeriodOptions,
          payables(Bills::Open)},
         {"contas-pagar-fornecedor",
          "contas a pagar do fornecedor N com vencimento no período",
@@ -197,32 +214,35 @@ const std::vector<PdfReport>& pdfReports() {
          payables(Bills::Open)},
         {"contas-pagas",
          "contas pagas no período",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         kPeriodOptions,
          payables(Bills::Paid)},
         {"contas-pagas-fornecedor",
          "contas do fornecedor N pagas no período",
          {{"--fornecedor", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
          payables(Bills::Paid)},
-        {"comissoes",
-         "comissões dos funcionários no período, menos os vales",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+        {"comissoes", "comissões dos funcionários no período, menos os vales", kPeriodOptions,
+         periodReport(printCommissions)},
+        {"comissoes-individual",
+         "serviços do funcionário N no período, com as comissões, menos os vales",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--funcionario", "N", true}},
          [](const OptionValues& values) {
-             const CommissionPeriod period{dateOption(values, "--de"), dateOption(values, "--ate"),
-                                           values.at("--de"), values.at("--ate")};
-             return Print(
-                 [period](data::Tdm& dm, const ReportOutput& out) { printCommissions(dm, period, out); });
+             const core::Period period = periodOption(values);
+             const std::int64_t employee = *recordNumberOption(values, "--funcionario");
+             return Print([period, employee](data::Tdm& dm, const ReportOutput& out) {
+                 printEmployeeCommissions(dm, period, employee, core::noProgress(), out);
+             });
          }},
         {"caixa",
          "caixas abertos no período, com o que cada um recebeu e o resumo por forma de pagamento",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         kPeriodOptions,
          cashPeriods(CashPeriodsLayout::Takings)},
         {"caixa-conferencia",
          "abertura, recebimentos, pagamentos, depósito e repasse dos caixas abertos no período",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         kPeriodOptions,
          cashPeriods(CashPeriodsLayout::Opening)},
         {"conferencia",
          "conferência de caixa do período: recebimentos, serviços pagos, comissões, vales e retiradas",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         kPeriodOptions,
          [](const OptionValues& values) {
              const core::Period period = periodOption(values);
              return Print(
@@ -230,13 +250,21 @@ const std::vector<PdfReport>& pdfReports() {
          }},
         {"balancete",
          "balancete sintético: receitas e despesas pagas no período",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+         kPeriodOptions,
          [](const OptionValues& values) {
              const core::Period period = periodOption(values);
              return Print([period](data::Tdm& dm, const ReportOutput& out) {
                  printBalanceSheet(dm, period, fillBalanceSheet(dm, period, core::noProgress()), out);
              });
          }},
+        {"servicos-geral", "vendas pagas do período, com os totais por forma de pagamento", kPeriodOptions,
+         periodReport(printSales)},
+        {"servicos-resumido", "produtos e serviços vendidos no período, uma linha por código", kPeriodOptions,
+         periodReport(printItemSummary)},
+        {"servicos-detalhado", "cada item vendido no período, com os totais por forma de pagamento",
+         kPeriodOptions, periodReport(printSaleItems)},
+        {"contas-recebidas", "contas recebidas no período, com os totais por forma de pagamento",
+         kPeriodOptions, periodReport(printReceivedAccounts)},
         {"extrato",
          "extrato bancário da conta N no período",
          {{"--conta", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},

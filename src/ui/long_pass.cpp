@@ -59,7 +59,9 @@ bool LongPass::run(const std::function<void(core::PassProgress&)>& walk) {
     if (cancel_) cancel_->setEnabled(false);
     for (std::size_t i = 0; i < held_.size(); ++i)
         if (held_[i]) held_[i]->setEnabled(wasEnabled[i]);
-    if (stopped && closeAsked_) screen_.close();
+    // A close asked for while the walk showed its report (no record left to stop at) is
+    // carried out once the report is closed.
+    if (closeAsked_) screen_.close();
     return completed;
 }
 

@@ -35,7 +35,8 @@ class LongPass : public QObject, public core::PassProgress {
     // Runs `walk` with this object as its progress. True when it ran to the end; false when
     // the user stopped it (by the cancel button or by closing the screen, which then closes
     // once the walk has unwound) or when it failed (the error already shown through
-    // ui::runGuarded).
+    // ui::runGuarded). A screen closed after the last record (while the walk shows its
+    // report) closes when the walk returns.
     bool run(const std::function<void(core::PassProgress&)>& walk);
     bool running() const { return running_; }
 

@@ -42,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CurrencyFromDouble,
                                            FromDoubleCase{1.00005, 10001}, FromDoubleCase{-1.00005, -10001},
                                            FromDoubleCase{0.00004999, 0}, FromDoubleCase{0.1 + 0.2, 3000},
                                            FromDoubleCase{2.675, 26750}, FromDoubleCase{1e-300, 0},
+                                           FromDoubleCase{99999999999.9999, 999999999999999},
                                            FromDoubleCase{123456789012.3456, 1234567890123456},
                                            FromDoubleCase{-99999999.99, -999999999900}));
 
