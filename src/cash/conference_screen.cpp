@@ -1,7 +1,6 @@
 #include "cash/conference_screen.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,6 +14,7 @@
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 #include "ui/period_boxes.h"
+#include "ui/search_gauge.h"
 
 namespace cash {
 
@@ -23,14 +23,11 @@ TFmDataCONF::TFmDataCONF(data::Tdm& dm, reports::ReportOutput output, QWidget* p
       dm_(dm),
       output_(std::move(output)),
       inicial_(new ui::DateBox(this)),
-      final_(new ui::DateBox(this)),
-      gauge_(new QProgressBar(this)) {
+      final_(new ui::DateBox(this)) {
     setObjectName(QStringLiteral("TFmDataCONF"));
     setWindowTitle(QStringLiteral("::.. Relatório de Conferência de Caixa"));
     inicial_->setObjectName(QStringLiteral("MaskEdit1"));
     final_->setObjectName(QStringLiteral("MaskEdit2"));
-    gauge_->setObjectName(QStringLiteral("ProgressBar1"));
-    gauge_->setValue(0);
 
     QFormLayout* rows = ui::labelledRows();
     ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
@@ -41,8 +38,7 @@ TFmDataCONF::TFmDataCONF(data::Tdm& dm, reports::ReportOutput output, QWidget* p
     auto* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rows);
-    layout->addWidget(new QLabel(QStringLiteral("Conclusão da Pesquisa..."), this));
-    layout->addWidget(gauge_);
+    gauge_ = ui::addSearchGauge(*layout, this);
     layout->addLayout(bar);
 
     pass_ = std::make_unique<ui::LongPass>(*this, *gauge_, std::vector<QWidget*>{imprimir_});

@@ -34,7 +34,7 @@ class TFmDataCONF : public QDialog {
     reports::ReportOutput output_;
     ui::DateBox* inicial_;
     ui::DateBox* final_;
-    QProgressBar* gauge_;
+    QProgressBar* gauge_ = nullptr;
     QPushButton* imprimir_ = nullptr;
     std::unique_ptr<ui::LongPass> pass_;
 };

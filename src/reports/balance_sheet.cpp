@@ -10,6 +10,7 @@
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
 #include "reports/items_on_their_own.h"
+#include "reports/pass_stage.h"
 #include "reports/prepared_table.h"
 
 namespace reports {
@@ -39,7 +40,7 @@ std::map<std::string, ExpenseLine> paidBills(data::Tdm& dm, const core::Period& 
     PreparedTable paid(dm.TbBaixaP);
     paid->setIndexName("siBaixa");
     paid->setRange({period.start.toIso()}, {period.end.toIso()});
-    progress.start(static_cast<std::size_t>(paid->recordCount()));
+    startStage(progress, dm.TbBaixaP);
     const int codPlano = paid->field("CodPlano").index(), plano = paid->field("Plano").index(),
               valor = paid->field("Valor").index();
     for (paid->first(); !paid->eof(); paid->next()) {
@@ -65,7 +66,7 @@ RevenueLines soldItems(data::Tdm& dm, const core::Period& period, core::PassProg
     items->setRange({period.start.toIso()}, {period.end.toIso()});
     // Every item of the period moves the gauge; an unpaid one is passed over here rather than
     // by a filter, which would make counting them read every row twice.
-    progress.start(static_cast<std::size_t>(items->recordCount()));
+    startStage(progress, dm.TbItensServico);
     const int descricao = items->field("Descricao").index(), itemTotal = items->field("Total").index(),
               paidIn = items->field("PGTO").index();
     for (items->first(); !items->eof(); items->next()) {

@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "data/dm.h"
 #include "reports/items_on_their_own.h"
+#include "reports/pass_stage.h"
 #include "reports/prepared_table.h"
 
 namespace reports {
@@ -17,7 +18,7 @@ void walk(store::Table& table, const char* index, const core::Period& period, co
           Read read) {
     table.setIndexName(index);
     table.setRange({period.start.toIso()}, {period.end.toIso()});
-    progress.start(static_cast<std::size_t>(table.recordCount()));
+    startStage(progress, table);
     for (table.first(); !table.eof(); table.next()) {
         read(table);
         progress.advance();
