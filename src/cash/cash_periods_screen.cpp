@@ -63,9 +63,7 @@ void TFmDataCaixa::imprimir() {
     const auto layout =
         geral_->isChecked() ? reports::CashPeriodsLayout::Takings : reports::CashPeriodsLayout::Opening;
     // Held while the preview is up, so a second request cannot pull the table from under it.
-    imprimir_->setEnabled(false);
-    ui::runGuarded([&] { reports::printCashPeriods(dm_, *period, layout, output_); });
-    imprimir_->setEnabled(true);
+    ui::runHeld(*imprimir_, [&] { reports::printCashPeriods(dm_, *period, layout, output_); });
 }
 
 void showDataCaixa(data::Tdm& dm) {

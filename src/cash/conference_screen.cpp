@@ -58,9 +58,7 @@ void TFmDataCONF::imprimir() {
         return;
     // The report prints from what was gathered; held while the preview is up all the same,
     // so one request shows one preview.
-    imprimir_->setEnabled(false);
-    ui::runGuarded([&] { output_(reports::conferenceReport(dm_, std::move(*gathered))); });
-    imprimir_->setEnabled(true);
+    ui::runHeld(*imprimir_, [&] { output_(reports::conferenceReport(dm_, std::move(*gathered))); });
 }
 
 void showDataCONF(data::Tdm& dm) {

@@ -38,13 +38,6 @@ reports::PayablesSelection selectionOf(reports::Bills bills, const core::Period&
     return selection;
 }
 
-// Prints with the button held, so a second click cannot start a second report.
-void printHeld(QPushButton* button, const std::function<void()>& print) {
-    button->setEnabled(false);
-    ui::runGuarded(print);
-    button->setEnabled(true);
-}
-
 }  // namespace
 
 TFmDataPagar::TFmDataPagar(data::Tdm& dm, QWidget* parent, reports::ReportOutput output)
@@ -74,8 +67,8 @@ void TFmDataPagar::imprimir() {
     const std::optional<core::Period> period =
         ui::readPeriod(*inicial_, *final_, QStringLiteral("Digite as datas inicial e final!"));
     if (!period) return;
-    printHeld(imprimir_,
-              [&] { reports::printPayables(dm_, selectionOf(reports::Bills::Open, *period), output_); });
+    ui::runHeld(*imprimir_,
+                [&] { reports::printPayables(dm_, selectionOf(reports::Bills::Open, *period), output_); });
 }
 
 SupplierBillsScreen::SupplierBillsScreen(data::Tdm& dm, reports::Bills bills, QWidget* parent,
@@ -178,7 +171,7 @@ void SupplierBillsScreen::imprimir() {
     if (!period || !lookUpSupplier()) return;  // a code changed after its name was shown counts
     reports::PayablesSelection selection = selectionOf(bills_, *period);
     selection.supplier = codigo_->text().trimmed().toLongLong();
-    printHeld(imprimir_, [&] { reports::printPayables(dm_, selection, output_); });
+    ui::runHeld(*imprimir_, [&] { reports::printPayables(dm_, selection, output_); });
 }
 
 TFmDataFor::TFmDataFor(data::Tdm& dm, QWidget* parent, reports::ReportOutput output)

@@ -45,9 +45,8 @@ void TConsBaixaReceber::imprimir() {
     const auto period = ui::readPeriod(*inicial_, *final_);
     if (!period) return;
     // Held until the preview closes: the report reads TbBaixaR as this request restricted it.
-    imprimir_->setEnabled(false);
-    ui::runGuarded([&] { reports::printReceivedAccounts(dm_, *period, core::noProgress(), output_); });
-    imprimir_->setEnabled(true);
+    ui::runHeld(*imprimir_,
+                [&] { reports::printReceivedAccounts(dm_, *period, core::noProgress(), output_); });
 }
 
 void showConsBaixaReceber(data::Tdm& dm) {

@@ -1,5 +1,7 @@
 #include "ui/guarded.h"
 
+#include <QWidget>
+
 #include "core/date.h"
 #include "data/refusal.h"
 #include "data/store/error.h"
@@ -21,6 +23,14 @@ bool runGuarded(const std::function<void()>& action) {
         Dialogs::current().error(QString::fromStdString(error.what()));
     }
     return false;
+}
+
+bool runHeld(QWidget& held, const std::function<void()>& action) {
+    const bool wasEnabled = held.isEnabled();
+    held.setEnabled(false);
+    const bool ran = runGuarded(action);
+    held.setEnabled(wasEnabled);
+    return ran;
 }
 
 }  // namespace ui

@@ -5,9 +5,15 @@
 // already reported ends it silently. Exceptions must never cross Qt's event loop.
 #include <functional>
 
+class QWidget;
+
 namespace ui {
 
 // True when the action ran to the end.
 bool runGuarded(const std::function<void()>& action);
+
+// The same, with `held` disabled while it runs and given back afterwards: a print button held
+// while its preview is up, so one request shows one preview.
+bool runHeld(QWidget& held, const std::function<void()>& action);
 
 }  // namespace ui

@@ -8,6 +8,8 @@
 #include "support/qt_scripted_dialogs.h"
 #include "ui/guarded.h"
 
+#include <QPushButton>
+
 namespace {
 
 TEST(RunGuarded, StoreErrorsAndMistypedDatesGoToTheErrorBox) {
@@ -82,6 +84,33 @@ TEST(ScriptedDialogs, HandsTheExpectedScreenToItsHandler) {
     });
     EXPECT_EQ(ui::Dialogs::current().exec(screen), QDialog::Accepted);
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("visto"));
+}
+
+}  // namespace
+
+namespace {
+
+// A print button is held while its report is up, and given back as it was, also when the
+// report fails.
+TEST(RunHeld, HoldsTheButtonWhileTheActionRunsAndGivesItBackAsItWas) {
+    testsupport::ScriptedDialogs dialogs;
+    struct Case {
+        bool enabledBefore;
+        bool fails;
+    };
+    for (const Case c : {Case{true, false}, Case{true, true}, Case{false, false}}) {
+        QPushButton button;
+        button.setEnabled(c.enabledBefore);
+        bool heldWhileRunning = false;
+        const bool ran = ui::runHeld(button, [&] {
+            heldWhileRunning = !button.isEnabled();
+            if (c.fails) throw store::Error("Tabela ocupada.");
+        });
+        EXPECT_EQ(ran, !c.fails);
+        EXPECT_TRUE(heldWhileRunning);
+        EXPECT_EQ(button.isEnabled(), c.enabledBefore);
+    }
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Tabela ocupada.")});
 }
 
 }  // namespace
