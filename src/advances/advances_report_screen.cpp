@@ -99,11 +99,7 @@ void TFmDataVale::chooseEmployee() {
 void TFmDataVale::imprimir() {
     const auto period = ui::readPeriod(*inicial_, *final_);
     if (!period) return;
-    reports::AdvancesSelection selection;
-    selection.start = period->start;
-    selection.end = period->end;
-    selection.startText = period->startText;
-    selection.endText = period->endText;
+    reports::AdvancesSelection selection{0, *period};
     if (individual_->isChecked()) {
         if (funcionario_->text().isEmpty()) {
             codigo_->setFocus();

@@ -70,12 +70,7 @@ void TFmConsBaixaPagar::excluir() {
 // leave it, so the list is shown again afterwards.
 void TFmConsBaixaPagar::imprimir() {
     if (!printed_) return;
-    reports::PayablesSelection selection;
-    selection.bills = reports::Bills::Paid;
-    selection.start = printed_->start;
-    selection.end = printed_->end;
-    selection.startText = printed_->startText;
-    selection.endText = printed_->endText;
+    const reports::PayablesSelection selection{reports::Bills::Paid, std::nullopt, *printed_};
     ui::runGuarded([&] { reports::printPayables(dm_, selection, output_); });
     showAgain();
 }

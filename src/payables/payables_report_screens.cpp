@@ -28,16 +28,6 @@ ui::DateBox* dateBox(QWidget* parent, const char* name) {
     return box;
 }
 
-reports::PayablesSelection selectionOf(reports::Bills bills, const core::Period& period) {
-    reports::PayablesSelection selection;
-    selection.bills = bills;
-    selection.start = period.start;
-    selection.end = period.end;
-    selection.startText = period.startText;
-    selection.endText = period.endText;
-    return selection;
-}
-
 }  // namespace
 
 TFmDataPagar::TFmDataPagar(data::Tdm& dm, QWidget* parent, reports::ReportOutput output)
@@ -67,8 +57,10 @@ void TFmDataPagar::imprimir() {
     const std::optional<core::Period> period =
         ui::readPeriod(*inicial_, *final_, QStringLiteral("Digite as datas inicial e final!"));
     if (!period) return;
-    ui::runHeld(*imprimir_,
-                [&] { reports::printPayables(dm_, selectionOf(reports::Bills::Open, *period), output_); });
+    ui::runHeld(*imprimir_, [&] {
+        reports::printPayables(dm_, reports::PayablesSelection{reports::Bills::Open, std::nullopt, *period},
+                               output_);
+    });
 }
 
 SupplierBillsScreen::SupplierBillsScreen(data::Tdm& dm, reports::Bills bills, QWidget* parent,
@@ -169,8 +161,7 @@ void SupplierBillsScreen::imprimir() {
     const std::optional<core::Period> period =
         ui::readPeriod(*inicial_, *final_, QStringLiteral("Indique as Datas Inicial e Final"));
     if (!period || !lookUpSupplier()) return;  // a code changed after its name was shown counts
-    reports::PayablesSelection selection = selectionOf(bills_, *period);
-    selection.supplier = codigo_->text().trimmed().toLongLong();
+    const reports::PayablesSelection selection{bills_, codigo_->text().trimmed().toLongLong(), *period};
     ui::runHeld(*imprimir_, [&] { reports::printPayables(dm_, selection, output_); });
 }
 

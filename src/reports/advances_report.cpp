@@ -19,7 +19,8 @@ Report advancesReport(data::Tdm& dm, const AdvancesSelection& selection) {
     report.name = "QrVale";
     report.mainTable = &paid;
     const double width = report.page.printableWidthMm();
-    const std::string title = periodTitle("Relatório de VALES", selection.startText, selection.endText);
+    const std::string title =
+        periodTitle("Relatório de VALES", selection.period.startText, selection.period.endText);
     report.pageHeader = salonHeader(report.page, dm.TbConfig, [title] { return title; },
                                     {{0, "DATA"},
                                      {kFuncionario, "FUNCIONÁRIO"},
@@ -47,7 +48,7 @@ Report advancesReport(data::Tdm& dm, const AdvancesSelection& selection) {
 
 void printAdvances(data::Tdm& dm, const AdvancesSelection& selection, const ReportOutput& output) {
     PreparedTable paid(dm.TbBaixaP);
-    const std::string start = selection.start.toIso(), end = selection.end.toIso();
+    const std::string start = selection.period.start.toIso(), end = selection.period.end.toIso();
     if (selection.employeeCode > 0) {
         paid->setIndexName("siFUN");
         paid->setRange({selection.employeeCode, start}, {selection.employeeCode, end});

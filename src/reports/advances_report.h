@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/date.h"
+#include "core/period.h"
 #include "reports/engine/preview.h"
 
 namespace data {
@@ -15,10 +15,7 @@ namespace reports {
 
 struct AdvancesSelection {
     std::int64_t employeeCode = 0;  // 0: every employee's advances
-    core::Date start;
-    core::Date end;
-    std::string startText;  // the dates as typed, for the title
-    std::string endText;
+    core::Period period;
 };
 
 // Restricts TbBaixaP to the selection, hands the report to `output`, and puts TbBaixaP back

@@ -42,7 +42,7 @@ Report payablesReport(data::Tdm& dm, const PayablesSelection& selection, const s
     captions.push_back({width, "Valor R$", Align::Right});
 
     const std::string title = periodTitle(paid ? "Relatório de Contas Pagas" : "Relatório de Contas a Pagar",
-                                          selection.startText, selection.endText);
+                                          selection.period.startText, selection.period.endText);
     report.pageHeader = salonHeader(
         report.page, dm.TbConfig, [title] { return title; }, captions);
     if (perSupplier)
@@ -82,7 +82,7 @@ void printPayables(data::Tdm& dm, const PayablesSelection& selection, const Repo
     }
     const bool paid = selection.bills == Bills::Paid;
     PreparedTable bills(paid ? dm.TbBaixaP : dm.TbPagar);
-    const std::string start = selection.start.toIso(), end = selection.end.toIso();
+    const std::string start = selection.period.start.toIso(), end = selection.period.end.toIso();
     if (selection.supplier) {
         // The supplier code is stored as text.
         const std::string code = std::to_string(*selection.supplier);

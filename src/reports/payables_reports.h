@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/date.h"
+#include "core/period.h"
 #include "reports/engine/preview.h"
 
 namespace data {
@@ -19,10 +19,7 @@ enum class Bills { Open, Paid };
 struct PayablesSelection {
     Bills bills = Bills::Open;
     std::optional<std::int64_t> supplier;  // empty: every supplier's bills
-    core::Date start;
-    core::Date end;
-    std::string startText;  // the dates as typed, for the title
-    std::string endText;
+    core::Period period;
 };
 
 // Restricts the bills table to the selection, hands the report to `output`, and puts the

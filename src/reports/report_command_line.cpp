@@ -33,8 +33,8 @@
 #include "reports/payables_reports.h"
 #include "reports/price_tables.h"
 #include "reports/receivables_reports.h"
-#include "reports/sale_receipt.h"
 #include "reports/received_accounts_report.h"
+#include "reports/sale_receipt.h"
 #include "reports/services_report.h"
 #include "reports/stock_entry_report.h"
 #include "reports/ticket_report.h"
@@ -135,12 +135,8 @@ Prepare priceTable(PriceTable which) {
 // Open or paid bills of the period given; of one supplier when the report takes --fornecedor.
 Prepare payables(Bills bills) {
     return [bills](const OptionValues& values) {
-        const PayablesSelection selection{bills,
-                                          recordNumberOption(values, "--fornecedor"),
-                                          dateOption(values, "--de"),
-                                          dateOption(values, "--ate"),
-                                          values.at("--de"),
-                                          values.at("--ate")};
+        const PayablesSelection selection{bills, recordNumberOption(values, "--fornecedor"),
+                                          periodOption(values)};
         return Print(
             [selection](data::Tdm& dm, const ReportOutput& out) { printPayables(dm, selection, out); });
     };
@@ -197,25 +193,18 @@ const std::vector<PdfReport>& pdfReports() {
          "vales do período, de todos os funcionários ou de um (--funcionario N)",
          {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--funcionario", "N"}},
          [](const OptionValues& values) {
-             AdvancesSelection selection{0, dateOption(values, "--de"), dateOption(values, "--ate"),
-                                         values.at("--de"), values.at("--ate")};
+             AdvancesSelection selection{0, periodOption(values)};
              if (const auto code = recordNumberOption(values, "--funcionario"))
                  selection.employeeCode = *code;
              return Print(
                  [selection](data::Tdm& dm, const ReportOutput& out) { printAdvances(dm, selection, out); });
          }},
-        {"contas-pagar",
-         "contas a pagar com vencimento no período",
-         kPeriodOptions,
-         payables(Bills::Open)},
+        {"contas-pagar", "contas a pagar com vencimento no período", kPeriodOptions, payables(Bills::Open)},
         {"contas-pagar-fornecedor",
          "contas a pagar do fornecedor N com vencimento no período",
          {{"--fornecedor", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
          payables(Bills::Open)},
-        {"contas-pagas",
-         "contas pagas no período",
-         kPeriodOptions,
-         payables(Bills::Paid)},
+        {"contas-pagas", "contas pagas no período", kPeriodOptions, payables(Bills::Paid)},
         {"contas-pagas-fornecedor",
          "contas do fornecedor N pagas no período",
          {{"--fornecedor", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
@@ -232,14 +221,11 @@ const std::vector<PdfReport>& pdfReports() {
                  printEmployeeCommissions(dm, period, employee, core::noProgress(), out);
              });
          }},
-        {"caixa",
-         "caixas abertos no período, com o que cada um recebeu e o resumo por forma de pagamento",
-         kPeriodOptions,
-         cashPeriods(CashPeriodsLayout::Takings)},
+        {"caixa", "caixas abertos no período, com o que cada um recebeu e o resumo por forma de pagamento",
+         kPeriodOptions, cashPeriods(CashPeriodsLayout::Takings)},
         {"caixa-conferencia",
          "abertura, recebimentos, pagamentos, depósito e repasse dos caixas abertos no período",
-         kPeriodOptions,
-         cashPeriods(CashPeriodsLayout::Opening)},
+         kPeriodOptions, cashPeriods(CashPeriodsLayout::Opening)},
         {"conferencia",
          "conferência de caixa do período: recebimentos, serviços pagos, comissões, vales e retiradas",
          kPeriodOptions,
@@ -248,9 +234,7 @@ const std::vector<PdfReport>& pdfReports() {
              return Print(
                  [period](data::Tdm& dm, const ReportOutput& out) { printConference(dm, period, out); });
          }},
-        {"balancete",
-         "balancete sintético: receitas e despesas pagas no período",
-         kPeriodOptions,
+        {"balancete", "balancete sintético: receitas e despesas pagas no período", kPeriodOptions,
          [](const OptionValues& values) {
              const core::Period period = periodOption(values);
              return Print([period](data::Tdm& dm, const ReportOutput& out) {

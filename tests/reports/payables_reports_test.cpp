@@ -114,7 +114,7 @@ TEST_F(PayablesReportsTest, ListsTheBillsOfThePeriodInDateOrderWithTheirTotal) {
          }) {
         SCOPED_TRACE(c.report);
         std::string name;
-        const Lines lines = print({c.bills, c.supplier, kFirst, kLast, "01/05/25", "31/05/25"}, &name);
+        const Lines lines = print({c.bills, c.supplier, {kFirst, kLast, "01/05/25", "31/05/25"}}, &name);
         EXPECT_EQ(name, c.report);
         EXPECT_EQ(reportstest::linesStartingWith(lines, c.title).size(), 1u) << testing::PrintToString(lines);
         EXPECT_EQ(reportstest::linesStartingWith(lines, c.captions).size(), 1u);
@@ -132,7 +132,8 @@ TEST_F(PayablesReportsTest, ListsTheBillsOfThePeriodInDateOrderWithTheirTotal) {
 
 TEST_F(PayablesReportsTest, AnEmptyPeriodPrintsTheHeaderAndAZeroTotal) {
     for (const Bills bills : {Bills::Open, Bills::Paid}) {
-        const Lines lines = print({bills, std::nullopt, {2025, 7, 1}, {2025, 7, 31}, "01/07/25", "31/07/25"});
+        const Lines lines =
+            print({bills, std::nullopt, {{2025, 7, 1}, {2025, 7, 31}, "01/07/25", "31/07/25"}});
         EXPECT_EQ(reportstest::linesStartingWith(lines, "Relatório de Conta").size(), 1u);
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.back(), "TOTAL...R$ | 0,00");
@@ -151,7 +152,7 @@ TEST_F(PayablesReportsTest, AnUnknownSupplierIsRefusedAndTheTablesArePutBack) {
         }
         EXPECT_FALSE(printed);
     }
-    print({Bills::Paid, 7, kFirst, kLast, "01/05/25", "31/05/25"});
+    print({Bills::Paid, 7, {kFirst, kLast, "01/05/25", "31/05/25"}});
     for (store::Table* table : {&dm.TbFornec, &dm.TbPagar, &dm.TbBaixaP}) {
         EXPECT_FALSE(table->isOpen()) << table->name();
         EXPECT_EQ(table->indexName(), "") << table->name();
