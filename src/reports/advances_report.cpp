@@ -4,6 +4,7 @@
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
 #include "reports/prepared_table.h"
+#include "reports/registered_employee.h"
 
 namespace reports {
 
@@ -47,6 +48,7 @@ Report advancesReport(data::Tdm& dm, const AdvancesSelection& selection) {
 }  // namespace
 
 void printAdvances(data::Tdm& dm, const AdvancesSelection& selection, const ReportOutput& output) {
+    if (selection.employeeCode > 0) registeredEmployeeName(dm, selection.employeeCode);
     PreparedTable paid(dm.TbBaixaP);
     const std::string start = selection.period.start.toIso(), end = selection.period.end.toIso();
     if (selection.employeeCode > 0) {

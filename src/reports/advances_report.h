@@ -19,7 +19,8 @@ struct AdvancesSelection {
 };
 
 // Restricts TbBaixaP to the selection, hands the report to `output`, and puts TbBaixaP back
-// (primary index, no range, closed when it was), whatever happens.
+// (primary index, no range, closed when it was), whatever happens. An employee code that
+// does not exist is refused with "Não Existe Funcionário Com Este Código!".
 void printAdvances(data::Tdm& dm, const AdvancesSelection& selection, const ReportOutput& output);
 
 }  // namespace reports

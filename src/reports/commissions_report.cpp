@@ -5,7 +5,6 @@
 
 #include "core/format.h"
 #include "data/dm.h"
-#include "data/refusal.h"
 #include "data/store/posting.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
@@ -13,6 +12,7 @@
 #include "reports/paid_rows.h"
 #include "reports/pass_stage.h"
 #include "reports/prepared_table.h"
+#include "reports/registered_employee.h"
 
 namespace reports {
 
@@ -137,13 +137,6 @@ Report employeeReport(data::Tdm& dm, const core::Period& period, const std::stri
     return report;
 }
 
-// The employee's name as registered now.
-std::string registeredName(data::Tdm& dm, std::int64_t code) {
-    PreparedTable employees(dm.TbFuncionario);
-    if (!employees->findKey({code})) throw data::Refusal("Não Existe Funcionário Com Este Código!");
-    return employees->field("Nome").asString();
-}
-
 }  // namespace
 
 CommissionTotals fillCommissions(data::Tdm& dm, const core::Period& period, core::PassProgress& progress) {
@@ -230,7 +223,7 @@ namespace reports {
 
 void printEmployeeCommissions(data::Tdm& dm, const core::Period& period, std::int64_t employeeCode,
                               core::PassProgress& progress, const ReportOutput& output) {
-    const std::string employee = registeredName(dm, employeeCode);
+    const std::string employee = registeredEmployeeName(dm, employeeCode);
     const std::string start = period.start.toIso(), end = period.end.toIso();
     Currency advances;
     {

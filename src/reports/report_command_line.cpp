@@ -132,6 +132,16 @@ Prepare priceTable(PriceTable which) {
     };
 }
 
+// The advances of the period; of one employee when the report takes --funcionario.
+Prepare advances() {
+    return [](const OptionValues& values) {
+        const AdvancesSelection selection{recordNumberOption(values, "--funcionario").value_or(0),
+                                          periodOption(values)};
+        return Print(
+            [selection](data::Tdm& dm, const ReportOutput& out) { printAdvances(dm, selection, out); });
+    };
+}
+
 // Open or paid bills of the period given; of one supplier when the report takes --fornecedor.
 Prepare payables(Bills bills) {
     return [bills](const OptionValues& values) {
@@ -189,16 +199,11 @@ const std::vector<PdfReport>& pdfReports() {
              return Print(
                  [number](data::Tdm& dm, const ReportOutput& out) { printCashClosing(dm, number, out); });
          }},
-        {"vales",
-         "vales do período, de todos os funcionários ou de um (--funcionario N)",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--funcionario", "N"}},
-         [](const OptionValues& values) {
-             AdvancesSelection selection{0, periodOption(values)};
-             if (const auto code = recordNumberOption(values, "--funcionario"))
-                 selection.employeeCode = *code;
-             return Print(
-                 [selection](data::Tdm& dm, const ReportOutput& out) { printAdvances(dm, selection, out); });
-         }},
+        {"vales", "vales do período, de todos os funcionários", kPeriodOptions, advances()},
+        {"vales-individual",
+         "vales do funcionário N no período",
+         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--funcionario", "N", true}},
+         advances()},
         {"contas-pagar", "contas a pagar com vencimento no período", kPeriodOptions, payables(Bills::Open)},
         {"contas-pagar-fornecedor",
          "contas a pagar do fornecedor N com vencimento no período",

@@ -179,15 +179,42 @@ TEST_F(PeriodReportsPdfTest, CommissionReportsTotalsAgreeWithTheirRowsAndWithEac
               ana);
 }
 
+TEST_F(PeriodReportsPdfTest, AdvancesReportsTotalsAgreeWithTheirRowsAndWithTheCommissions) {
+    const Lines all = report({"vales"});
+    int rows = 0;
+    const Currency total = figureAfter(all, "TOTAL ...R$");
+    EXPECT_EQ(sumOfDatedRows(all, 0, &rows), total);
+    EXPECT_GT(rows, 5);
+    EXPECT_EQ(total, figureAfter(report({"comissoes"}), "TOTAL DE VALES........R$"));
+
+    // Each employee's advances are what the commission report deducts from them, and together
+    // they are every advance of the period.
+    Currency everyone;
+    for (const char* code : {"2", "3", "4", "5"}) {
+        SCOPED_TRACE(code);
+        const Lines one = report({"vales-individual", "--funcionario", code});
+        const Currency theirs = figureAfter(one, "TOTAL ...R$");
+        EXPECT_EQ(sumOfDatedRows(one), theirs);
+        EXPECT_EQ(theirs, figureAfter(report({"comissoes-individual", "--funcionario", code}),
+                                      "TOTAL DE VALES........R$"));
+        everyone += theirs;
+    }
+    EXPECT_EQ(everyone, total);
+}
+
 TEST_F(PeriodReportsPdfTest, AnUnknownEmployeeIsRefusedWithoutAFile) {
-    std::ostringstream err;
     const auto file = out.path() / "x.pdf";
-    EXPECT_EQ(reports::runReportCommandLine({"--pdf", "comissoes-individual", file.string(), "--de", from,
-                                             "--ate", to, "--funcionario", "99"},
-                                            demo_->path(), err),
-              1);
-    EXPECT_NE(err.str().find("Não Existe Funcionário Com Este Código!"), std::string::npos) << err.str();
-    EXPECT_FALSE(std::filesystem::exists(file));
+    for (const char* name : {"comissoes-individual", "vales-individual"}) {
+        SCOPED_TRACE(name);
+        std::ostringstream err;
+        EXPECT_EQ(reports::runReportCommandLine(
+                      {"--pdf", name, file.string(), "--de", from, "--ate", to, "--funcionario", "99"},
+                      demo_->path(), err),
+                  1);
+        EXPECT_NE(err.str().find("Não Existe Funcionário Com Este Código!"), std::string::npos) << err.str();
+        EXPECT_FALSE(std::filesystem::exists(file));
+    }
+    std::ostringstream err;
     EXPECT_EQ(reports::runReportCommandLine({"--pdf", "servicos-geral", file.string(), "--de", from},
                                             demo_->path(), err),
               2);
