@@ -158,6 +158,8 @@ void printStatement(data::Tdm& dm, const StatementSelection& selection, const Re
     const AccountFigures account = lookUpAccount(dm, selection.conta);
 
     PreparedTable banco(dm.TbBanco);
+    // A statement may run over tens of thousands of lines: only what it prints is read.
+    banco->readOnlyFields({"DataApre", "Ndocumento", "Discriminacao", "ValorCredito", "ValorDebto"});
     banco->setIndexName("siBancoData");
     const store::Value conta{selection.conta};
     banco->setRange({conta, store::Value{selection.start.toIso()}},

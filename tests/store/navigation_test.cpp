@@ -254,3 +254,52 @@ TEST_F(StoreTest, MasterDetailFollowsEveryMoveOfTheMaster) {
     photos.first();
     EXPECT_EQ(photos.recordCount(), 3);
 }
+
+// A report walking many rows reads only what it prints: the fields asked for and every index
+// field come back, the others are an error to read, and nothing can be changed from rows read
+// in part, whose missing fields would be written back empty.
+TEST_F(StoreTest, AWalkReadingSomeFieldsSeesThemAndIsRefusedTheRestAndEveryChange) {
+    auto t = makePeople();
+    for (int code = 1; code <= 300; ++code) add(*t, code, "N" + std::to_string(code % 7), "T", code * 1.5);
+    t->setIndexName("siNome");
+    t->readOnlyFields({"Valor"});
+
+    std::vector<std::string> names;
+    double sum = 0;
+    for (t->first(); !t->eof(); t->next()) {  // past several batches, as reports walk
+        names.push_back(t->field("Nome").asString());
+        sum += t->field("Valor").asFloat();
+    }
+    EXPECT_EQ(names.size(), 300u);
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    EXPECT_DOUBLE_EQ(sum, 1.5 * 300 * 301 / 2);
+    EXPECT_EQ(t->field("Tipo").asString(), "T");  // an index field is always read
+    EXPECT_THROW(t->field("Obs").asString(), std::logic_error);
+    EXPECT_THROW(t->edit(), std::logic_error);
+    EXPECT_THROW(t->insert(), std::logic_error);
+    EXPECT_THROW(t->deleteRecord(), std::logic_error);
+    EXPECT_EQ(t->state(), store::TableState::Browse);
+    EXPECT_EQ(t->recordCount(), 300);
+
+    // Whole records again, on asking or on the next opening.
+    t->readWholeRecords();
+    t->edit();
+    t->field("Obs").setString("lido inteiro");
+    t->post();
+    t->readOnlyFields({"Valor"});
+    t->close();
+    t->open();
+    t->setIndexName("siNome");
+    t->first();
+    t->last();
+    EXPECT_EQ(t->field("Obs").asString(), "lido inteiro");
+}
+
+TEST_F(StoreTest, ATableWithCalculatedFieldsIsReadWhole) {
+    auto t = makePeople();
+    t->onCalcFields = [](store::Table& table) {
+        table.field("Dobro").setCurrency(table.field("Valor").asCurrency() +
+                                         table.field("Valor").asCurrency());
+    };
+    EXPECT_THROW(t->readOnlyFields({"Nome"}), std::logic_error);
+}

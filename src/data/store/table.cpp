@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <stdexcept>
 
 #include "data/store/connection.h"
 #include "data/store/database.h"
@@ -48,6 +49,7 @@ Table::Table(Database& database, TableDef definition, std::string name)
     context_ = {name_, def_.fileName};
     for (int i = 0; i < fieldCount(); ++i)
         if (!def_.fields[i].calculated) storedColumns_.push_back(i);
+    readColumns_ = storedColumns_;
     for (const auto& fieldName : def_.primaryKey) indexPositions_.push_back(field(fieldName).index());
 }
 
@@ -120,6 +122,8 @@ void Table::close() {
     state_ = TableState::Inactive;
     current_.reset();
     resetBuffers();
+    readColumns_ = storedColumns_;  // the next opening reads whole records again
+    unread_.clear();
     eof_ = bof_ = true;
     notify(TableEvent::Closed);
 }
@@ -296,8 +300,38 @@ Predicate Table::visiblePredicate(bool rangeStart) const {
 
 std::string Table::selectColumns() const {
     std::string columns = "rowid";
-    for (int i : storedColumns_) columns += ", " + sqlName(def_.fields[i].name);
+    for (int i : readColumns_) columns += ", " + sqlName(def_.fields[i].name);
     return columns;
+}
+
+void Table::readOnlyFields(const std::vector<std::string>& names) {
+    if (onCalcFields) throw std::logic_error(name_ + ": uma tabela com campos calculados é lida inteira.");
+    if (isEditing()) throw std::logic_error(name_ + ": leitura parcial durante uma inclusão ou alteração.");
+    std::vector<bool> wanted(def_.fields.size(), false);
+    for (const auto& name : names) wanted[field(name).index()] = true;
+    for (const auto& name : def_.primaryKey) wanted[field(name).index()] = true;
+    for (const IndexDef& index : def_.indexes)
+        for (const auto& name : index.fields) wanted[field(name).index()] = true;
+    readColumns_.clear();
+    unread_.assign(def_.fields.size(), false);
+    for (int i : storedColumns_) {
+        if (wanted[i])
+            readColumns_.push_back(i);
+        else
+            unread_[i] = true;
+    }
+    if (isOpen()) refresh();
+}
+
+void Table::readWholeRecords() {
+    if (unread_.empty()) return;
+    readColumns_ = storedColumns_;
+    unread_.clear();
+    if (isOpen()) refresh();
+}
+
+void Table::requireWholeRecords(const char* action) const {
+    if (!unread_.empty()) throw std::logic_error(name_ + ": " + action + " numa tabela lida em parte.");
 }
 
 std::string Table::orderBy(bool descending) const {
@@ -319,8 +353,8 @@ std::vector<Record> Table::fetch(const Predicate& where, bool descending, int li
         Record record;
         record.rowid = statement.columnInteger(0);
         record.values.resize(def_.fields.size());
-        for (std::size_t c = 0; c < storedColumns_.size(); ++c)
-            record.values[storedColumns_[c]] = statement.column(static_cast<int>(c) + 1);
+        for (std::size_t c = 0; c < readColumns_.size(); ++c)
+            record.values[readColumns_[c]] = statement.column(static_cast<int>(c) + 1);
         rows.push_back(std::move(record));
     }
     statement.reset();
@@ -616,6 +650,7 @@ void Table::setState(TableState state) {
 
 void Table::insert() {
     requireOpen("Insert");
+    requireWholeRecords("inclusão");
     checkBrowseMode();
     beforeInsert_ = current_;
     Record record;
@@ -649,6 +684,7 @@ void Table::insert() {
 
 void Table::edit() {
     requireOpen("Edit");
+    requireWholeRecords("alteração");
     if (isEditing()) return;
     if (!current_) return insert();
     const std::int64_t rowid = current_->rowid;
@@ -862,6 +898,7 @@ void Table::cancel() {
 
 void Table::deleteRecord() {
     requireOpen("Delete");
+    requireWholeRecords("exclusão");
     if (state_ == TableState::Insert) return cancel();
     if (!current_) fail("não há registro para excluir.");
     const Record doomed = *current_;
@@ -926,6 +963,8 @@ std::optional<Field> Table::findField(const std::string& name) {
 
 const Value& Table::readField(int index) const {
     static const Value null;
+    if (!unread_.empty() && unread_[index])
+        throw std::logic_error(name_ + ": o campo " + def_.fields[index].name + " não foi lido.");
     if (!current_) return null;
     return current_->values[index];
 }

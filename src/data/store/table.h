@@ -121,6 +121,14 @@ class Table {
     bool isEditing() const { return state_ == TableState::Insert || state_ == TableState::Edit; }
     bool modified() const { return modified_; }
 
+    // A report walking many rows reads only the fields it prints (and every index field, so
+    // the walk can go on and change index): the others are not read from the file. Until the
+    // table closes or readWholeRecords() is called, reading a field left out is an error and
+    // so is changing a record, which would need its whole row. Refused on a table with
+    // calculated fields, whose inputs the store cannot know.
+    void readOnlyFields(const std::vector<std::string>& names);
+    void readWholeRecords();
+
     Field field(const std::string& name);
     std::optional<Field> findField(const std::string& name);
     Field fieldAt(int index) { return Field(*this, index); }
@@ -174,6 +182,7 @@ class Table {
     void unlockRecord(std::int64_t rowid);
 
     void requireOpen(const char* action) const;
+    void requireWholeRecords(const char* action) const;
     [[noreturn]] void fail(const std::string& cause) const;
     int busyTimeoutMs() const;
     void checkBrowseMode();
@@ -217,6 +226,8 @@ class Table {
     std::string name_;
     ErrorContext context_;
     std::vector<int> storedColumns_;  // field indexes that live in the file
+    std::vector<int> readColumns_;    // those read from it: all, or the ones a walk asked for
+    std::vector<bool> unread_;        // by field index, while a walk reads only some
     std::unique_ptr<Connection> connection_;
     std::unique_ptr<RecordLocks> locks_;
     bool exclusive_ = false;

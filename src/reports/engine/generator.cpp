@@ -143,7 +143,11 @@ class Generator {
     }
 
     void startPage() {
+        // Pages of a report are alike: room for as many elements as the last one had saves
+        // moving them all as the page fills.
+        const std::size_t likely = model_.pages.empty() ? 0 : model_.pages.back().elements.size();
         model_.pages.emplace_back();
+        model_.pages.back().elements.reserve(likely);
         ++pageNumber_;
         y_ = report_.page.margins.top;
         if (const auto& header = report_.pageHeader) {
