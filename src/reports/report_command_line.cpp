@@ -445,7 +445,7 @@ std::optional<int> runReportCommandLine(const std::vector<std::string>& args,
         StreamMessages messages(err);
         data::Tdm dm(dataDir, messages);
         request.print(dm, [&](const Report& report) {
-            writePdf(generate(report), request.output);
+            writePdf(report, request.output);
             written = true;
         });
     } catch (const std::exception& error) {

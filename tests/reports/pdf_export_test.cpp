@@ -1,6 +1,7 @@
 // PDF export read back with pdftotext.
 #include <gtest/gtest.h>
 
+#include "data/store/error.h"
 #include "engine_fixture.h"
 #include "page_text.h"
 #include "reports/engine/output_error.h"
@@ -29,6 +30,38 @@ TEST_F(PdfExportTest, PdfHoldsTheTextOfEveryPage) {
     EXPECT_NE(text.find("TOTAL...R$ 1.830,00"), std::string::npos);
     EXPECT_NE(text.find('\f'), std::string::npos);  // a second page
     EXPECT_LT(text.find("FUNCIONÁRIA 52 "), text.find("FUNCIONÁRIA 53 "));
+}
+
+// Written as it is generated, a page at a time, the file reads as the one made from the
+// whole page model.
+TEST_F(PdfExportTest, AReportWrittenAsItIsGeneratedReadsAsTheWholeModel) {
+    for (int i = 1; i <= 130; ++i) addEmployee(i, "FUNCIONÁRIA " + std::to_string(i), i);
+    testsupport::TempDir dir;
+    writePdf(generate(periodReport(), options), dir / "inteiro.pdf");
+    int handedOut = 0;
+    GenerateOptions streamed = options;
+    streamed.pageDone = [&](const PageModel& model, Page&& page) {
+        ++handedOut;
+        EXPECT_TRUE(model.pages.empty());  // nothing kept behind
+        EXPECT_FALSE(page.elements.empty());
+    };
+    EXPECT_TRUE(generate(periodReport(), streamed).pages.empty());
+    EXPECT_EQ(handedOut, 3);
+    writePdf(periodReport(), dir / "por-pagina.pdf", options);
+    EXPECT_EQ(pdfText(dir / "por-pagina.pdf"), pdfText(dir / "inteiro.pdf"));
+}
+
+// A report that fails half way leaves no file behind to be taken for the whole report.
+TEST_F(PdfExportTest, AReportFailingHalfWayLeavesNoFile) {
+    for (int i = 1; i <= 130; ++i) addEmployee(i, "FUNCIONÁRIA " + std::to_string(i), i);
+    testsupport::TempDir dir;
+    Report report = periodReport();
+    int rows = 0;
+    report.detail.beforePrint = [&rows] {
+        if (++rows == 100) throw store::Error("Tabela ocupada.");
+    };
+    EXPECT_THROW(writePdf(report, dir / "metade.pdf", options), store::Error);
+    EXPECT_FALSE(std::filesystem::exists(dir / "metade.pdf"));
 }
 
 TEST_F(PdfExportTest, RefusesAnEmptyReportAndAnUnwritablePlace) {

@@ -145,9 +145,8 @@ class Generator {
     void startPage() {
         // Pages of a report are alike: room for as many elements as the last one had saves
         // moving them all as the page fills.
-        const std::size_t likely = model_.pages.empty() ? 0 : model_.pages.back().elements.size();
         model_.pages.emplace_back();
-        model_.pages.back().elements.reserve(likely);
+        model_.pages.back().elements.reserve(lastPageSize_);
         ++pageNumber_;
         y_ = report_.page.margins.top;
         if (const auto& header = report_.pageHeader) {
@@ -164,6 +163,12 @@ class Generator {
             if (footer->beforePrint) footer->beforePrint();
             place(*footer, footerTop_);
             if (footer->afterPrint) footer->afterPrint();
+        }
+        lastPageSize_ = model_.pages.back().elements.size();
+        if (options_.pageDone) {
+            Page done = std::move(model_.pages.back());
+            model_.pages.pop_back();
+            options_.pageDone(model_, std::move(done));
         }
     }
 
@@ -273,6 +278,7 @@ class Generator {
     double footerTop_ = 0;
     double y_ = 0;
     int pageNumber_ = 0;
+    std::size_t lastPageSize_ = 0;  // pages of a report are alike: room for as many elements
     bool pageFresh_ = false;
     int lastPercent_ = -1;
 };

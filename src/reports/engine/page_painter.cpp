@@ -57,7 +57,9 @@ void PagePainter::operator()(const PageRect& shape) {
 }
 
 void PagePainter::operator()(const PageImage& picture) {
-    if (picture.image < 0 || picture.image >= static_cast<int>(images_.size())) return;
+    if (picture.image < 0 || picture.image >= static_cast<int>(model_.images.size())) return;
+    // A report written as it is generated meets its pictures as it goes.
+    if (images_.size() < model_.images.size()) images_.resize(model_.images.size());
     auto& image = images_[static_cast<std::size_t>(picture.image)];
     if (!image) {
         const std::string& bytes = model_.images[static_cast<std::size_t>(picture.image)];
