@@ -4,6 +4,7 @@
 #include "data/refusal.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
+#include "reports/listing_columns.h"
 #include "reports/prepared_table.h"
 
 namespace reports {
@@ -11,14 +12,9 @@ namespace reports {
 namespace {
 
 constexpr double kLine = kLineHeightMm;
-const TextStyle kFixed{.sizing = Sizing::Fixed};
-constexpr double kDescricao = 24, kThird = 110, kDocumento = 140, kValor = 30;
+constexpr double kDescricao = 24, kThird = 110, kDocumento = 140;
 
-struct Column {
-    double x;
-    const char* caption;
-    const char* field;
-};
+using Column = ListingColumn;
 
 Report payablesReport(data::Tdm& dm, const PayablesSelection& selection, const std::string& supplierName) {
     const bool paid = selection.bills == Bills::Paid;
@@ -49,24 +45,7 @@ Report payablesReport(data::Tdm& dm, const PayablesSelection& selection, const s
         report.pageHeader->add(label({kLogoWidthMm + 3, 10 + kLine, width - kLogoWidthMm - 3, kLine},
                                      "Fornecedor: " + supplierName, {.bold = true, .sizing = Sizing::Fixed}));
 
-    report.detail.heightMm = kLine + 0.5;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const double end = i + 1 < columns.size() ? columns[i + 1].x : width - kValor;
-        report.detail.add(
-            dataField({columns[i].x, 0, end - columns[i].x - 2, kLine}, bills, columns[i].field, kFixed));
-    }
-    report.detail.add(dataField({width - kValor, 0, kValor, kLine}, bills, "Valor",
-                                {.align = Align::Right, .sizing = Sizing::Fixed}, "0.0,0"));
-
-    Band summary;
-    summary.heightMm = kLine + 4;
-    summary.add(horizontalLine(0, 1, width));
-    summary.add(label({width - 80, 2, 40, kLine}, "TOTAL...R$", {.bold = true, .sizing = Sizing::Fixed}));
-    const auto tables = [&dm](std::string_view name) -> store::Table& { return dm.table(name); };
-    summary.add(totalField({width - 40, 2, 40, kLine},
-                           parseTotalExpression(paid ? "SUM(TbBaixaP.Valor)" : "SUM(TbPagar.Valor)", tables),
-                           "0.0,0", {.align = Align::Right, .bold = true, .sizing = Sizing::Fixed}));
-    report.summary = std::move(summary);
+    addListingLines(report, dm, bills, columns);
     return report;
 }
 

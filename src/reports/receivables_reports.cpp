@@ -4,6 +4,7 @@
 #include "data/refusal.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
+#include "reports/listing_columns.h"
 #include "reports/prepared_table.h"
 
 namespace reports {
@@ -11,14 +12,8 @@ namespace reports {
 namespace {
 
 constexpr double kLine = kLineHeightMm;
-constexpr double kValor = 30;
-const TextStyle kFixed{.sizing = Sizing::Fixed};
 
-struct Column {
-    double x;
-    const char* caption;
-    const char* field;
-};
+using Column = ListingColumn;
 
 // Logo, salon name, title, issue date and page number, then the column captions: framed, or
 // over a rule.
@@ -51,28 +46,6 @@ Band header(const Report& report, data::Tdm& dm, const std::string& title, const
     return band;
 }
 
-// A detail line of the columns' fields and the value, and a summary of the total.
-void addLines(Report& report, data::Tdm& dm, store::Table& table, const std::vector<Column>& columns) {
-    const double width = report.page.printableWidthMm();
-    report.detail.heightMm = kLine + 0.5;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const double end = i + 1 < columns.size() ? columns[i + 1].x : width - kValor;
-        report.detail.add(
-            dataField({columns[i].x, 0, end - columns[i].x - 2, kLine}, table, columns[i].field, kFixed));
-    }
-    report.detail.add(dataField({width - kValor, 0, kValor, kLine}, table, "Valor",
-                                {.align = Align::Right, .sizing = Sizing::Fixed}, "0.0,0"));
-    Band summary;
-    summary.heightMm = kLine + 4;
-    summary.add(horizontalLine(0, 1, width));
-    summary.add(label({width - 80, 2, 40, kLine}, "TOTAL...R$", {.bold = true, .sizing = Sizing::Fixed}));
-    const auto tables = [&dm](std::string_view name) -> store::Table& { return dm.table(name); };
-    summary.add(totalField({width - 40, 2, 40, kLine},
-                           parseTotalExpression("SUM(" + table.name() + ".Valor)", tables), "0.0,0",
-                           {.align = Align::Right, .bold = true, .sizing = Sizing::Fixed}));
-    report.summary = std::move(summary);
-}
-
 }  // namespace
 
 void printOpenReceivables(data::Tdm& dm, const ReportOutput& output) {
@@ -88,7 +61,7 @@ void printOpenReceivables(data::Tdm& dm, const ReportOutput& output) {
                                       {95, "NÚMERO", "Documento"},
                                       {120, "FUNCIONÁRIO", "SubNome"}};
     report.pageHeader = header(report, dm, "Relatório de Contas a Receber", columns, "VALOR R$", true);
-    addLines(report, dm, dm.TbReceber, columns);
+    addListingLines(report, dm, dm.TbReceber, columns);
     report.pageFooter = Band{.heightMm = kLine};
     output(report);
 }
@@ -118,7 +91,7 @@ void printClientReceipts(data::Tdm& dm, std::int64_t clientCode, const core::Per
     const std::string title =
         periodTitle("Relatório de Contas Recebidas - Por Cliente", period.startText, period.endText, " até ");
     report.pageHeader = header(report, dm, title, columns, "Valor R$", false);
-    addLines(report, dm, dm.TbBaixaR, columns);
+    addListingLines(report, dm, dm.TbBaixaR, columns);
     output(report);
 }
 
