@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -27,6 +26,7 @@
 #include "data/rows.h"
 #include "data/store/collations.h"
 #include "data/store/posting.h"
+#include "peak_memory.h"
 #include "reports/commissions_report.h"
 #include "reports/engine/generator.h"
 #include "reports/services_report.h"
@@ -138,18 +138,6 @@ std::size_t summaryScan(const fs::path& dir, const core::Period& period) {
     return bytes;
 }
 
-// Lets the peak start again from the present size (Linux: clear_refs 5).
-void resetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-long peakKilobytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with("VmHWM:")) return std::atol(line.c_str() + 6);
-    return 0;
-}
-
 struct Timing {
     double scan, report;
 };
@@ -190,11 +178,10 @@ int main(int argc, char** argv) {
         const auto peakGrowth = [&] {
             commissions();  // fonts and caches settle on a first run
             summary();
-            resetPeak();
-            const long before = peakKilobytes();
-            commissions();
-            summary();
-            return peakKilobytes() - before;
+            return peakGrowthKb([&] {
+                commissions();
+                summary();
+            });
         };
 
         addSales(dm, 0, items / 2);
