@@ -41,8 +41,6 @@ TFmDataVale::TFmDataVale(data::Tdm& dm, reports::ReportOutput output, QWidget* p
     funcionario_->setObjectName(QStringLiteral("Edit2"));
     funcionario_->setMaxLength(50);
     funcionario_->setReadOnly(true);
-    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
-    final_->setObjectName(QStringLiteral("MaskEdit2"));
     for (QLineEdit* box : {codigo_, funcionario_}) box->setMinimumWidth(ui::contentWidth(*box));
 
     auto* lookup = new QPushButton(QStringLiteral("&F"), this);
@@ -61,12 +59,10 @@ TFmDataVale::TFmDataVale(data::Tdm& dm, reports::ReportOutput output, QWidget* p
     choice->addStretch();
     QFormLayout* rows = ui::labelledRows();
     ui::addLabelledRow(*rows, QStringLiteral("Código:"), code, QStringLiteral("Funcionário:"), funcionario_);
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     auto* bar = new QHBoxLayout;
     bar->addStretch();
-    auto* imprimir = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
-    auto* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
+    auto* imprimir = ui::addPrintButtons(*bar, *this).imprimir;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addLayout(rows);
@@ -77,7 +73,6 @@ TFmDataVale::TFmDataVale(data::Tdm& dm, reports::ReportOutput output, QWidget* p
     connect(individual_, &QRadioButton::clicked, codigo_, [this] { codigo_->setFocus(); });
     connect(lookup, &QPushButton::clicked, this, &TFmDataVale::chooseEmployee);
     connect(imprimir, &QPushButton::clicked, this, &TFmDataVale::imprimir);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     ui::installEnterAsTab(this);
 }
 

@@ -51,8 +51,6 @@ TFmConsControle::TFmConsControle(data::Tdm& dm, QWidget* parent)
                            this)) {
     setObjectName(QStringLiteral("TFmConsControle"));
     setWindowTitle(QStringLiteral("Consultar Controle Bancário."));
-    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
-    final_->setObjectName(QStringLiteral("MaskEdit2"));
     documento_->setObjectName(QStringLiteral("RadioButton1"));
     documentoText_->setObjectName(QStringLiteral("Edit2"));
     documentoText_->setMaxLength(15);
@@ -61,8 +59,7 @@ TFmConsControle::TFmConsControle(data::Tdm& dm, QWidget* parent)
 
     QFormLayout* rows = ui::labelledRows();
     ui::addLabelledRow(*rows, QStringLiteral("Conta:"), conta_);
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     auto* search = new QHBoxLayout;
     QPushButton* pesquisa = ui::addButton(*search, QStringLiteral("Pesquisar"), QStringLiteral("BitBtn3"));
     search->addWidget(documento_);

@@ -29,31 +29,26 @@ TFmDataCaixa::TFmDataCaixa(data::Tdm& dm, reports::ReportOutput output, QWidget*
     geral_->setObjectName(QStringLiteral("RadioButton1"));
     abertura_->setObjectName(QStringLiteral("RadioButton2"));
     geral_->setChecked(true);
-    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
-    final_->setObjectName(QStringLiteral("MaskEdit2"));
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(geral_);
     choice->addWidget(abertura_);
     choice->addStretch();
     QFormLayout* rows = ui::labelledRows();
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     auto* bar = new QHBoxLayout;
     addHelpButton(
         *bar, QStringLiteral("SpeedButton1"),
         {QStringLiteral("   Este relatório mostra os Fechamentos de Caixa de um determinado período. "
                         "Basta digitar as Datas Inicial e Final e clicar no botão Imprimir.")});
     bar->addStretch();
-    imprimir_ = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
-    auto* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
+    imprimir_ = ui::addPrintButtons(*bar, *this).imprimir;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addLayout(rows);
     layout->addLayout(bar);
 
     connect(imprimir_, &QPushButton::clicked, this, &TFmDataCaixa::imprimir);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     ui::installEnterAsTab(this);
 }
 

@@ -26,16 +26,12 @@ TFmDataCONF::TFmDataCONF(data::Tdm& dm, reports::ReportOutput output, QWidget* p
       final_(new ui::DateBox(this)) {
     setObjectName(QStringLiteral("TFmDataCONF"));
     setWindowTitle(QStringLiteral("::.. Relatório de Conferência de Caixa"));
-    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
-    final_->setObjectName(QStringLiteral("MaskEdit2"));
 
     QFormLayout* rows = ui::labelledRows();
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     auto* bar = new QHBoxLayout;
     bar->addStretch();
-    imprimir_ = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
-    auto* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
+    imprimir_ = ui::addPrintButtons(*bar, *this).imprimir;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rows);
     gauge_ = ui::addSearchGauge(*layout, this);
@@ -43,8 +39,6 @@ TFmDataCONF::TFmDataCONF(data::Tdm& dm, reports::ReportOutput output, QWidget* p
 
     pass_ = std::make_unique<ui::LongPass>(*this, *gauge_, std::vector<QWidget*>{imprimir_});
     connect(imprimir_, &QPushButton::clicked, this, &TFmDataCONF::imprimir);
-    // close(), not reject(): a close during the walk is what stops it.
-    connect(fechar, &QPushButton::clicked, this, &QWidget::close);
     ui::installEnterAsTab(this);
 }
 

@@ -17,6 +17,7 @@
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 #include "ui/long_pass.h"
+#include "ui/period_boxes.h"
 
 namespace payables {
 
@@ -70,8 +71,6 @@ TFmBalancete::TFmBalancete(data::Tdm& dm, reports::ReportOutput output, QWidget*
     dm_.openWorkTable(dm_.TbVirtualP);
     periodo_->setObjectName(QStringLiteral("RadioButton1"));
     periodo_->setChecked(true);
-    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
-    final_->setObjectName(QStringLiteral("MaskEdit2"));
     pesquisa_->setObjectName(QStringLiteral("BitBtn1"));
     cancelar_->setObjectName(QStringLiteral("BitBtn2"));
     imprime_->setObjectName(QStringLiteral("BitBtn3"));
@@ -95,8 +94,7 @@ TFmBalancete::TFmBalancete(data::Tdm& dm, reports::ReportOutput output, QWidget*
     auto* dates = new QHBoxLayout;
     dates->addWidget(periodo_);
     QFormLayout* rows = ui::labelledRows();
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     dates->addLayout(rows);
     dates->addStretch();
     auto* bar = new QHBoxLayout;

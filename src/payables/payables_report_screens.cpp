@@ -20,36 +20,23 @@
 
 namespace payables {
 
-namespace {
-
-ui::DateBox* dateBox(QWidget* parent, const char* name) {
-    auto* box = new ui::DateBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
-}  // namespace
-
 TFmDataPagar::TFmDataPagar(data::Tdm& dm, QWidget* parent, reports::ReportOutput output)
     : QDialog(parent),
       dm_(dm),
       output_(std::move(output)),
-      inicial_(dateBox(this, "MaskEdit1")),
-      final_(dateBox(this, "MaskEdit2")) {
+      inicial_(new ui::DateBox(this)),
+      final_(new ui::DateBox(this)) {
     setObjectName(QStringLiteral("TFmDataPagar"));
     setWindowTitle(QStringLiteral("Relatório - Contas a Pagar."));
     QFormLayout* rows = ui::labelledRows();
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     auto* bar = new QHBoxLayout;
     bar->addStretch();
-    imprimir_ = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
-    QPushButton* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
+    imprimir_ = ui::addPrintButtons(*bar, *this).imprimir;
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rows);
     layout->addLayout(bar);
     connect(imprimir_, &QPushButton::clicked, this, &TFmDataPagar::imprimir);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     ui::installEnterAsTab(this);
 }
 
@@ -71,8 +58,8 @@ SupplierBillsScreen::SupplierBillsScreen(data::Tdm& dm, reports::Bills bills, QW
       output_(std::move(output)),
       codigo_(new QLineEdit(this)),
       fornecedor_(new QLineEdit(this)),
-      inicial_(dateBox(this, "MaskEdit1")),
-      final_(dateBox(this, "MaskEdit2")) {
+      inicial_(new ui::DateBox(this)),
+      final_(new ui::DateBox(this)) {
     codigo_->setObjectName(QStringLiteral("Edit1"));
     codigo_->setMaxLength(10);
     fornecedor_->setObjectName(QStringLiteral("Edit2"));
@@ -90,8 +77,7 @@ SupplierBillsScreen::SupplierBillsScreen(data::Tdm& dm, reports::Bills bills, QW
 
     QFormLayout* rows = ui::labelledRows();
     ui::addLabelledRow(*rows, QStringLiteral("Código:"), code, QStringLiteral("Fornecedor:"), fornecedor_);
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     auto* bar = new QHBoxLayout;
     bar->addStretch();
     imprimir_ = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));

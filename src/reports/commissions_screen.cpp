@@ -39,8 +39,6 @@ TFmDataServico2::TFmDataServico2(data::Tdm& dm, ReportOutput output, QWidget* pa
     funcionario_->setMaxLength(50);
     funcionario_->setReadOnly(true);
     for (QLineEdit* box : {codigo_, funcionario_}) box->setMinimumWidth(ui::contentWidth(*box));
-    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
-    final_->setObjectName(QStringLiteral("MaskEdit2"));
     geral_->setObjectName(QStringLiteral("RadioButton1"));
     individual_->setObjectName(QStringLiteral("RadioButton2"));
     geral_->setChecked(true);
@@ -57,16 +55,14 @@ TFmDataServico2::TFmDataServico2(data::Tdm& dm, ReportOutput output, QWidget* pa
     code->setLayout(codeRow);
     QFormLayout* rows = ui::labelledRows();
     ui::addLabelledRow(*rows, QStringLiteral("Código:"), code, QStringLiteral("Funcionário:"), funcionario_);
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     auto* choice = new QHBoxLayout;
     choice->addWidget(geral_);
     choice->addWidget(individual_);
     choice->addStretch();
     auto* bar = new QHBoxLayout;
     bar->addStretch();
-    QPushButton* imprimir = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
-    QPushButton* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
+    const auto [imprimir, fechar] = ui::addPrintButtons(*bar, *this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rows);
     layout->addLayout(choice);
@@ -84,8 +80,6 @@ TFmDataServico2::TFmDataServico2(data::Tdm& dm, ReportOutput output, QWidget* pa
         if (registers::chooseEmployee(dm_, *codigo_, *funcionario_)) inicial_->setFocus();
     });
     connect(imprimir, &QPushButton::clicked, this, &TFmDataServico2::imprimir);
-    // A walk running when the screen is asked to close stops first; the screen closes after.
-    connect(fechar, &QPushButton::clicked, this, &QWidget::close);
     ui::installEnterAsTab(this);
 }
 

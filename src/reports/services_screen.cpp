@@ -41,11 +41,8 @@ TFmDataServico::TFmDataServico(data::Tdm& dm, ReportOutput output, QWidget* pare
       final_(new ui::DateBox(this)) {
     setObjectName(QStringLiteral("TFmDataServico"));
     setWindowTitle(QStringLiteral("::.. Relatório de Serviços"));
-    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
-    final_->setObjectName(QStringLiteral("MaskEdit2"));
     QFormLayout* rows = ui::labelledRows();
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
 
     auto* choice = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {

@@ -41,8 +41,8 @@ TFmReceberBCliente::TFmReceberBCliente(data::Tdm& dm, reports::ReportOutput outp
     to_->setObjectName(QStringLiteral("MaskEdit2"));
     auto* bar = new QHBoxLayout;
     bar->addStretch();
-    imprimir_ = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
-    auto* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
+    const ui::PrintButtons buttons = ui::addPrintButtons(*bar, *this);
+    imprimir_ = buttons.imprimir;
 
     QFormLayout* rows = ui::labelledRows();
     auto* codeBox = new QWidget(this);
@@ -62,13 +62,12 @@ TFmReceberBCliente::TFmReceberBCliente(data::Tdm& dm, reports::ReportOutput outp
     setTabOrder(cliente_, from_);
     setTabOrder(from_, to_);
     setTabOrder(to_, imprimir_);
-    setTabOrder(imprimir_, fechar);
+    setTabOrder(imprimir_, buttons.fechar);
     cliente_->installEventFilter(this);
     // The name shown belongs to the code it was looked up by.
     connect(codigo_, &QLineEdit::textEdited, cliente_, &QLineEdit::clear);
     connect(lookup, &QToolButton::clicked, this, &TFmReceberBCliente::chooseClient);
     connect(imprimir_, &QPushButton::clicked, this, &TFmReceberBCliente::imprimir);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     ui::installEnterAsTab(this);
     codigo_->setFocus();
 }

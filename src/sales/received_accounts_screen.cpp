@@ -23,21 +23,16 @@ TConsBaixaReceber::TConsBaixaReceber(data::Tdm& dm, reports::ReportOutput output
       final_(new ui::DateBox(this)) {
     setObjectName(QStringLiteral("TConsBaixaReceber"));
     setWindowTitle(QStringLiteral("Contas Recebidas."));
-    inicial_->setObjectName(QStringLiteral("MaskEdit1"));
-    final_->setObjectName(QStringLiteral("MaskEdit2"));
     QFormLayout* rows = ui::labelledRows();
-    ui::addLabelledRow(*rows, QStringLiteral("Data Inicial:"), inicial_, QStringLiteral("Data Final:"),
-                       final_);
+    ui::addPeriodRow(*rows, *inicial_, *final_);
     auto* bar = new QHBoxLayout;
     bar->addStretch();
-    imprimir_ = ui::addButton(*bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1"));
+    imprimir_ = ui::addPrintButtons(*bar, *this).imprimir;
     imprimir_->setToolTip(QStringLiteral("Imprimir Pesquisa"));
-    QPushButton* fechar = ui::addButton(*bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(rows);
     layout->addLayout(bar);
     connect(imprimir_, &QPushButton::clicked, this, &TConsBaixaReceber::imprimir);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     ui::installEnterAsTab(this);
 }
 

@@ -44,6 +44,13 @@ QPushButton* addButton(QBoxLayout& bar, const QString& caption, const QString& o
     return button;
 }
 
+PrintButtons addPrintButtons(QBoxLayout& bar, QWidget& screen) {
+    PrintButtons buttons{addButton(bar, QStringLiteral("&Imprimir"), QStringLiteral("BitBtn1")),
+                         addButton(bar, QStringLiteral("&Fechar"), QStringLiteral("BitBtn2"))};
+    QObject::connect(buttons.fechar, &QPushButton::clicked, &screen, &QWidget::close);
+    return buttons;
+}
+
 RegisterButtons addRegisterButtons(QBoxLayout& bar, RegisterButtonSet set) {
     RegisterButtons buttons;
     buttons.novo = addButton(bar, QStringLiteral("&Novo"), QStringLiteral("BtnNovo"));

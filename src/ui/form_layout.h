@@ -20,6 +20,14 @@ void addLabelledRow(QFormLayout& rows, const QString& caption, QWidget* field, c
 // A push button with its caption and objectName, added to `bar`.
 QPushButton* addButton(QBoxLayout& bar, const QString& caption, const QString& objectName);
 
+// "&Imprimir" (BitBtn1) and "&Fechar" (BitBtn2) of a report screen, added to `bar`. "&Fechar"
+// closes `screen` through close(), so that a long walk still reading sees it and stops first.
+struct PrintButtons {
+    QPushButton* imprimir;
+    QPushButton* fechar;
+};
+PrintButtons addPrintButtons(QBoxLayout& bar, QWidget& screen);
+
 // The buttons of a register screen, in bar order. A screen leaves out those it lacks.
 struct RegisterButtons {
     QPushButton* novo = nullptr;       // "&Novo"

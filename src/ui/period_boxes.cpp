@@ -2,8 +2,15 @@
 
 #include "ui/date_box.h"
 #include "ui/dialogs.h"
+#include "ui/form_layout.h"
 
 namespace ui {
+
+void addPeriodRow(QFormLayout& rows, DateBox& start, DateBox& end) {
+    start.setObjectName(QStringLiteral("MaskEdit1"));
+    end.setObjectName(QStringLiteral("MaskEdit2"));
+    addLabelledRow(rows, QStringLiteral("Data Inicial:"), &start, QStringLiteral("Data Final:"), &end);
+}
 
 std::optional<core::Period> readPeriod(DateBox& start, const DateBox& end, const QString& message) {
     core::Period period;
