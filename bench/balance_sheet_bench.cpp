@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_data.h"
 #include "best_seconds.h"
 #include "core/date.h"
 #include "data/dm.h"
@@ -28,11 +29,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Quiet : public data::Messages {
-  public:
-    void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-};
 
 constexpr core::Date kFirst{2020, 1, 1};
 constexpr int kItemsPerDay = 100;
@@ -113,11 +109,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
 
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    const fs::path dir = base / ("velmora-balance-bench-" + std::to_string(getpid()));
-    data::createInitialData(dir, false);
+    const BenchDataSet dataSet("velmora-balance-bench");
+    const fs::path& dir = dataSet.path();
     {
-        Quiet quiet;
+        StderrMessages quiet;
         data::Tdm dm(dir, quiet);
         const core::Period all{kFirst, kFirst.addDays(count / kItemsPerDay), "01/01/20", "-"};
         const auto balanceSheet = [&] {
@@ -162,6 +157,5 @@ int main(int argc, char** argv) {
         std::printf("balance sheet    %8.2f us/item  ratio %.2f (target <= 3)\n", report * perItem,
                     report / scan);
     }
-    fs::remove_all(dir);
     return 0;
 }

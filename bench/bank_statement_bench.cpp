@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_data.h"
 #include "best_seconds.h"
 #include "core/date.h"
 #include "data/dm.h"
@@ -30,11 +31,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Quiet : public data::Messages {
-  public:
-    void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-};
 
 constexpr core::Date kFirst{2020, 1, 1};
 
@@ -94,11 +90,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
 
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    const fs::path dir = base / ("velmora-bank-bench-" + std::to_string(getpid()));
-    data::createInitialData(dir, false);
+    const BenchDataSet dataSet("velmora-bank-bench");
+    const fs::path& dir = dataSet.path();
     {
-        Quiet quiet;
+        StderrMessages quiet;
         data::Tdm dm(dir, quiet);
         addAccount(dm);
         const core::Date last = kFirst.addDays(lines / 20);
@@ -151,6 +146,5 @@ int main(int argc, char** argv) {
         std::printf("bank statement   %8.2f us/line  ratio %.2f (target <= 3)\n", printed * perLine,
                     printed / scan);
     }
-    fs::remove_all(dir);
     return 0;
 }

@@ -17,6 +17,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_data.h"
 #include "best_seconds.h"
 #include "core/date.h"
 #include "core/pass_progress.h"
@@ -34,11 +35,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Quiet : public data::Messages {
-  public:
-    void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-};
 
 constexpr core::Date kFirst{2024, 1, 1};
 constexpr int kItemsPerDay = 600;
@@ -157,11 +153,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
 
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    const fs::path dir = base / ("velmora-period-bench-" + std::to_string(getpid()));
-    data::createInitialData(dir, false);
+    const BenchDataSet dataSet("velmora-period-bench");
+    const fs::path& dir = dataSet.path();
     {
-        Quiet quiet;
+        StderrMessages quiet;
         data::Tdm dm(dir, quiet);
         const core::Period period{kFirst, kFirst.addDays(items / kItemsPerDay + 1), "", ""};
         std::size_t pages = 0;
@@ -202,6 +197,5 @@ int main(int argc, char** argv) {
         std::printf("peak memory growth while reporting: %ld kB at %d items, %ld kB at %d items\n",
                     growthAtHalf, items / 2, growthAtAll, items);
     }
-    fs::remove_all(dir);
     return 0;
 }

@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "bench_data.h"
 #include "best_seconds.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
@@ -25,11 +26,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Quiet : public data::Messages {
-  public:
-    void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-};
 
 void addClients(data::Tdm& dm, int count) {
     static const char* const first[] = {"ANA",   "BEATRIZ", "CAMILA", "DÉBORA",
@@ -78,11 +74,10 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
 
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    const fs::path dir = base / ("velmora-report-bench-" + std::to_string(getpid()));
-    data::createInitialData(dir, false);
+    const BenchDataSet dataSet("velmora-report-bench");
+    const fs::path& dir = dataSet.path();
     {
-        Quiet quiet;
+        StderrMessages quiet;
         data::Tdm dm(dir, quiet);
         addClients(dm, clients);
 
@@ -104,6 +99,5 @@ int main(int argc, char** argv) {
                     listing / scan);
         std::printf("PDF export     %8.2f us/row  ratio %.2f\n", exportPdf * perRow, exportPdf / scan);
     }
-    fs::remove_all(dir);
     return 0;
 }

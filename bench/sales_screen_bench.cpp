@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_data.h"
 #include "best_seconds.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
@@ -22,11 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class Quiet : public data::Messages {
-  public:
-    void inform(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-};
 
 void check(int rc, sqlite3* db) {
     if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE)
@@ -86,7 +82,7 @@ void growSales(const fs::path& dir, int sales) {
 
 // The time to open the screen, and how many sales the data set holds.
 double openingSeconds(const fs::path& dir, int& salesHeld) {
-    Quiet quiet;
+    StderrMessages quiet;
     data::Tdm dm(dir, quiet);
     dm.TbServico.open();
     salesHeld = dm.TbServico.recordCount();
@@ -111,7 +107,7 @@ int main(int argc, char** argv) {
     const fs::path grown = work.path() / "Crescido";
     for (const fs::path& dir : {demo, grown}) {  // the demo salon as --init-data --demo makes it
         data::createInitialData(dir, true);
-        Quiet quiet;
+        StderrMessages quiet;
         data::Tdm dm(dir, quiet);
         demo::addSalonHistory(dm, core::Date::today());
     }
