@@ -18,6 +18,7 @@
 #include "ui/enter_as_tab.h"
 #include "ui/field_binding.h"
 #include "ui/field_width.h"
+#include "ui/focus_arrival.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 
@@ -196,7 +197,7 @@ void TFmVale::chooseEmployee() {
     registers::showConsFunc(dm_);
     if (dm_.TbFuncionario.isEmpty()) return;
     codigo_->setText(QString::number(dm_.TbFuncionario.field("Codigo").asInteger()));
-    funcionario_->setFocus();
+    ui::moveFocusTo(funcionario_);
 }
 
 void TFmVale::lookUpEmployee() {

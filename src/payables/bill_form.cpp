@@ -22,6 +22,7 @@
 #include "ui/enter_as_tab.h"
 #include "ui/field_binding.h"
 #include "ui/field_width.h"
+#include "ui/focus_arrival.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 #include "ui/upper_case_input.h"
@@ -156,7 +157,7 @@ void BillForm::chooseSupplier() {
     const std::optional<std::int64_t> code = registers::chooseSupplier(dm_, this);
     if (!code) return;  // none chosen: the code stays as it was
     codFor_->setText(QString::number(*code));
-    fornecedor_->setFocus();
+    ui::moveFocusTo(fornecedor_);
 }
 
 void BillForm::choosePlan() {
@@ -165,7 +166,7 @@ void BillForm::choosePlan() {
     const std::optional<std::string> code = registers::choosePlan(dm_, this);
     if (!code) return;
     codPlano_->setText(QString::fromStdString(*code));
-    plano_->setFocus();
+    ui::moveFocusTo(plano_);
 }
 
 void BillForm::chooseAccount() {

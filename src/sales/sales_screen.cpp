@@ -31,6 +31,7 @@
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
 #include "ui/field_binding.h"
+#include "ui/focus_arrival.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 
@@ -578,10 +579,7 @@ void TFmModuloVENDA::chooseEmployee() {
             dm_.TbServico.field("CodFun").setInteger(dm_.TbFuncionario.field("Codigo").asInteger());
         }))
         return;
-    // Already on the name box, no focus arrives there: look the employee up here.
-    const bool alreadyThere = funcionario_->hasFocus();
-    funcionario_->setFocus();
-    if (alreadyThere) employeeEntered();
+    ui::moveFocusTo(funcionario_);
 }
 
 void TFmModuloVENDA::chooseClient() {

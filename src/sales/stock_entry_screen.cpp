@@ -19,6 +19,7 @@
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
 #include "ui/field_binding.h"
+#include "ui/focus_arrival.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 
@@ -347,9 +348,7 @@ void TFmEntrada::chooseProduct() {
     show();
     if (dm_.TbProdutos.isEmpty()) return;
     codigo_->setText(QString::number(dm_.TbProdutos.field("Codigo").asInteger()));
-    // Already on the name box, no focus arrives there: look the product up here.
-    if (produto_->hasFocus()) return lookUpProduct();
-    produto_->setFocus(Qt::TabFocusReason);
+    ui::moveFocusTo(produto_);
 }
 
 void TFmEntrada::addLine() {

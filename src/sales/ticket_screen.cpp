@@ -18,6 +18,7 @@
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
 #include "ui/field_binding.h"
+#include "ui/focus_arrival.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 #include "ui/upper_case_input.h"
@@ -245,9 +246,7 @@ void TFmComando::chooseEmployee() {
     registers::showConsFunc(dm_);
     if (dm_.TbFuncionario.isEmpty()) return;
     codFun_->setText(QString::number(dm_.TbFuncionario.field("Codigo").asInteger()));
-    // Already on the name box, no focus arrives there: look the employee up here.
-    if (funcionario_->hasFocus()) return lookUpEmployee();
-    funcionario_->setFocus(Qt::TabFocusReason);
+    ui::moveFocusTo(funcionario_);
 }
 
 void TFmComando::chooseService() {

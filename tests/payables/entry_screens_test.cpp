@@ -11,6 +11,7 @@
 #include "payables/bill_screen.h"
 #include "payables/withdrawal_screen.h"
 #include "screen_fixture.h"
+#include "support/qt_activation.h"
 
 namespace {
 
@@ -125,6 +126,25 @@ TEST_F(BillScreenTest, CodesAreLookedUpOnTheWayToTheirNames) {
     EXPECT_EQ(bill.field("CodFor").asString(), "3");
     EXPECT_EQ(bill.field("Fornecedor").asString(), "LUZ SA");
     EXPECT_EQ(bill.field("Plano").asString(), "ALUGUEL");
+}
+
+TEST_F(BillScreenTest, TheSupplierChosenByItsLookupFillsNameAndHeadingWhenTheScreenIsBack) {
+    button("BitBtn1")->click();
+    dialogs.expectScreen(QStringLiteral("TFmConsFornecPG"), [this](QDialog& lookup) {
+        testsupport::takeActivation(lookup);
+        dm.TbFornec.setIndexName("");
+        EXPECT_TRUE(dm.TbFornec.findKey({std::int64_t{3}}));
+        lookup.hide();
+        return int{QDialog::Accepted};
+    });
+    button("SpeedButton2")->click();
+    EXPECT_EQ(box("DBEdit7")->text(), QStringLiteral("3"));
+    testsupport::giveActivationBack(screen);
+    EXPECT_EQ(box("DBEdit10")->text(), QStringLiteral("LUZ SA"));
+    EXPECT_EQ(box("DBEdit8")->text(), QStringLiteral("2"));
+    EXPECT_EQ(box("DBEdit9")->text(), QStringLiteral("ENERGIA"));
+    EXPECT_EQ(focus(), box("DBEdit8"));
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
 }
 
 TEST_F(BillScreenTest, ABillInCashIsPaidAsItIsSaved) {

@@ -17,6 +17,7 @@
 #include "sales/sale_deletion.h"
 #include "sales/sales_fixture.h"
 #include "sales/sales_screen.h"
+#include "support/qt_activation.h"
 #include "support/qt_scripted_dialogs.h"
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
@@ -131,6 +132,29 @@ TEST_F(SalesScreenTest, IdleAndInProgressStatesAndClosingRefusedDuringASale) {
     button(screen, "SpeedButton5")->click();  // the appointment book waits for the sale
     EXPECT_EQ(dialogs.messages, QStringList({kInProgress, kInProgress, kInProgress}));
     EXPECT_TRUE(screen.isVisible());
+}
+
+// F2's look-up takes the window away; once the window is back, the name box has looked the
+// chosen employee up, and the sale carries code and name.
+TEST_F(SalesScreenTest, F2FillsTheEmployeesNameOnceTheScreenIsBack) {
+    start();
+    // A second F2 changes the employee again.
+    for (const auto& [chosen, name] : {std::pair{kBruno, "BRUNO"}, std::pair{kAna, "ANA"}}) {
+        dialogs.expectScreen(QStringLiteral("TFmConsFunc"), [&, code = chosen](QDialog& lookup) {
+            testsupport::takeActivation(lookup);
+            dm.TbFuncionario.setIndexName("");
+            EXPECT_TRUE(dm.TbFuncionario.findKey({code}));
+            lookup.hide();
+            return int{QDialog::Accepted};
+        });
+        press(Qt::Key_F2);
+        testsupport::giveActivationBack(screen);
+        EXPECT_EQ(boxText("DBEdit5"), QString::fromLatin1(name));
+        EXPECT_EQ(dm.TbServico.field("CodFun").asInteger(), chosen);
+        EXPECT_EQ(dm.TbServico.field("Funcioario").asString(), name);
+        EXPECT_EQ(focused(), "DBEdit9");
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
 }
 
 TEST_F(SalesScreenTest, RetiradaOpensTheWithdrawalOnlyBetweenSales) {
