@@ -113,6 +113,12 @@ BillForm::BillForm(data::Tdm& dm, const QString& name, const QString& heading,
                            withLookup(conta_, QStringLiteral("&B"), "SpeedButton3", &BillForm::chooseAccount),
                            QStringLiteral("Banco:"), banco_);
         banco_->installEventFilter(this);
+        // Created after the supplier boxes, but typed before them.
+        setTabOrder(descricao_, formaPG_);
+        setTabOrder(formaPG_, cheque_);
+        setTabOrder(cheque_, conta_);
+        setTabOrder(conta_, banco_);
+        setTabOrder(banco_, codFor_);
     }
     ui::addLabelledRow(*rows_, QStringLiteral("Código:"),
                        withLookup(codFor_, QStringLiteral("&F"), "SpeedButton2", &BillForm::chooseSupplier),

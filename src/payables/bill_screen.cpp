@@ -57,6 +57,9 @@ TFmPagar::TFmPagar(data::Tdm& dm, QWidget* parent)
     auto* registrar = ui::addButton(*panelBar, QStringLiteral("Registrar"), QStringLiteral("BitBtn8"));
     auto* cancelar = ui::addButton(*panelBar, QStringLiteral("Cancelar"), QStringLiteral("BitBtn9"));
     rows->addRow(panelBar);
+    // From the first due date straight to the panel's own buttons, never the screen's bar.
+    setTabOrder(primeiroVencimento_, registrar);
+    setTabOrder(registrar, cancelar);
     layout_->addWidget(parcelas_);
     parcelas_->hide();
     gerando_->setObjectName(QStringLiteral("Panel2"));
@@ -197,15 +200,22 @@ void TFmPagar::registrar() {
     setEntering(false);
     excluir_->setEnabled(true);
     alterar_->setEnabled(true);
-    parcelas_->hide();
+    hideInstallments();
     clearBoxes();
     novo_->setFocus();
     ui::Dialogs::current().message(QStringLiteral("As Parcelas Foram Geradas Corretamente!"));
 }
 
 void TFmPagar::cancelarParcelas() {
-    parcelas_->hide();
+    hideInstallments();
     gravar_->setEnabled(true);
+}
+
+// The screen gives back the room the panel took, rather than leaving it empty.
+void TFmPagar::hideInstallments() {
+    parcelas_->hide();
+    layout()->activate();
+    adjustSize();
 }
 
 void showPagar(data::Tdm& dm) {

@@ -26,6 +26,7 @@ class TFmPagar : public BillForm {
     void proposeInstallment();
     void registrar();
     void cancelarParcelas();
+    void hideInstallments();
     void setEntering(bool entering);
 
     QPushButton* novo_;

@@ -16,6 +16,13 @@ bool isEnter(const QKeyEvent& key) {
     return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// A focused push button takes Enter and clicks, except one that deletes or reverses: there
+// Enter moves on too, so a user pressing Enter through a form can never delete by it.
+bool destroys(const QAbstractButton& button) {
+    const QString caption = button.text().remove(QLatin1Char('&')).trimmed();
+    return caption.startsWith(QStringLiteral("Excluir")) || caption.startsWith(QStringLiteral("Estornar"));
+}
+
 bool allowsEnter(const QWidget* widget, const QWidget* screen) {
     for (; widget != nullptr; widget = widget->parentWidget()) {
         if (widget->property(kAllowEnter).toBool()) return true;
@@ -41,7 +48,8 @@ class EnterAsTab : public QObject {
         QWidget* focused = QApplication::focusWidget();
         if (focused == nullptr || (focused != screen_ && !screen_->isAncestorOf(focused))) return false;
         if (allowsEnter(focused, screen_)) return false;
-        if (qobject_cast<QAbstractButton*>(focused) != nullptr) return false;
+        const auto* button = qobject_cast<QAbstractButton*>(focused);
+        if (button != nullptr && !destroys(*button)) return false;
         // Qt's own Tab handling moves the focus: the same order, skipping and wrapping.
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(focused->window(), &tab);

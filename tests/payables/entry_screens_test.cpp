@@ -147,6 +147,60 @@ TEST_F(BillScreenTest, TheSupplierChosenByItsLookupFillsNameAndHeadingWhenTheScr
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
 }
 
+// Enter goes through the boxes in the order they are typed: after the description the payment
+// form, cheque and account, so a bill can be tied to an account from the keyboard.
+TEST_F(BillScreenTest, EnterFromTheDescriptionGoesThroughPaymentFormChequeAndAccount) {
+    button("BitBtn1")->click();
+    type("DBEdit5", "LUZ DE MAIO");
+    enter("DBEdit5");
+    auto* forma = screen.findChild<QComboBox*>(QStringLiteral("DBComboBox2"));
+    EXPECT_EQ(focus(), forma);
+    QTest::keyClick(focus(), Qt::Key_Return);
+    EXPECT_EQ(focus(), box("DBEdit6"));
+    enter("DBEdit6");
+    EXPECT_EQ(focus(), box("DBEdit13"));
+    type("DBEdit13", "1234");
+    enter("DBEdit13");
+    EXPECT_EQ(box("DBEdit11")->text(), QStringLiteral("BANCO DO SALÃO"));
+    EXPECT_EQ(focus(), box("DBEdit7"));
+}
+
+// Enter from the first due date reaches "Registrar", never the screen's "&Excluir": the run is
+// asked for and made, and the bill is not deleted.
+TEST_F(BillScreenTest, EnterFromTheFirstDueDateRegistersTheInstallmentsAndDeletesNothing) {
+    button("BitBtn1")->click();
+    type("DBEdit2", "100525");
+    button("BitBtn7")->click();
+    type("DBEdit14", "300,00");
+    enter("DBEdit14");
+    type("DBEdit15", "3");
+    enter("DBEdit15");
+    enter("DBEdit16");
+    EXPECT_EQ(focus(), box("MaskEdit1"));
+    type("MaskEdit1", "100625");
+    enter("MaskEdit1");
+    EXPECT_EQ(focus(), button("BitBtn8"));
+    dialogs.answer(true);
+    QTest::keyClick(focus(), Qt::Key_Return);
+    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Registrar as Parcelas?")});
+    EXPECT_EQ(dialogs.messages.back(), QStringLiteral("As Parcelas Foram Geradas Corretamente!"));
+    store::Table& pagar = dm.TbPagar;
+    pagar.refresh();
+    EXPECT_EQ(pagar.recordCount(), 3);
+}
+
+TEST_F(BillScreenTest, TheInstallmentPanelGivesItsRoomBackWhenItHides) {
+    QApplication::processEvents();
+    const int height = screen.height();
+    button("BitBtn1")->click();
+    button("BitBtn7")->click();
+    QApplication::processEvents();
+    EXPECT_GT(screen.height(), height);
+    button("BitBtn9")->click();
+    QApplication::processEvents();
+    EXPECT_EQ(screen.height(), height);
+}
+
 TEST_F(BillScreenTest, ABillInCashIsPaidAsItIsSaved) {
     button("BitBtn1")->click();
     type("DBEdit2", "100525");

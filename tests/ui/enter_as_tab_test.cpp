@@ -109,6 +109,21 @@ TEST(EnterAsTab, EnterOnAFocusedButtonPressesIt) {
     EXPECT_EQ(screen.clicks, 1);
 }
 
+// A button that deletes or reverses is never pressed by Enter: it moves on, as from a field.
+TEST(EnterAsTab, EnterOnAFocusedDeletingButtonMovesOnWithoutPressingIt) {
+    for (const char* caption : {"&Excluir", "E&xcluir", "Excluir Lançamento", "Estornar"}) {
+        Screen screen(true);
+        screen.ok->setText(QString::fromUtf8(caption));
+        auto* after = new QLineEdit(&screen.dialog);
+        screen.dialog.layout()->addWidget(after);
+        uitest::showActive(screen.dialog);
+        screen.ok->setFocus();
+        QTest::keyClick(screen.ok, Qt::Key_Return);
+        EXPECT_EQ(screen.clicks, 0) << caption;
+        EXPECT_TRUE(after->hasFocus()) << caption;
+    }
+}
+
 TEST(EnterAsTab, TheLastFieldWrapsToTheFirstInTabOrder) {
     Screen screen(true);
     screen.ok->setFocusPolicy(Qt::NoFocus);
