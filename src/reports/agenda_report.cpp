@@ -14,8 +14,7 @@ const TextStyle kFixed{.sizing = Sizing::Fixed};
 // Left edges of the columns.
 constexpr double kFuncionario = 22, kCliente = 80, kServico = 140;
 
-Band pageHeader(data::Tdm& dm, double width) {
-    store::Table& agenda = dm.TbAgenda;
+Band pageHeader(data::Tdm& dm, store::Table& agenda, double width) {
     Band band;
     band.heightMm = kLogoHeightMm + 2 + kLine + 2;
     band.add(salonLogo(dm.TbConfig));
@@ -34,8 +33,7 @@ Band pageHeader(data::Tdm& dm, double width) {
     return band;
 }
 
-Band detail(data::Tdm& dm, double width) {
-    store::Table& a = dm.TbAgenda;
+Band detail(store::Table& a, double width) {
     Band band;
     band.heightMm = kLine + 1.5;
     band.add(dataField({0, 0, kFuncionario - 2, kLine}, a, "Hora", kFixed));
@@ -48,13 +46,13 @@ Band detail(data::Tdm& dm, double width) {
 
 }  // namespace
 
-Report agendaReport(data::Tdm& dm) {
+Report agendaReport(data::Tdm& dm, store::Table& slots) {
     Report report;
     report.name = "QrAgenda";
-    report.mainTable = &dm.TbAgenda;
+    report.mainTable = &slots;
     const double width = report.page.printableWidthMm();
-    report.pageHeader = pageHeader(dm, width);
-    report.detail = detail(dm, width);
+    report.pageHeader = pageHeader(dm, slots, width);
+    report.detail = detail(slots, width);
     return report;
 }
 
@@ -68,7 +66,7 @@ void printAgenda(data::Tdm& dm, const core::Date& day, std::optional<std::int64_
         agenda->setIndexName("siData");
         agenda->setRange({day.toIso()}, {day.toIso()});
     }
-    output(agendaReport(dm));
+    output(agendaReport(dm, dm.TbAgenda));
 }
 
 }  // namespace reports

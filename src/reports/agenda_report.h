@@ -14,8 +14,8 @@ class Tdm;
 
 namespace reports {
 
-// The layout over TbAgenda as the caller restricted it.
-Report agendaReport(data::Tdm& dm);
+// The layout over `slots` (TbAgenda's rows) as the caller restricted it.
+Report agendaReport(data::Tdm& dm, store::Table& slots);
 
 // The slots stored for `day`: one employee's (index siFUNC) or everyone's by time (siData).
 // TbAgenda is put back unrestricted and closed afterwards.

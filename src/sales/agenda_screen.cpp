@@ -19,6 +19,7 @@
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
 #include "ui/field_binding.h"
+#include "ui/focus_arrival.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
 #include "ui/upper_case_input.h"
@@ -224,6 +225,8 @@ void TFmAgenda::showDay(const std::string& index, const std::vector<store::Value
         dm_.TbAgenda.setRange(key, key);
         dm_.TbAgenda.first();
     });
+    shownIndex_ = index;
+    shownKey_ = key;
 }
 
 void TFmAgenda::chooseEmployee() {
@@ -232,7 +235,7 @@ void TFmAgenda::chooseEmployee() {
     if (dm_.TbFuncionario.isEmpty()) return;
     codigo_->setText(QString::number(dm_.TbFuncionario.field("Codigo").asInteger()));
     funcionario_->setText(QString::fromStdString(dm_.TbFuncionario.field("Nome").asString()));
-    funcionario_->setFocus();
+    ui::moveFocusTo(funcionario_);
 }
 
 void TFmAgenda::chooseClientAndService() {
@@ -320,10 +323,15 @@ void TFmAgenda::excluir() {
 
 void TFmAgenda::imprimir() {
     if (!loaded_) return;
+    // The printout walks slots of its own, so the slot selected here stays where the user put
+    // it for "&Gravar" while the preview is up, and after.
     ui::runGuarded([this] {
-        const std::optional<std::int64_t> row = dm_.TbAgenda.bookmark();
-        output_(reports::agendaReport(dm_));
-        if (row) dm_.TbAgenda.gotoBookmark(*row);
+        const store::Table& shown = dm_.TbAgenda;
+        store::Table slots(dm_.DbVelmora, shown.definition(), shown.name());
+        slots.open();
+        slots.setIndexName(shownIndex_);
+        slots.setRange(shownKey_, shownKey_);
+        output_(reports::agendaReport(dm_, slots));
     });
 }
 

@@ -59,6 +59,9 @@ class TFmAgenda : public QDialog {
     reports::ReportOutput output_;
     ui::ScreenTables tables_;
     bool loaded_ = false;
+    // The day's slots the grid shows: TbAgenda's index and its range key.
+    std::string shownIndex_;
+    std::vector<store::Value> shownKey_;
     // The service last taken from the catalogue, while "Serviços:" still shows it.
     std::optional<SlotService> chosenService_;
 

@@ -70,8 +70,13 @@ class AgendaScreenTest : public agendatest::AgendaTest {
 
     testsupport::ScriptedDialogs dialogs;
     reports::PageModel printed;
-    sales::TFmAgenda screen{
-        dm, nullptr, [this](const reports::Report& report) { printed = reports::generate(report, {}); }};
+    // The slot the screen shows selected once the preview has its pages, as a user sees it
+    // while the preview is up.
+    std::string selectedWhilePreviewing;
+    sales::TFmAgenda screen{dm, nullptr, [this](const reports::Report& report) {
+                                printed = reports::generate(report, {});
+                                selectedWhilePreviewing = dm.TbAgenda.field("Hora").asString();
+                            }};
 };
 
 TEST_F(AgendaScreenTest, EnteringTheDateBoxPutsTodayInIt) {
@@ -194,6 +199,22 @@ TEST_F(AgendaScreenTest, TheWholeDayShowsAndPrintsEveryEmployeeWithHoursByTime) 
     EXPECT_EQ(Rows(lines.end() - 5, lines.end()),
               (Rows{"09:00 | BIA", "09:00 | CAIO", "10:00 | BIA", "11:00 | BIA", "14:00 | CAIO"}));
     EXPECT_EQ(dm.TbAgenda.field("Funcionario").asString(), "CAIO");  // the row selected stays
+}
+
+TEST_F(AgendaScreenTest, PrintingLeavesTheSelectedSlotForTheNextBooking) {
+    loadDay("20");
+    QTest::keyClicks(box("Edit1"), QStringLiteral("maria"));
+    QTest::keyClicks(box("Edit4"), QStringLiteral("corte"));
+    selectRow(0);
+    click("SpeedButton2");
+    const Rows lines = reportstest::allLines(printed);
+    ASSERT_GE(lines.size(), 3U);
+    EXPECT_EQ(Rows(lines.end() - 3, lines.end()), (Rows{"09:00 | BIA", "10:00 | BIA", "11:00 | BIA"}));
+    EXPECT_EQ(selectedWhilePreviewing, "09:00");
+    EXPECT_EQ(child<ui::DbGrid>(screen, "DBGrid1")->currentIndex().row(), 0);
+    dialogs.answer(true);
+    click("BitBtn3");
+    EXPECT_EQ(slotsOnDisk(kBia), (Rows{"09:00 BIA MARIA CORTE", "10:00 BIA", "11:00 BIA"}));
 }
 
 TEST_F(AgendaScreenTest, TheCalendarPutsTheDayChosenInTheDateBox) {
