@@ -12,14 +12,26 @@ void addPeriodRow(QFormLayout& rows, DateBox& start, DateBox& end) {
     addLabelledRow(rows, QStringLiteral("Data Inicial:"), &start, QStringLiteral("Data Final:"), &end);
 }
 
-std::optional<core::Period> readPeriod(DateBox& start, const DateBox& end, const QString& message) {
-    core::Period period;
+namespace {
+
+std::optional<core::Date> readDate(DateBox& box) {
     try {
-        period.start = start.date();
-        period.end = end.date();
-    } catch (const core::DateError&) {
-        // an impossible date is asked for again like a missing one
-        period = {};
+        return box.date();
+    } catch (const core::DateError& error) {
+        box.setFocus();
+        Dialogs::current().error(QString::fromStdString(error.what()));
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::optional<core::Period> readPeriod(DateBox& start, DateBox& end, const QString& message) {
+    core::Period period;
+    for (auto [box, date] : {std::pair{&start, &period.start}, std::pair{&end, &period.end}}) {
+        const std::optional<core::Date> read = readDate(*box);
+        if (!read) return std::nullopt;
+        *date = *read;
     }
     if (period.start.isNull() || period.end.isNull()) {
         start.setFocus();

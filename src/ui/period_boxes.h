@@ -16,10 +16,12 @@ class DateBox;
 // every period screen names them (MaskEdit1, MaskEdit2).
 void addPeriodRow(QFormLayout& rows, DateBox& start, DateBox& end);
 
-// Both dates; when one is missing or no date at all (31/02/24) the user is told `message`,
-// the focus goes to the first box and nothing is returned, so nothing is read or written.
+// Both dates; when one is missing the user is told `message` and the focus goes to the first
+// box; text that is no date at all (31/02/24) gets the conversion error every date box gives
+// ("'31/02/24' não é uma data válida!") with the focus on that box. Either way nothing is
+// returned, so nothing is read or written.
 std::optional<core::Period> readPeriod(
-    DateBox& start, const DateBox& end,
+    DateBox& start, DateBox& end,
     const QString& message = QStringLiteral("Digite as Datas Inicial e Final!"));
 
 }  // namespace ui

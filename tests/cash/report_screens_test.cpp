@@ -79,9 +79,13 @@ TEST_F(ReportScreensTest, BothScreensAskForTwoRealDatesBeforeReadingAnything) {
              {std::pair{"", ""}, {"010324", ""}, {"", "310324"}, {"310224", "310324"}}) {
             SCOPED_TRACE(screen->objectName().toStdString() + " " + start + " " + end);
             dialogs.messages.clear();
+            dialogs.errors.clear();
             typeDates(*screen, start, end);
             imprimir(*screen);
-            EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Digite as Datas Inicial e Final!")});
+            const bool impossible = std::string(start) == "310224";
+            EXPECT_EQ(impossible ? dialogs.errors : dialogs.messages,
+                      QStringList{impossible ? QStringLiteral("'31/02/24' não é uma data válida!")
+                                             : QStringLiteral("Digite as Datas Inicial e Final!")});
             EXPECT_EQ(QApplication::focusWidget(),
                       screen->findChild<QLineEdit*>(QStringLiteral("MaskEdit1")));
         }

@@ -104,6 +104,14 @@ TEST_F(PeriodScreenTest, DatesMissingOrWrongAreRefusedBeforeAnythingIsRead) {
             EXPECT_EQ(dialogs.messages, QStringList{c.message});
             EXPECT_EQ(QApplication::focusWidget(), box("MaskEdit1"));
         }
+        // Both typed, one no date: the conversion error every date box gives, on that box.
+        dialogs.messages.clear();
+        typeDates("010225", "310225");
+        button("BitBtn1")->click();
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        EXPECT_EQ(dialogs.errors.value(dialogs.errors.size() - 1),
+                  QStringLiteral("'31/02/25' não é uma data válida!"));
+        EXPECT_EQ(QApplication::focusWidget(), box("MaskEdit2"));
     }
     EXPECT_EQ(shown, 0);
 }

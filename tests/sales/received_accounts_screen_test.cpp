@@ -72,9 +72,10 @@ TEST_F(ReceivedAccountsScreenTest, ADateMissingOrWrongIsToldAndTheButtonStaysUsa
     for (const auto& [start, end] : {std::pair{"", "310324"}, std::pair{"310224", "310324"}}) {
         SCOPED_TRACE(start);
         dialogs.messages.clear();
+        dialogs.errors.clear();
         typeDates(start, end);
         imprimir()->click();
-        EXPECT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages.size() + dialogs.errors.size(), 1);
         EXPECT_TRUE(printed.empty());
         EXPECT_TRUE(imprimir()->isEnabled());
         EXPECT_EQ(QApplication::focusWidget(), screen.findChild<QLineEdit*>(QStringLiteral("MaskEdit1")));

@@ -79,6 +79,18 @@ TEST_F(SaleQueryScreenTest, WithoutBothDatesNothingIsRestricted) {
     EXPECT_EQ(listed().size(), 5u);
 }
 
+TEST_F(SaleQueryScreenTest, AnImpossibleDateIsToldAsSuchAndNothingIsRestricted) {
+    query->findChild<ui::DateBox*>("MaskEdit1")->setDate({2026, 12, 1});
+    auto* end = query->findChild<ui::DateBox*>("MaskEdit2");
+    end->setFocus();
+    QTest::keyClicks(end, "310225");
+    query->findChild<QPushButton*>("BitBtn1")->click();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("'31/02/25' não é uma data válida!")});
+    EXPECT_EQ(QApplication::focusWidget(), end);
+    EXPECT_EQ(listed().size(), 5u);
+}
+
 TEST_F(SaleQueryScreenTest, ClosingLeavesTheSaleShownCurrentWithoutTheRange) {
     query->findChild<ui::DateBox*>("MaskEdit1")->setDate({2026, 12, 2});
     query->findChild<ui::DateBox*>("MaskEdit2")->setDate({2026, 12, 3});

@@ -36,17 +36,22 @@ TEST(DateBox, ReadsWhatIsTypedAndRefusesImpossibleDates) {
 namespace {
 
 // The pair of a period screen: read together, refused together with the screen's message
-// and the focus on the first box.
-TEST(PeriodBoxes, ReadBothDatesOrRefuseWithTheFocusOnTheFirst) {
+// and the focus on the first box; a text that is no date gets the conversion error every date
+// box gives, with the focus on that box.
+TEST(PeriodBoxes, ReadBothDatesOrRefuseWithTheFocusWhereTheFaultIs) {
     struct Case {
         const char* start;
         const char* end;
-        bool read;
+        const char* message;  // none: the period is read
+        const char* error;
+        int focused;  // 0 the first box, 1 the second
     };
-    const Case cases[] = {{"010326", "310326", true},
-                          {"", "310326", false},
-                          {"010326", "", false},
-                          {"310226", "310326", false}};  // no 31st of February
+    const Case cases[] = {{"010326", "310326", nullptr, nullptr, 0},
+                          {"", "310326", "Digite o período!", nullptr, 0},
+                          {"010326", "", "Digite o período!", nullptr, 0},
+                          {"310226", "310326", nullptr, "'31/02/26' não é uma data válida!", 0},
+                          {"010326", "310226", nullptr, "'31/02/26' não é uma data válida!", 1},
+                          {"", "310226", nullptr, "'31/02/26' não é uma data válida!", 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.start) + " " + c.end);
         testsupport::ScriptedDialogs dialogs;
@@ -61,16 +66,20 @@ TEST(PeriodBoxes, ReadBothDatesOrRefuseWithTheFocusOnTheFirst) {
         QTest::keyClicks(start, c.start);
         QTest::keyClicks(end, c.end);
         const auto period = ui::readPeriod(*start, *end, QStringLiteral("Digite o período!"));
-        EXPECT_EQ(period.has_value(), c.read);
-        if (c.read) {
+        const bool read = c.message == nullptr && c.error == nullptr;
+        EXPECT_EQ(period.has_value(), read);
+        const auto expected = [](const char* text) {
+            return text == nullptr ? QStringList{} : QStringList{QString::fromUtf8(text)};
+        };
+        EXPECT_EQ(dialogs.messages, expected(c.message));
+        EXPECT_EQ(dialogs.errors, expected(c.error));
+        if (read) {
             EXPECT_EQ(period->start, (core::Date{2026, 3, 1}));
             EXPECT_EQ(period->end, (core::Date{2026, 3, 31}));
             EXPECT_EQ(period->startText, "01/03/26");
             EXPECT_EQ(period->endText, "31/03/26");
-            EXPECT_TRUE(dialogs.messages.isEmpty());
         } else {
-            EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Digite o período!")});
-            EXPECT_TRUE(start->hasFocus());
+            EXPECT_TRUE((c.focused == 0 ? start : end)->hasFocus());
         }
     }
 }
