@@ -1,9 +1,12 @@
 #include "ui/db_edit.h"
 
 #include <QFocusEvent>
+#include <QMetaObject>
 
 #include <algorithm>
 
+#include "data/store/error.h"
+#include "ui/dialogs.h"
 #include "ui/field_text.h"
 #include "ui/field_width.h"
 #include "ui/upper_case_input.h"
@@ -18,7 +21,7 @@ DbEdit::DbEdit(const data::DataSource& source, const std::string& fieldName, QWi
     fitToContent();
     connect(this, &QLineEdit::textEdited, this, &DbEdit::onTextEdited);
     // Enter in the field writes it, as leaving it does.
-    connect(this, &QLineEdit::returnPressed, this, [this] { writeGuarded(); });
+    connect(this, &QLineEdit::returnPressed, this, &DbEdit::writeTyped);
     refresh();
 }
 
@@ -50,7 +53,25 @@ void DbEdit::onTextEdited() {
 
 void DbEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (leftByUser(event->reason())) writeGuarded();
+    if (leftByUser(event->reason())) writeTyped();
+}
+
+void DbEdit::writeTyped() {
+    const store::FieldType type = fieldDef().type;
+    const bool number = type == store::FieldType::Currency || type == store::FieldType::Float ||
+                        type == store::FieldType::Integer;
+    if (!number) return writeGuarded();
+    try {
+        writeToRecord();
+    } catch (const store::Error&) {
+        // Left pending, the text would fail every later post of the record with the store's
+        // own error, far from where it was typed.
+        const QString typed = text().trimmed();
+        refresh();
+        QMetaObject::invokeMethod(
+            this, [this] { setFocus(); }, Qt::QueuedConnection);
+        Dialogs::current().message(QLatin1Char('\'') + typed + QStringLiteral("' não é um valor válido."));
+    }
 }
 
 void DbEdit::showValue() {

@@ -2,7 +2,8 @@
 // A one-line field bound to a table field. Money fields show their display format
 // (1.234,50), dates dd/mm/yyyy; what the user types is converted by the field itself.
 // A field is never narrower than what it may hold (ui/field_width.h); short fields keep
-// that width, long ones stretch.
+// that width, long ones stretch. Text a number field cannot hold ("abc" in a money field) is
+// refused where it was typed: a message, the record's value shown again, the focus kept.
 #include <QLineEdit>
 
 #include "ui/field_binding.h"
@@ -32,6 +33,8 @@ class DbEdit : public QLineEdit, public FieldBinding {
 
   private:
     void onTextEdited();
+    // Writes the change as the user leaves the field or presses Enter in it.
+    void writeTyped();
 
     bool upperCase_ = false;
 };

@@ -210,6 +210,26 @@ TEST_F(SalesScreenTest, AnItemTypedWithEnterGoesInAndTheFocusReturnsToTheEmploye
     EXPECT_TRUE(screen.inProgress());
 }
 
+// Letters in "Valor R$" are refused where they were typed; the item then goes in at its price
+// with no store error on the way.
+TEST_F(SalesScreenTest, LettersInTheValueAreRefusedThereAndTheSaleGoesOn) {
+    start();
+    enter("10");
+    enter("2");
+    ASSERT_EQ(focused(), "DBEdit11");
+    enter("abc");
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("'abc' não é um valor válido.")});
+    EXPECT_EQ(focused(), "DBEdit11");
+    EXPECT_EQ(boxText("DBEdit11"), QStringLiteral("12,50"));
+    press(Qt::Key_Return);
+    enter("1");
+    press(Qt::Key_Return);
+    EXPECT_EQ(gridRows(), 1);
+    EXPECT_EQ(boxText("DBEdit2"), QStringLiteral("12,50"));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('|').toStdString();
+}
+
 TEST_F(SalesScreenTest, LookUpMessagesSendTheFocusBackToTheBoxToCorrect) {
     start();
     enter("99");
