@@ -82,9 +82,9 @@ void TFmAbrir::chooseEmployee(int index) {
 }
 
 Responsible TFmAbrir::responsible() const {
-    // With nobody chosen, the first employee; with none registered, an empty name and code 0.
-    const int index = employees_->currentIndex() >= 0 ? employees_->currentIndex() : 0;
-    if (index >= employees_->count()) return {};
+    // With none registered, an empty name and code 0.
+    const int index = employees_->currentIndex();
+    if (index < 0) return {};
     return {employees_->itemData(index).toLongLong(), employees_->itemText(index).toStdString()};
 }
 
@@ -95,6 +95,12 @@ void TFmAbrir::abrirCaixa() {
     if (proposal.alreadyOpen) {
         ui::Dialogs::current().message(app::kCashAlreadyOpen);
         return;
+    }
+    // With nobody chosen the first employee is responsible: the list shows him before
+    // "CONFIRMAR", so the opening never names someone the user did not see.
+    if (employees_->currentIndex() < 0 && employees_->count() > 0) {
+        employees_->setCurrentIndex(0);
+        chooseEmployee(0);
     }
     cancelar_->setEnabled(true);
     confirmar_->show();

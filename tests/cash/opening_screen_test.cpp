@@ -119,6 +119,9 @@ TEST_F(OpeningScreenTest, CancelarOrLeavingWritesNothingAndTheNextOpeningTakesTh
     {
         cash::TFmAbrir screen(dm);
         control(screen, "BitBtn1")->click();
+        // shown in the list before the question
+        EXPECT_EQ(control<QComboBox>(screen, "DBLookupComboBox1")->currentText().toStdString(),
+                  firstEmployee().substr(2));
         dialogs.answer(true);
         control(screen, "BitBtn3")->click();
     }
