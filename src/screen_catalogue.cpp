@@ -290,7 +290,7 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         present(help, QStringLiteral("TFmAjudaBackup"), visit);
     }
     {
-        maintenance::TFmReparador repair;
+        maintenance::TFmReparador repair(dm.DbVelmora.directory());
         present(repair, QStringLiteral("TFmReparador"), visit);
     }
 }

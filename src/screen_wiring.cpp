@@ -87,7 +87,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
     menu.wire(entry::Backup,
               [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });
-    menu.wire(entry::Manutencao, [] { showScreen<maintenance::TFmReparador>(); });
+    menu.wire(entry::Manutencao, [&dm] { showScreen<maintenance::TFmReparador>(dm.DbVelmora.directory()); });
     menu.wire(entry::PrecoServicos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Servicos); });
     menu.wire(entry::PrecoProdutos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Produtos); });
     menu.wire(entry::PrecoProdutosServicos,

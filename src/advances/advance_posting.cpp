@@ -24,6 +24,13 @@ void lockPending(store::Table& pagar, std::int64_t pending) {
 
 }  // namespace
 
+std::optional<std::string> advancePlanName(data::Tdm& dm) {
+    store::Table plans(dm.TbPlano.database(), dm.TbPlano.definition(), "TbPlano");
+    plans.open();
+    if (!plans.findKey({kPlanCode})) return std::nullopt;
+    return plans.field("Descricao").asString();
+}
+
 std::int64_t startAdvance(data::Tdm& dm, const core::Date& today) {
     store::Table& pagar = dm.TbPagar;
     pagar.open();
@@ -56,6 +63,7 @@ reports::AdvanceReceipt checkAdvance(data::Tdm& dm, const Advance& advance, cons
 
 SavedAdvance saveAdvance(data::Tdm& dm, const Advance& advance, const core::Date& today) {
     SavedAdvance saved{0, checkAdvance(dm, advance, today)};
+    const std::string plan = advancePlanName(dm).value_or(kPlanName);
     store::Table& pagar = dm.TbPagar;
     store::Table& paid = dm.TbBaixaP;
     if (!paid.isOpen()) paid.open();
@@ -71,7 +79,7 @@ SavedAdvance saveAdvance(data::Tdm& dm, const Advance& advance, const core::Date
         paid.field("CodFUN").setInteger(advance.employeeCode);
         paid.field("Funcionario").setString(r.employee);
         paid.field("CodPlano").setString(kPlanCode);
-        paid.field("Plano").setString(kPlanName);
+        paid.field("Plano").setString(plan);
         paid.field("TipoDOC").setString("VALE");
         paid.field("FormaPG").setString(r.byCheque ? "CHEQUE" : "DINHEIRO");
         paid.field("Cheque").setString(r.cheque);

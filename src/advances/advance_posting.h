@@ -3,6 +3,7 @@
 // as an already paid bill in TbBaixaP under the chart-of-accounts code "5". While it is
 // being entered it is a record of TbPagar; saving moves it, all at once, to TbBaixaP.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/currency.h"
@@ -24,6 +25,9 @@ struct Advance {
     std::string cheque;
 };
 
+// The chart-of-accounts heading "5" as it is named now; nothing when it is not on file.
+std::optional<std::string> advancePlanName(data::Tdm& dm);
+
 // "&Novo": stores the advance's TbPagar record with today's dates and the plan "5" "Vale Para
 // Funcionários", and leaves TbPagar open on it. Returns its number.
 std::int64_t startAdvance(data::Tdm& dm, const core::Date& today = core::Date::today());
@@ -38,7 +42,8 @@ reports::AdvanceReceipt checkAdvance(data::Tdm& dm, const Advance& advance,
                                      const core::Date& today = core::Date::today());
 
 // "&Gravar": the checks, then one posting: the pending TbPagar record, read again under its
-// lock, is removed and the advance written to TbBaixaP ("VALE", "PRÓPRIO SALÃO", the form
+// lock, is removed and the advance written to TbBaixaP (heading "5" under its name now,
+// "VALE", "PRÓPRIO SALÃO", the form
 // chosen, the cheque number only for a cheque, paid today). A pending record already gone
 // (saved or deleted at another station) is refused: the advance is never written twice.
 // Returns the saved advance's receipt and its TbBaixaP number.

@@ -11,6 +11,7 @@
 #include "app/access.h"
 #include "cash/money_box.h"
 #include "data/dm.h"
+#include "data/pending_bill.h"
 #include "data/refusal.h"
 #include "registers/employee_search.h"
 #include "ui/date_box.h"
@@ -86,12 +87,13 @@ TFmVale::TFmVale(data::Tdm& dm, reports::ReportOutput output, QWidget* parent)
     ui::addLabelledRow(*rows, QStringLiteral("Descrição do Lançamento:"), descricao_);
     ui::addLabelledRow(*rows, QStringLiteral("Código:"), employeeCode, QStringLiteral("Funcionário:"),
                        funcionario_);
-    auto* planCode = readOnly(new QLineEdit(this), QStringLiteral("DBEdit7"), QStringLiteral("5"));
-    planCode->setMaxLength(10);
-    auto* plan =
+    planCode_ = readOnly(new QLineEdit(this), QStringLiteral("DBEdit7"), QStringLiteral("5"));
+    planCode_->setMaxLength(10);
+    plan_ =
         readOnly(new QLineEdit(this), QStringLiteral("DBEdit8"), QStringLiteral("Vale Para Funcionários"));
-    plan->setMaxLength(50);
-    ui::addLabelledRow(*rows, QStringLiteral("Código:"), planCode, QStringLiteral("Plano de Contas:"), plan);
+    plan_->setMaxLength(50);
+    ui::addLabelledRow(*rows, QStringLiteral("Código:"), planCode_, QStringLiteral("Plano de Contas:"),
+                       plan_);
     ui::addLabelledRow(*rows, QStringLiteral("Nº Cheque:"), cheque_);
     auto* forms = new QHBoxLayout;
     forms->addWidget(emDinheiro_);
@@ -113,9 +115,12 @@ TFmVale::TFmVale(data::Tdm& dm, reports::ReportOutput output, QWidget* parent)
     setTabOrder(valor_, descricao_);
     setTabOrder(descricao_, codigo_);
     setTabOrder(codigo_, funcionario_);
-    setTabOrder(funcionario_, cheque_);
+    setTabOrder(funcionario_, plan_);
+    setTabOrder(plan_, cheque_);
     funcionario_->setFocusPolicy(Qt::StrongFocus);
+    plan_->setFocusPolicy(Qt::StrongFocus);  // read-only, but entering it looks the heading up
     funcionario_->installEventFilter(this);
+    plan_->installEventFilter(this);
     cheque_->installEventFilter(this);
     connect(novo_, &QPushButton::clicked, this, &TFmVale::novo);
     connect(gravar_, &QPushButton::clicked, this, &TFmVale::gravar);
@@ -144,11 +149,25 @@ bool TFmVale::eventFilter(QObject* watched, QEvent* event) {
                         ui::leftByUser(static_cast<QFocusEvent*>(event)->reason());
     if (byUser && watched == funcionario_ && event->type() == QEvent::FocusIn && gravar_->isEnabled())
         lookUpEmployee();
+    if (byUser && watched == plan_ && event->type() == QEvent::FocusIn && gravar_->isEnabled()) lookUpPlan();
     // Leaving the cheque number goes back to the description, as the screen always did.
     if (byUser && watched == cheque_ && event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() == Qt::TabFocusReason)
         descricao_->setFocus();
     return QDialog::eventFilter(watched, event);
+}
+
+// The heading is looked up as it is named now: a renamed one shows its new name.
+void TFmVale::lookUpPlan() {
+    std::optional<std::string> name;
+    if (!ui::runGuarded([&] { name = advancePlanName(dm_); })) return;
+    if (!name) {
+        planCode_->setFocus();
+        ui::Dialogs::current().message(QStringLiteral("Não Existe Plano Com Este Código!"));
+        return;
+    }
+    plan_->setText(QString::fromStdString(*name));
+    gravar_->setFocus();
 }
 
 bool TFmVale::run(const std::function<void()>& step) {
@@ -262,8 +281,11 @@ void TFmVale::excluir() {
 
 void TFmVale::reject() {
     if (pending_ != 0) {
-        ui::Dialogs::current().message(kPendingAdvance);
-        return;
+        bool gone = false;
+        if (!ui::runGuarded([&] { gone = data::pendingBillGone(dm_, pending_); })) return;
+        if (!gone) return ui::Dialogs::current().message(kPendingAdvance);
+        ui::Dialogs::current().message(QString::fromUtf8(data::kPendingBillGone));
+        pending_ = 0;
     }
     QDialog::reject();
 }

@@ -42,6 +42,7 @@ class TFmVale : public QDialog {
   private:
     void novo();
     void lookUpEmployee();
+    void lookUpPlan();
     void chooseEmployee();
     void gravar();
     void imprimir();
@@ -62,6 +63,8 @@ class TFmVale : public QDialog {
     QLineEdit* descricao_;
     QLineEdit* codigo_;
     QLineEdit* funcionario_;
+    QLineEdit* planCode_;
+    QLineEdit* plan_;
     QLineEdit* cheque_;
     QRadioButton* emDinheiro_;
     QRadioButton* emCheque_;

@@ -1,5 +1,7 @@
 #include "core/text.h"
 
+#include <algorithm>
+
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
@@ -57,6 +59,13 @@ std::string trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     return std::string(text);
+}
+
+std::string plainCode(std::string_view text) {
+    std::string code = trimmed(text);
+    const bool digitsOnly = !code.empty() && code.find_first_not_of("0123456789") == std::string::npos;
+    if (digitsOnly) code.erase(0, std::min(code.find_first_not_of('0'), code.size() - 1));
+    return code;
 }
 
 }  // namespace core

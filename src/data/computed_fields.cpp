@@ -1,5 +1,7 @@
 #include "data/computed_fields.h"
 
+#include <cmath>
+
 #include "data/store/table.h"
 
 namespace data {
@@ -11,11 +13,19 @@ core::Currency percentOf(double percent, core::Currency amount) {
     return amount.times(percent / 100.0);
 }
 
+// A commission is money paid out: rounded to the centavo once, halves up, straight from the
+// product, so every report adding commissions adds the same centavos its lines show.
+core::Currency commissionOf(double percent, core::Currency amount) {
+    constexpr double kUnitsPerCentavo = 100;
+    const double centavos = static_cast<double>(amount.units()) * percent / (100 * kUnitsPerCentavo);
+    return core::Currency::fromUnits(std::llround(centavos) * static_cast<std::int64_t>(kUnitsPerCentavo));
+}
+
 }  // namespace
 
 void calcItemCommission(store::Table& item) {
     const core::Currency total = item.field("Total").asCurrency();
-    item.field("Comi").setCurrency(percentOf(item.field("Comissao").asFloat(), total));
+    item.field("Comi").setCurrency(commissionOf(item.field("Comissao").asFloat(), total));
 }
 
 void calcTicketService(store::Table& service, store::Table& config) {

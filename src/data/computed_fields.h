@@ -8,7 +8,8 @@ class Table;
 
 namespace data {
 
-// TbItensServico.Comi = Comissao × Total / 100
+// TbItensServico.Comi = Comissao × Total / 100, rounded to the centavo (halves up): the one
+// rounding of a commission, which every report adds as it is.
 void calcItemCommission(store::Table& itensServico);
 // Manu = fee × Valor / 100 and VC = COM × Valor / 100 − Manu, for TbItemComando and
 // TbHistorico; `config` is TbConfig, whose current record holds the fee.

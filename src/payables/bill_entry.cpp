@@ -26,9 +26,10 @@ void writeEntry(store::Table& pagar, const BillEntry& entry, bool withDefaults =
     pagar.field("DataLan").setDate(entry.dataLan);
     pagar.field("DataVen").setDate(entry.dataVen);
     pagar.field("Valor").setCurrency(entry.valor);
+    const std::string codFor = core::plainCode(entry.codFor);
     const std::pair<const char*, const std::string&> texts[] = {
         {"TipoDOC", entry.tipoDoc},       {"Documento", entry.documento}, {"Descricao", entry.descricao},
-        {"FormaPG", entry.formaPG},       {"Cheque", entry.cheque},       {"CodFor", entry.codFor},
+        {"FormaPG", entry.formaPG},       {"Cheque", entry.cheque},       {"CodFor", codFor},
         {"Fornecedor", entry.fornecedor}, {"CodPlano", entry.codPlano},   {"Plano", entry.plano}};
     for (const auto& [name, text] : texts) pagar.field(name).setString(text);
     if (!withDefaults) return;

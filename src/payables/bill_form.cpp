@@ -11,6 +11,7 @@
 
 #include "cash/money_box.h"
 #include "data/dm.h"
+#include "data/pending_bill.h"
 #include "data/refusal.h"
 #include "payables/bank_account.h"
 #include "registers/bank_account_search.h"
@@ -302,8 +303,11 @@ bool BillForm::run(const std::function<void()>& step) {
 
 void BillForm::reject() {
     if (pending()) {
-        ui::Dialogs::current().message(kPendingBill);
-        return;
+        bool gone = false;
+        if (!ui::runGuarded([&] { gone = data::pendingBillGone(dm_, pending_); })) return;
+        if (!gone) return ui::Dialogs::current().message(kPendingBill);
+        ui::Dialogs::current().message(QString::fromUtf8(data::kPendingBillGone));
+        pending_ = 0;
     }
     QDialog::reject();
 }

@@ -83,7 +83,7 @@ std::vector<std::int64_t> splitBill(data::Tdm& dm, const InstallmentRun& run) {
         for (std::int64_t n = 1; n <= *count; ++n) {
             pagar.insert();
             for (std::size_t i = 0; i < copied.size(); ++i) pagar.field(kCopied[i]).setValue(copied[i]);
-            if (!supplier.empty()) pagar.field("CodFor").setString(std::to_string(*wholeNumber(supplier)));
+            if (!supplier.empty()) pagar.field("CodFor").setString(core::plainCode(supplier));
             pagar.field("DataVen").setDate(due);
             // Cut to the field's width like any text stored.
             pagar.field("Documento")

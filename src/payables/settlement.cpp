@@ -71,6 +71,14 @@ void removeBankDebits(data::Tdm& dm, std::int64_t paidBill) {
     banco.setFilter({});
 }
 
+// A withdrawal and an advance both moved money the cash and the commissions still count:
+// undoing one here would hide it. An advance is undone only where it was made.
+void refuseUndoingCashOrAdvance(store::Table& baixa, const char* withdrawalRefusal) {
+    if (core::trimmed(baixa.field("Tipo").asString()) == "RETIRADA") throw data::Refusal(withdrawalRefusal);
+    if (baixa.field("CodFUN").asInteger() > 0 || core::trimmed(baixa.field("TipoDOC").asString()) == "VALE")
+        throw data::Refusal("Um Vale Só Pode Ser Excluído no Controle de Vales!");
+}
+
 }  // namespace
 
 std::int64_t settleBill(data::Tdm& dm, const Payment& payment, const core::Date& today) {
@@ -108,8 +116,7 @@ std::int64_t reversePaidBill(data::Tdm& dm, std::int64_t paidBill) {
     std::int64_t bill = 0;
     store::post({&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         lockBill(baixa, paidBill);
-        if (core::trimmed(baixa.field("Tipo").asString()) == "RETIRADA")
-            throw data::Refusal("Uma Retirada do Caixa Não Pode Ser Estornada!");
+        refuseUndoingCashOrAdvance(baixa, "Uma Retirada do Caixa Não Pode Ser Estornada!");
         pagar.insert();
         copyCarried(baixa, pagar);
         pagar.post();
@@ -125,6 +132,7 @@ void deletePaidBill(data::Tdm& dm, std::int64_t paidBill) {
     sales::OpenedForAction open{&baixa};
     store::post({&baixa}, [&] {
         lockBill(baixa, paidBill);
+        refuseUndoingCashOrAdvance(baixa, "Uma Retirada do Caixa Não Pode Ser Excluída!");
         baixa.deleteRecord();
     });
 }

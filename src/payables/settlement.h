@@ -35,10 +35,12 @@ std::int64_t settleBill(data::Tdm& dm, const Payment& payment, const core::Date&
 
 // "Estornar": the paid bill goes back to TbPagar as a new bill, and the bank debit of its
 // payment leaves TbBanco and the day's balance in TbSaldos. A cash withdrawal ("RETIRADA")
-// is refused: its money already left the drawer. Returns the new bill number.
+// is refused: its money already left the drawer; so is an employee advance, which only the
+// advances screen undoes. Returns the new bill number.
 std::int64_t reversePaidBill(data::Tdm& dm, std::int64_t paidBill);
 
-// "Excluir": the paid bill is removed for good; nothing else changes.
+// "Excluir": the paid bill is removed for good; nothing else changes. Refused, as reversing
+// is, for a withdrawal or an advance.
 void deletePaidBill(data::Tdm& dm, std::int64_t paidBill);
 
 }  // namespace payables

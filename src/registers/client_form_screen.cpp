@@ -101,6 +101,7 @@ ClientFormScreen::ClientFormScreen(data::Tdm& dm, const ClientFormOptions& optio
     bar_ = new QHBoxLayout;
     layout->addLayout(bar_);
     standard_ = ui::addRegisterButtons(*bar_, options.buttonSet);
+    standard_.fechar->setText(QStringLiteral("Fechar"));  // the client screens' own caption, no Alt key
 
     ui::installEnterAsTab(this);
     ui::allowEnterIn(obs_);

@@ -107,10 +107,19 @@ void writeExpenses(store::Table& table, const std::map<std::string, ExpenseLine>
     }
 }
 
+// The lines were told apart by their bytes; the work table's key compares them in pt-BR, where
+// a description in another Unicode form or with an invisible character is the same one. Such
+// lines join the row already written instead of colliding with its key.
 void writeRevenue(store::Table& table, const RevenueLines& lines, const BalanceTotals& totals) {
-    for (const auto& [descricao, total] : lines) {
-        table.insert();
-        table.field("Descricao").setString(descricao);
+    for (const auto& [descricao, amount] : lines) {
+        Currency total = amount;
+        if (table.findKey({descricao})) {
+            total += table.field("Total").asCurrency();
+            table.edit();
+        } else {
+            table.insert();
+            table.field("Descricao").setString(descricao);
+        }
         table.field("Total").setCurrency(total);
         if (const auto percent = share(total, totals.receitas)) {
             table.field("TotalREF").setFloat(*percent);

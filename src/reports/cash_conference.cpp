@@ -61,11 +61,14 @@ CashConference gatherConference(data::Tdm& dm, const core::Period& period, core:
         items->setFilter("PGTO <> ''");
         items->setFiltered(true);
         walk(dm.TbItensServico, "siData", period, progress, [&](store::Table& item) {
-            ConferenceItem line{text(item, "Data"), text(item, "Cliente"), text(item, "Descricao"),
-                                text(item, "Funcionario"), text(item, "PGTO"),
-                                item.field("Comissao").asCurrency(), item.field("Total").asCurrency(),
-                                // to the cent as it prints, so the lines add up to the totals
-                                item.field("Comi").asCurrency().rounded(2)};
+            ConferenceItem line{text(item, "Data"),
+                                text(item, "Cliente"),
+                                text(item, "Descricao"),
+                                text(item, "Funcionario"),
+                                text(item, "PGTO"),
+                                item.field("Comissao").asCurrency(),
+                                item.field("Total").asCurrency(),
+                                item.field("Comi").asCurrency()};
             totals.servicos += line.total;
             totals.comissoes += line.comi;
             ConferenceEmployee& row = employee(item.field("CodFun").asInteger(), item);

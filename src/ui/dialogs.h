@@ -30,7 +30,9 @@ class Dialogs : public data::Messages {
     virtual int exec(QDialog& screen) = 0;
     // File choosers; an empty result means the user cancelled.
     virtual QString openFile(const QString& caption, const QString& filter) = 0;
-    virtual QStringList openFiles(const QString& caption, const QString& filter) = 0;
+    // Several files, starting in `folder`; a name typed without extension gets `defaultSuffix`.
+    virtual QStringList openFiles(const QString& caption, const QString& filter, const QString& folder,
+                                  const QString& defaultSuffix) = 0;
     virtual QString saveFile(const QString& caption, const QString& suggestedPath, const QString& filter) = 0;
     virtual QString chooseDirectory(const QString& caption, const QString& start) = 0;
 

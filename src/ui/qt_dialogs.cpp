@@ -44,8 +44,12 @@ QString QtDialogs::openFile(const QString& caption, const QString& filter) {
     return QFileDialog::getOpenFileName(owner(), caption, QString(), filter);
 }
 
-QStringList QtDialogs::openFiles(const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileNames(owner(), caption, QString(), filter);
+QStringList QtDialogs::openFiles(const QString& caption, const QString& filter, const QString& folder,
+                                 const QString& defaultSuffix) {
+    QFileDialog dialog(owner(), caption, folder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 QString QtDialogs::saveFile(const QString& caption, const QString& suggestedPath, const QString& filter) {

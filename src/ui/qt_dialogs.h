@@ -11,7 +11,8 @@ class QtDialogs : public Dialogs {
     void error(const QString& text) override;
     int exec(QDialog& screen) override;
     QString openFile(const QString& caption, const QString& filter) override;
-    QStringList openFiles(const QString& caption, const QString& filter) override;
+    QStringList openFiles(const QString& caption, const QString& filter, const QString& folder,
+                          const QString& defaultSuffix) override;
     QString saveFile(const QString& caption, const QString& suggestedPath, const QString& filter) override;
     QString chooseDirectory(const QString& caption, const QString& start) override;
 };

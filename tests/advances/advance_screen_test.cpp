@@ -89,6 +89,56 @@ TEST_F(AdvanceScreenTest, NovoThenGravarSavesTheAdvanceOfTheEmployeeTyped) {
     EXPECT_FALSE(screen.isVisible());
 }
 
+// Heading "5" is looked up on entering "Plano de Contas:": its name as it is now, or the
+// message when it is gone; the advance is saved under the name shown.
+TEST_F(AdvanceScreenTest, EnteringThePlanLooksUpHeadingFiveAsItIsNamedNow) {
+    dm.TbPlano.open();
+    ASSERT_TRUE(dm.TbPlano.findKey({"5"}));
+    dm.TbPlano.edit();
+    dm.TbPlano.field("Descricao").setString("ADIANTAMENTOS");
+    dm.TbPlano.post();
+    button("BitBtn1")->click();
+    control("DBEdit8")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(control("DBEdit8")->text(), QStringLiteral("ADIANTAMENTOS"));
+    EXPECT_EQ(QApplication::focusWidget(), button("BitBtn2"));
+    type("DBEdit3", "50");
+    type("DBEdit5", "7");
+    dialogs.answer(true);
+    dialogs.answer(false);
+    button("BitBtn2")->click();
+    ASSERT_EQ(paidAdvances(), 1);
+    dm.TbBaixaP.first();
+    EXPECT_EQ(dm.TbBaixaP.field("Plano").asString(), "ADIANTAMENTOS");
+
+    ASSERT_TRUE(dm.TbPlano.findKey({"5"}));
+    dm.TbPlano.deleteRecord();
+    button("BitBtn1")->click();
+    control("DBEdit8")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(dialogs.messages.back(), QStringLiteral("Não Existe Plano Com Este Código!"));
+    EXPECT_EQ(QApplication::focusWidget(), control("DBEdit7"));
+}
+
+// The pending advance is an open bill that another station's bill query may delete: with
+// nothing left to save or delete, the screen closes saying so.
+TEST_F(AdvanceScreenTest, APendingAdvanceDeletedAtAnotherStationLetsTheScreenClose) {
+    button("BitBtn1")->click();
+    const std::int64_t pending = dm.TbPagar.field("Contador").asInteger();
+    screen.reject();
+    ASSERT_TRUE(screen.isVisible());
+    {
+        testsupport::RecordingMessages quiet;
+        data::Tdm other(dataDir(), quiet);
+        other.TbPagar.open();
+        ASSERT_TRUE(other.TbPagar.findKey({pending}));
+        other.TbPagar.deleteRecord();
+    }
+    screen.reject();
+    EXPECT_EQ(dialogs.messages.back(),
+              QStringLiteral("O Lançamento Não Existe Mais! Foi Pago ou Excluído em Outra Estação."));
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(paidAdvances(), 0);
+}
+
 TEST_F(AdvanceScreenTest, AChequeNeedsItsNumberToSaveOrPrint) {
     button("BitBtn1")->click();
     type("DBEdit3", "30");

@@ -45,6 +45,48 @@ TEST(AmountInWords, EveryAmountReadsAsTheReceiptsPrintIt) {
     }
 }
 
+// Blanks of the word tables aside (the case above holds them), every word of the tables —
+// each unit, teen, ten and hundred, "CEM", thousand, million, singular and plural — in an
+// amount of its own, so a word misspelt in a table shows.
+std::string singleBlanks(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
+    return withoutTrailingBlanks(out);
+}
+
+TEST(AmountInWords, EveryWordOfTheTablesIsSpeltRight) {
+    const struct {
+        std::int64_t centavos;
+        const char* text;
+    } cases[] = {
+        {1, "UM CENTAVO"},
+        {100, "UM REAL"},
+        {203, "DOIS REAIS E TRES CENTAVOS"},
+        {2435, "VINTE E QUATRO REAIS E TRINTA E CINCO CENTAVOS"},
+        {4657, "QUARENTA E SEIS REAIS E CINQUENTA E SETE CENTAVOS"},
+        {6879, "SESSENTA E OITO REAIS E SETENTA E NOVE CENTAVOS"},
+        {8090, "OITENTA REAIS E NOVENTA CENTAVOS"},
+        {1011, "DEZ REAIS E ONZE CENTAVOS"},
+        {1213, "DOZE REAIS E TREZE CENTAVOS"},
+        {1415, "QUATORZE REAIS E QUINZE CENTAVOS"},
+        {1617, "DEZESSEIS REAIS E DEZESSETE CENTAVOS"},
+        {1819, "DEZOITO REAIS E DEZENOVE CENTAVOS"},
+        {10000, "CEM REAIS"},
+        {10100, "CENTO E UM REAIS"},
+        {30000, "TREZENTOS REAIS"},
+        {100000, "UM MIL REAIS"},
+        {23456700, "DUZENTOS E TRINTA E QUATRO MIL E QUINHENTOS E SESSENTA E SETE REAIS"},
+        {140060000, "UM MILHAO QUATROCENTOS MIL E SEISCENTOS REAIS"},
+        {200000000, "DOIS MILHOES REAIS"},
+        {70080090000, "SETECENTOS MILHOES OITOCENTOS MIL E NOVECENTOS REAIS"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.centavos);
+        EXPECT_EQ(singleBlanks(core::amountWords(Currency::fromUnits(c.centavos * 100))), c.text);
+    }
+}
+
 TEST(AmountInWords, PrefixSuffixAndCurrencyFrameTheWords) {
     EXPECT_EQ(core::amountWords(Currency::fromReais(1), "PAGO", "EM ESPÉCIE", 2),
               "PAGO UM DOLAR  EM ESPÉCIE");

@@ -43,6 +43,19 @@ TEST(Text, LeftCharacters) {
     EXPECT_EQ(leftCharacters("\xc3", 1), "\xc3");  // truncated sequence stays one character
 }
 
+TEST(Text, PlainCode) {
+    for (const auto& [typed, stored] : {std::pair{"07", "7"},
+                                        {"7", "7"},
+                                        {" 007 ", "7"},
+                                        {"10", "10"},
+                                        {"000", "0"},
+                                        {"0", "0"},
+                                        {"", ""},
+                                        {"A07", "A07"},
+                                        {" 0A ", "0A"}})
+        EXPECT_EQ(plainCode(typed), stored) << typed;
+}
+
 TEST(Text, Trimmed) {
     EXPECT_EQ(trimmed("  Maria  "), "Maria");
     EXPECT_EQ(trimmed("\t Maria da Silva \r\n"), "Maria da Silva");

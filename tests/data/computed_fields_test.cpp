@@ -86,6 +86,11 @@ TEST_F(ComputedFieldTest, CommissionEntryTotalAndCommissionLessAdvances) {
     const std::vector<AmountCase> cases = {
         {"TbItensServico", {{"Comissao", 40.0}, {"Total", 55.0}}, "Comi", money(22)},
         {"TbItensServico", {{"Comissao", 12.5}, {"Total", 0.0}}, "Comi", money(0)},
+        // a commission is rounded to the centavo once, halves up
+        {"TbItensServico", {{"Comissao", 35.0}, {"Total", 12.5}}, "Comi", money(4.38)},
+        {"TbItensServico", {{"Comissao", 33.333}, {"Total", 10.0}}, "Comi", money(3.33)},
+        {"TbItensServico", {{"Comissao", 49.99}, {"Total", 0.01}}, "Comi", money(0)},
+        {"TbItensServico", {{"Comissao", 50.0}, {"Total", 33.33}}, "Comi", money(16.67)},
         {"TbItemEntrada", {{"Custo", 12.5}, {"Quant", 3.0}}, "Total", money(37.5)},
         {"TbVirtual", {{"Codigo", std::int64_t{1}}, {"COM", 300.0}, {"Vale", 120.7}}, "Valor", money(179.3)},
         // advances above the commission leave the employee owing

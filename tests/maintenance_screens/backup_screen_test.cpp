@@ -152,13 +152,19 @@ TEST_F(BackupScreen, RestoreWithoutAnArchiveOrWithoutPermissionIsRefused) {
         ASSERT_FALSE(dialogs.messages.isEmpty());
         EXPECT_EQ(dialogs.messages.last(), "Erro Na Restauração dos Arquivos!");
         EXPECT_NE(screen.result(), QDialog::Accepted);
+
+        dialogs.messages.clear();
+        child<QLineEdit>(screen, "EdPath")->clear();
+        child<QPushButton>(screen, "Button3")->click();
+        EXPECT_EQ(dialogs.messages, QStringList{"Entre Com o Caminho Desejado"});
     }
-    dialogs.messages.clear();
+    // The access check refusing the tab (it shows its own message) closes the screen.
     TFmBackup refused(dm, [] { return false; });
+    refused.show();
     showRestoreTab(refused, outside.path());
     EXPECT_TRUE(child<QLineEdit>(refused, "EdPath")->text().isEmpty());
-    child<QPushButton>(refused, "Button3")->click();
-    EXPECT_EQ(dialogs.messages, QStringList{"Entre Com o Caminho Desejado"});
+    EXPECT_FALSE(refused.isVisible());
+    EXPECT_EQ(refused.result(), QDialog::Rejected);
 }
 
 TEST_F(BackupScreen, HelpOpensItsOwnWindow) {

@@ -18,7 +18,7 @@ namespace {
 class RepairScreen : public DataTest {
   protected:
     ScriptedDialogs dialogs;
-    maintenance::TFmReparador screen;
+    maintenance::TFmReparador screen{dataDir()};
 
     QString panel() { return screen.findChild<QLabel*>("Panel2")->text(); }
     void repair(const QStringList& files) {
@@ -32,6 +32,9 @@ class RepairScreen : public DataTest {
 
 TEST_F(RepairScreen, CancellingTheDialogRepairsNothing) {
     repair({});
+    // The chooser starts where the tables are, for table files.
+    EXPECT_EQ(dialogs.openFilesFolder, QString::fromStdString(dataDir().string()));
+    EXPECT_EQ(dialogs.openFilesSuffix, QStringLiteral("DAT"));
     EXPECT_EQ(panel(), "REPARADOR DE ARQUIVOS");
     EXPECT_FALSE(screen.findChild<QProgressBar*>("ProgressGauge")->isVisibleTo(&screen));
 }

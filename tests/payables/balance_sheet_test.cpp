@@ -121,6 +121,22 @@ TEST_F(BalanceSheetTest, ListsTheLargestShareFirstAndAddsLikeLinesTogether) {
     EXPECT_EQ(figures(lines, "Saldo"), "R$ | 800,00");
 }
 
+// Descriptions the work table's pt-BR key holds to be one: accents composed (NFC) or not
+// (NFD), and one with an invisible zero-width space. They make one revenue line, not a key
+// violation.
+TEST_F(BalanceSheetTest, DescriptionsTheKeyHoldsEqualMakeOneLine) {
+    item("2025-05-03", "ESCOVA\u00c7\u00c3O", "100,00");   // ESCOVAÇÃO, composed
+    item("2025-05-04", "ESCOVAC\u0327A\u0303O", "50,00");  // the same, decomposed
+    item("2025-05-05", "ESCOVA\u00c7\u00c3O\u200b", "50,00");
+    item("2025-05-06", "CORTE", "200,00");
+    const reports::BalanceTotals totals = fill();
+    EXPECT_EQ(totals.receitas, reais("400,00"));
+    EXPECT_EQ(rows(dm.TbVirtualR, {"Total", "TotalREF"}),
+              (Lines{"Total=200;TotalREF=50;", "Total=200;TotalREF=50;"}));
+    const Lines lines = print(totals);
+    EXPECT_EQ(figures(lines, "Total...R$"), "400,00");
+}
+
 TEST_F(BalanceSheetTest, AnEmptySectionPrintsItsStarLine) {
     struct Case {
         const char* name;

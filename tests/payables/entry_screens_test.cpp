@@ -8,7 +8,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
+#include "payables/bill_entry.h"
 #include "payables/bill_screen.h"
+#include "payables/settlement.h"
 #include "payables/withdrawal_screen.h"
 #include "screen_fixture.h"
 #include "support/qt_activation.h"
@@ -37,6 +41,26 @@ class EntryScreenTest : public payablestest::ScreenTest<Screen> {
         EXPECT_EQ(table.recordCount(), 1);
         table.first();
         return table;
+    }
+    // "&Novo", then another station pays or deletes the pending record from its query: the
+    // screen, with nothing left to save or delete, closes saying so.
+    void closesOnceThePendingRecordIsGoneElsewhere(
+        const std::function<void(data::Tdm&, std::int64_t)>& elsewhere) {
+        this->button("BitBtn1")->click();
+        const std::int64_t pending = this->dm.TbPagar.field("Contador").asInteger();
+        this->screen.reject();
+        EXPECT_EQ(this->dialogs.messages.back(), payables::kPendingBill);
+        ASSERT_TRUE(this->screen.isVisible());
+        {
+            testsupport::RecordingMessages quiet;
+            data::Tdm other(this->dataDir(), quiet);
+            elsewhere(other, pending);
+        }
+        this->screen.reject();
+        EXPECT_EQ(this->dialogs.messages.back(),
+                  QStringLiteral("O Lançamento Não Existe Mais! Foi Pago ou Excluído em Outra Estação."));
+        EXPECT_FALSE(this->screen.isVisible());
+        EXPECT_EQ(this->count(this->dm.TbPagar), 0);
     }
 };
 
@@ -291,6 +315,18 @@ TEST_F(WithdrawalScreenTest, TheWithdrawalLeavesTheOpenCashOnly) {
     EXPECT_TRUE(button("BitBtn1")->isEnabled());
     screen.reject();
     EXPECT_FALSE(screen.isVisible());
+}
+
+TEST_F(BillScreenTest, APendingBillPaidAtAnotherStationLetsTheScreenClose) {
+    closesOnceThePendingRecordIsGoneElsewhere([](data::Tdm& other, std::int64_t pending) {
+        payables::settleBill(other, {pending, "BOLETO", "", "", {2025, 5, 10}}, {2025, 5, 10});
+    });
+    EXPECT_EQ(count(dm.TbBaixaP), 1);
+}
+
+TEST_F(WithdrawalScreenTest, APendingWithdrawalDeletedAtAnotherStationLetsTheScreenClose) {
+    closesOnceThePendingRecordIsGoneElsewhere(
+        [](data::Tdm& other, std::int64_t pending) { payables::deleteBill(other, pending); });
 }
 
 }  // namespace

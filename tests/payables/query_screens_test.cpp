@@ -200,21 +200,27 @@ TEST_F(PaidBillsTest, EstornarTakesThePaymentBackWithItsBankDebit) {
     EXPECT_EQ(balance("1234", kPaidOn), reais("0,00"));
 }
 
-TEST_F(PaidBillsTest, ExcluirRemovesOnlyThePaidBillAndAWithdrawalIsNotReversed) {
+TEST_F(PaidBillsTest, ExcluirRemovesOnlyThePaidBillAndAWithdrawalIsNeitherReversedNorDeleted) {
     addCash("ABERTO");
     const std::int64_t withdrawal = payables::withdrawCash(dm, entry("30,00"), kPaidOn);
-    paidBill("60,00", "1234", kPaidOn, "NF10");
+    const std::int64_t bill = paidBill("60,00", "1234", kPaidOn, "NF10");
     search("010525", "310525");
     ASSERT_EQ(rows(), 2);
-    dm.TbBaixaP.setIndexName("siBaixa");
-    ASSERT_TRUE(dm.TbBaixaP.findKey({kPaidOn.toIso(), withdrawal}));
-    dialogs.answer(true);
-    button("BitBtn2")->click();
-    EXPECT_EQ(dialogs.messages.back(), QStringLiteral("Uma Retirada do Caixa Não Pode Ser Estornada!"));
-    EXPECT_EQ(count(dm.TbBaixaP), 2);
-    EXPECT_EQ(count(dm.TbPagar), 0);
-    EXPECT_EQ(rows(), 2);  // the list is the period's again
+    for (const auto& [buttonName, refusal] :
+         {std::pair{"BitBtn2", "Uma Retirada do Caixa Não Pode Ser Estornada!"},
+          std::pair{"BitBtn5", "Uma Retirada do Caixa Não Pode Ser Excluída!"}}) {
+        dm.TbBaixaP.setIndexName("siBaixa");
+        ASSERT_TRUE(dm.TbBaixaP.findKey({kPaidOn.toIso(), withdrawal}));
+        dialogs.answer(true);
+        button(buttonName)->click();
+        EXPECT_EQ(dialogs.messages.back(), QString::fromUtf8(refusal));
+        EXPECT_EQ(count(dm.TbBaixaP), 2);
+        EXPECT_EQ(count(dm.TbPagar), 0);
+        EXPECT_EQ(rows(), 2);  // the list is the period's again
+    }
 
+    dm.TbBaixaP.setIndexName("siBaixa");
+    ASSERT_TRUE(dm.TbBaixaP.findKey({kPaidOn.toIso(), bill}));
     dialogs.answer(true);
     button("BitBtn5")->click();
     EXPECT_EQ(dialogs.questions.back(), QStringLiteral("Excluir o Lançamento?"));

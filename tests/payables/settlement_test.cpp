@@ -2,6 +2,8 @@
 // the cash withdrawal.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "data/refusal.h"
 #include "payables/bill_entry.h"
 #include "payables/settlement.h"
@@ -162,6 +164,40 @@ TEST_F(SettlementTest, AWithdrawalNeedsAnOpenCashAndCannotBeReversed) {
     expectRefusal("Uma Retirada do Caixa Não Pode Ser Estornada!",
                   [&] { payables::reversePaidBill(dm, paid); });
     EXPECT_EQ(count(dm.TbBaixaP), 1);
+}
+
+// Undoing a withdrawal here would take it out of the conference while the cash keeps it;
+// undoing an advance here would lose its employee and so its deduction from the commissions.
+TEST_F(SettlementTest, NeitherAWithdrawalNorAnAdvanceIsReversedOrDeletedFromThePaidBills) {
+    addCash("ABERTO");
+    payables::BillEntry e = entry("50,00");
+    const std::int64_t withdrawal = payables::withdrawCash(dm, e);
+    add(dm.TbBaixaP, {{"Contador", std::int64_t{900}},
+                      {"DataBaixa", "2025-05-10"},
+                      {"CodFUN", std::int64_t{3}},
+                      {"Funcionario", "BRUNO"},
+                      {"TipoDOC", "VALE"},
+                      {"Valor", 20.0}});
+    constexpr std::int64_t advance = 900;
+    const char* const kAdvanceRefusal = "Um Vale Só Pode Ser Excluído no Controle de Vales!";
+    const struct {
+        const char* what;
+        std::function<void()> undo;
+        const char* refusal;
+    } cases[] = {
+        {"withdrawal reversed", [&] { payables::reversePaidBill(dm, withdrawal); },
+         "Uma Retirada do Caixa Não Pode Ser Estornada!"},
+        {"withdrawal deleted", [&] { payables::deletePaidBill(dm, withdrawal); },
+         "Uma Retirada do Caixa Não Pode Ser Excluída!"},
+        {"advance reversed", [&] { payables::reversePaidBill(dm, advance); }, kAdvanceRefusal},
+        {"advance deleted", [&] { payables::deletePaidBill(dm, advance); }, kAdvanceRefusal},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        expectRefusal(c.refusal, c.undo);
+        EXPECT_EQ(count(dm.TbBaixaP), 2);
+        EXPECT_EQ(count(dm.TbPagar), 0);
+    }
 }
 
 }  // namespace

@@ -218,6 +218,13 @@ TEST_F(ClientsTest, TheSearchFindsByNameAsTypedInUpperCase) {
     search.closeButton()->click();
 }
 
+TEST_F(ClientsTest, BothClientScreensCloseWithAPlainFechar) {
+    TFmClientes full(dm);
+    registers::TFmClientesNO quick(dm);
+    for (const QPushButton* fechar : {full.allButtons().fechar, quick.allButtons().fechar})
+        EXPECT_EQ(fechar->text(), QStringLiteral("Fechar"));
+}
+
 // The quick screen, reached from the sales side's client search.
 class QuickClientTest : public ClientsTest {
   protected:

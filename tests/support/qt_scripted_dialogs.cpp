@@ -76,7 +76,10 @@ QString ScriptedDialogs::openFile(const QString& caption, const QString&) {
     return paths.isEmpty() ? QString() : paths.front();
 }
 
-QStringList ScriptedDialogs::openFiles(const QString& caption, const QString&) {
+QStringList ScriptedDialogs::openFiles(const QString& caption, const QString&, const QString& folder,
+                                       const QString& defaultSuffix) {
+    openFilesFolder = folder;
+    openFilesSuffix = defaultSuffix;
     return takeOrFail(openFiles_, "files to open", caption);
 }
 

@@ -36,13 +36,16 @@ class ScriptedDialogs : public ui::Dialogs {
     void answerOpenFiles(const QStringList& paths) { openFiles_.push_back(paths); }
     void answerSaveFile(const QString& path) { saveFiles_.push_back(path); }
     void answerDirectory(const QString& path) { directories_.push_back(path); }
+    // Where the last several-files chooser started, and the extension it added.
+    QString openFilesFolder, openFilesSuffix;
 
     void message(const QString& text) override;
     bool confirma(const QString& question) override;
     void error(const QString& text) override;
     int exec(QDialog& screen) override;
     QString openFile(const QString& caption, const QString& filter) override;
-    QStringList openFiles(const QString& caption, const QString& filter) override;
+    QStringList openFiles(const QString& caption, const QString& filter, const QString& folder,
+                          const QString& defaultSuffix) override;
     QString saveFile(const QString& caption, const QString& suggestedPath, const QString& filter) override;
     QString chooseDirectory(const QString& caption, const QString& start) override;
 

@@ -244,7 +244,11 @@ void TFmBackup::restoreTabShown() {
     const bool allowed = mayRestore_ && mayRestore_();
     dm_.TbAcesso.close();
     dm_.TbItemAcesso.close();
-    if (!allowed) return;  // the path stays empty, so a restore is refused
+    if (!allowed) {
+        // The access check has said why; the screen does not stay open on a refused area.
+        QDialog::reject();
+        return;
+    }
     EdPath->setText(toQt(dataDirectory_));
     EdPath->setFocus();
 }

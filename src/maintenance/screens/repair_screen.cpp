@@ -21,7 +21,8 @@ struct WaitCursor {
 
 }  // namespace
 
-TFmReparador::TFmReparador(QWidget* parent) : QDialog(parent) {
+TFmReparador::TFmReparador(std::filesystem::path dataDirectory, QWidget* parent)
+    : QDialog(parent), dataDirectory_(std::move(dataDirectory)) {
     setObjectName(QStringLiteral("TFmReparador"));
     setWindowTitle(QStringLiteral("Reparador de Arquivos..."));
     auto* layout = new QVBoxLayout(this);
@@ -44,9 +45,10 @@ TFmReparador::TFmReparador(QWidget* parent) : QDialog(parent) {
 
 void TFmReparador::repararArquivo() {
     // Both of the program's table file endings: "Produtos.db" and "Duplicados.db" too.
-    const QStringList files =
-        ui::Dialogs::current().openFiles(QStringLiteral("Selecione o Arquivo Para Reparação!"),
-                                         QStringLiteral("Arquivos de Dados (*.DAT *.db)"));
+    const QStringList files = ui::Dialogs::current().openFiles(
+        QStringLiteral("Selecione o Arquivo Para Reparação!"),
+        QStringLiteral("Arquivos de Dados (*.DAT *.db)"), QString::fromStdString(dataDirectory_.string()),
+        QStringLiteral("DAT"));
     if (files.isEmpty()) return;
     Panel2->setText(QStringLiteral("O Arquivo está sendo reparado! Aguarde..."));
     for (const QString& file : files) {

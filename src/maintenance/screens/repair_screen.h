@@ -3,6 +3,8 @@
 // repairs each, with its progress on the gauge.
 #include <QDialog>
 
+#include <filesystem>
+
 class QLabel;
 class QProgressBar;
 
@@ -11,11 +13,13 @@ namespace maintenance {
 class TFmReparador : public QDialog {
     Q_OBJECT
   public:
-    explicit TFmReparador(QWidget* parent = nullptr);
+    // The file chooser starts in `dataDirectory`, where the tables are.
+    explicit TFmReparador(std::filesystem::path dataDirectory, QWidget* parent = nullptr);
 
   private:
     void repararArquivo();
 
+    std::filesystem::path dataDirectory_;
     QLabel* Panel2 = nullptr;
     QProgressBar* ProgressGauge = nullptr;
 };
