@@ -19,7 +19,7 @@ std::vector<std::string> reversed(std::vector<std::string> v) {
 
 }  // namespace
 
-TEST_F(StoreTest, PrimaryOrderForwardAndBackwardWithEofAndBof) {
+TEST_P(StoreTest, PrimaryOrderForwardAndBackwardWithEofAndBof) {
     auto t = makePeople();
     EXPECT_TRUE(t->isEmpty());
     EXPECT_TRUE(t->eof());
@@ -37,7 +37,7 @@ TEST_F(StoreTest, PrimaryOrderForwardAndBackwardWithEofAndBof) {
     EXPECT_FALSE(t->eof());
 }
 
-TEST_F(StoreTest, PortugueseOrderIgnoresCaseAndPlacesAccentsWithTheirLetter) {
+TEST_P(StoreTest, PortugueseOrderIgnoresCaseAndPlacesAccentsWithTheirLetter) {
     auto t = makePeople();
     int code = 1;
     for (const char* name : {"Bruno", "alberto", "Álvaro", "ana", "Çintia", "carlos", "Zé", "émerson"})
@@ -49,7 +49,7 @@ TEST_F(StoreTest, PortugueseOrderIgnoresCaseAndPlacesAccentsWithTheirLetter) {
     EXPECT_EQ(backward(*t), reversed(expected));
 }
 
-TEST_F(StoreTest, DuplicateKeysAreVisitedOnceEachInBothDirections) {
+TEST_P(StoreTest, DuplicateKeysAreVisitedOnceEachInBothDirections) {
     auto t = makePeople();
     // 40 rows sharing few names: every next/prior must step within equal keys by identity.
     for (int code = 1; code <= 40; ++code) add(*t, code, "N" + std::to_string(code % 3));
@@ -65,7 +65,7 @@ TEST_F(StoreTest, DuplicateKeysAreVisitedOnceEachInBothDirections) {
     EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
 }
 
-TEST_F(StoreTest, NullKeysComeFirstAndAreNeverSkipped) {
+TEST_P(StoreTest, NullKeysComeFirstAndAreNeverSkipped) {
     auto t = makePeople();
     add(*t, 1, "Maria");
     add(*t, 2, "");  // null name
@@ -82,7 +82,7 @@ TEST_F(StoreTest, NullKeysComeFirstAndAreNeverSkipped) {
     EXPECT_EQ(backward(*t).size(), 5u);
 }
 
-TEST_F(StoreTest, AWalkOverTwoKeysCrossesEveryLevelInOrderWithinARange) {
+TEST_P(StoreTest, AWalkOverTwoKeysCrossesEveryLevelInOrderWithinARange) {
     auto t = makePeople();
     // 300 rows on few keys, nulls and case variants in both fields: batches of the walk end
     // inside runs of equal keys, of equal first keys, and between first keys.
@@ -126,7 +126,7 @@ TEST_F(StoreTest, AWalkOverTwoKeysCrossesEveryLevelInOrderWithinARange) {
     }
 }
 
-TEST_F(StoreTest, FindKeyMatchesOnLeadingFieldsAndLeavesTheRecordWhenNotFound) {
+TEST_P(StoreTest, FindKeyMatchesOnLeadingFieldsAndLeavesTheRecordWhenNotFound) {
     auto t = makePeople();
     add(*t, 1, "Corte", "SERVIÇO");
     add(*t, 2, "Xampu", "PRODUTO");
@@ -147,7 +147,7 @@ TEST_F(StoreTest, FindKeyMatchesOnLeadingFieldsAndLeavesTheRecordWhenNotFound) {
     EXPECT_EQ(t->field("Nome").asString(), "Corte");
 }
 
-TEST_F(StoreTest, FindNearestPositionsAtTheFirstKeyNotBelowWhatWasTyped) {
+TEST_P(StoreTest, FindNearestPositionsAtTheFirstKeyNotBelowWhatWasTyped) {
     auto t = makePeople();
     int code = 1;
     for (const char* name : {"Tatiane", "Teresa", "Tereza", "Tessália", "Testa", "Ursula"})
@@ -164,7 +164,7 @@ TEST_F(StoreTest, FindNearestPositionsAtTheFirstKeyNotBelowWhatWasTyped) {
     }
 }
 
-TEST_F(StoreTest, RangeIncludesBothEndsAndCancelShowsEverything) {
+TEST_P(StoreTest, RangeIncludesBothEndsAndCancelShowsEverything) {
     auto t = makePeople();
     for (int day = 1; day <= 9; ++day) {
         t->insert();
@@ -185,7 +185,28 @@ TEST_F(StoreTest, RangeIncludesBothEndsAndCancelShowsEverything) {
     EXPECT_EQ(forward(*t).front(), "sem data");
 }
 
-TEST_F(StoreTest, FilterOnQuotedTextOrNumberHidesOtherRows) {
+TEST_P(StoreTest, AWalkFromARowLeftBelowTheRangeGoesOnInsideTheRange) {
+    auto t = makePeople();
+    for (const char* name : {"Ana", "Bia", "Caio", "Davi", "Eva"}) add(*t, static_cast<int>(*name), name);
+    t->setIndexName("siNome");
+    t->setRange({Value{std::string("C")}}, {Value{std::string("Dz")}});
+    // Posted below the range start, then walked on from: next() and delete move into the
+    // range, never to the hidden rows between.
+    add(*t, 1, "Aba");
+    t->next();
+    EXPECT_EQ(t->field("Nome").asString(), "Caio");
+    add(*t, 2, "Abe");
+    t->deleteRecord();
+    EXPECT_EQ(t->field("Nome").asString(), "Caio");
+    t->findKey({Value{std::string("Caio")}});
+    t->edit();
+    t->field("Nome").setString("Bea");
+    t->post();
+    t->next();
+    EXPECT_EQ(t->field("Nome").asString(), "Davi");
+}
+
+TEST_P(StoreTest, FilterOnQuotedTextOrNumberHidesOtherRows) {
     auto t = makePeople();
     add(*t, 1, "Corte", "SERVIÇO");
     add(*t, 2, "Xampu", "PRODUTO");
@@ -210,7 +231,7 @@ TEST_F(StoreTest, FilterOnQuotedTextOrNumberHidesOtherRows) {
     EXPECT_THROW(t->setFilter("Inexistente = 1"), store::Error);
 }
 
-TEST_F(StoreTest, GridPositionsFollowTheVisibleOrder) {
+TEST_P(StoreTest, GridPositionsFollowTheVisibleOrder) {
     auto t = makePeople();
     for (int code = 1; code <= 6; ++code) add(*t, code, std::string(1, static_cast<char>('F' - code)));
     t->setIndexName("siNome");  // names E D C B A @ → @ A B C D E
@@ -223,7 +244,7 @@ TEST_F(StoreTest, GridPositionsFollowTheVisibleOrder) {
     EXPECT_FALSE(t->moveToPosition(6));
 }
 
-TEST_F(StoreTest, MasterDetailFollowsEveryMoveOfTheMaster) {
+TEST_P(StoreTest, MasterDetailFollowsEveryMoveOfTheMaster) {
     auto people = makePeople();
     add(*people, 1, "Ana");
     add(*people, 2, "Bia");
@@ -258,7 +279,7 @@ TEST_F(StoreTest, MasterDetailFollowsEveryMoveOfTheMaster) {
 // A report walking many rows reads only what it prints: the fields asked for and every index
 // field come back, the others are an error to read, and nothing can be changed from rows read
 // in part, whose missing fields would be written back empty.
-TEST_F(StoreTest, AWalkReadingSomeFieldsSeesThemAndIsRefusedTheRestAndEveryChange) {
+TEST_P(StoreTest, AWalkReadingSomeFieldsSeesThemAndIsRefusedTheRestAndEveryChange) {
     auto t = makePeople();
     for (int code = 1; code <= 300; ++code) add(*t, code, "N" + std::to_string(code % 7), "T", code * 1.5);
     t->setIndexName("siNome");
@@ -295,7 +316,7 @@ TEST_F(StoreTest, AWalkReadingSomeFieldsSeesThemAndIsRefusedTheRestAndEveryChang
     EXPECT_EQ(t->field("Obs").asString(), "lido inteiro");
 }
 
-TEST_F(StoreTest, ATableWithCalculatedFieldsIsReadWhole) {
+TEST_P(StoreTest, ATableWithCalculatedFieldsIsReadWhole) {
     auto t = makePeople();
     t->onCalcFields = [](store::Table& table) {
         table.field("Dobro").setCurrency(table.field("Valor").asCurrency() +

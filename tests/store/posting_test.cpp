@@ -28,7 +28,8 @@ std::unique_ptr<store::Table> tableOn(store::Database& database, const std::stri
 
 // Every row of a file as "code:name:value", read through a database of its own.
 std::vector<std::string> rowsOnDisk(const std::filesystem::path& dir, const std::string& fileName) {
-    store::Database fresh(dir);
+    auto freshOwned = openDatabase(dir);
+    store::Database& fresh = *freshOwned;
     auto table = tableOn(fresh, fileName, "TbLeitura");
     std::vector<std::string> rows;
     for (table->first(); !table->eof(); table->next())
@@ -67,7 +68,9 @@ class PostingTest : public StoreTest {
 
 }  // namespace
 
-TEST_F(PostingTest, AFailureAfterTheSecondWriteLeavesEveryFileAndTableAsBefore) {
+STORE_CONFORMANCE(PostingTest);
+
+TEST_P(PostingTest, AFailureAfterTheSecondWriteLeavesEveryFileAndTableAsBefore) {
     std::map<std::string, std::vector<std::string>> before;
     for (const char* file : {"Caixa.DAT", "Banco.DAT", "Servicos.DAT"})
         before[file] = rowsOnDisk(dir.path(), file);
@@ -102,7 +105,8 @@ TEST_F(PostingTest, AFailureAfterTheSecondWriteLeavesEveryFileAndTableAsBefore) 
         EXPECT_EQ(table->recordCount(), 2) << table->name();
     }
     // No record lock is left: another station edits every record at once.
-    store::Database other(dir.path(), quickLocks());
+    auto otherOwned = openDatabase(dir.path(), quickLocks());
+    store::Database& other = *otherOwned;
     for (const char* file : {"Caixa.DAT", "Banco.DAT", "Servicos.DAT"}) {
         auto elsewhere = tableOn(other, file, "TbOutro");
         for (elsewhere->first(); !elsewhere->eof(); elsewhere->next()) {
@@ -112,7 +116,7 @@ TEST_F(PostingTest, AFailureAfterTheSecondWriteLeavesEveryFileAndTableAsBefore) 
     }
 }
 
-TEST_F(PostingTest, AnInsertBegunBeforeAFailedPostingIsStillPendingAfterIt) {
+TEST_P(PostingTest, AnInsertBegunBeforeAFailedPostingIsStillPendingAfterIt) {
     servico->insert();  // a sale being typed, stored only by the posting that pays it
     servico->field("Codigo").setInteger(7);
     servico->field("Nome").setString("VENDA");
@@ -134,7 +138,7 @@ TEST_F(PostingTest, AnInsertBegunBeforeAFailedPostingIsStillPendingAfterIt) {
     EXPECT_EQ(rowsOnDisk(dir.path(), "Caixa.DAT")[0], "1:PRIMEIRO:110");
 }
 
-TEST_F(PostingTest, ACommittedPostingIsOnDiskAndReadableWhileItRuns) {
+TEST_P(PostingTest, ACommittedPostingIsOnDiskAndReadableWhileItRuns) {
     store::Posting posting({servico.get(), caixa.get()});
     addTo(*caixa, 1, Currency::fromReais(50));
     addTo(*servico, 2, Currency::fromReais(-20));
@@ -147,8 +151,9 @@ TEST_F(PostingTest, ACommittedPostingIsOnDiskAndReadableWhileItRuns) {
     EXPECT_EQ(valueOf(*servico, 2), Currency::fromReais(180));
 }
 
-TEST_F(PostingTest, RecordsChangedInAPostingStayLockedUntilItEnds) {
-    store::Database other(dir.path(), quickLocks());
+TEST_P(PostingTest, RecordsChangedInAPostingStayLockedUntilItEnds) {
+    auto otherOwned = openDatabase(dir.path(), quickLocks());
+    store::Database& other = *otherOwned;
     auto elsewhere = tableOn(other, "Caixa.DAT", "TbOutro");
     {
         store::Posting posting({caixa.get()});
@@ -163,8 +168,9 @@ TEST_F(PostingTest, RecordsChangedInAPostingStayLockedUntilItEnds) {
     elsewhere->cancel();
 }
 
-TEST_F(PostingTest, ATableClosedAndOpenedAgainInsideAPostingKeepsItsLocks) {
-    store::Database other(dir.path(), quickLocks());
+TEST_P(PostingTest, ATableClosedAndOpenedAgainInsideAPostingKeepsItsLocks) {
+    auto otherOwned = openDatabase(dir.path(), quickLocks());
+    store::Database& other = *otherOwned;
     auto elsewhere = tableOn(other, "Banco.DAT", "TbOutro");
     elsewhere->findKey({Value{std::int64_t{2}}});
     store::Posting posting({caixa.get(), banco.get()});
@@ -181,7 +187,7 @@ TEST_F(PostingTest, ATableClosedAndOpenedAgainInsideAPostingKeepsItsLocks) {
     EXPECT_EQ(rowsOnDisk(dir.path(), "Banco.DAT")[1], "2:SEGUNDO:210");
 }
 
-TEST_F(PostingTest, CommitRefusesATableLeftInEditAndWritesNothing) {
+TEST_P(PostingTest, CommitRefusesATableLeftInEditAndWritesNothing) {
     store::Posting posting({caixa.get(), banco.get()});
     addTo(*banco, 1, Currency::fromReais(7));
     caixa->edit();
@@ -192,7 +198,7 @@ TEST_F(PostingTest, CommitRefusesATableLeftInEditAndWritesNothing) {
     EXPECT_EQ(rowsOnDisk(dir.path(), "Caixa.DAT")[0], "1:PRIMEIRO:100");
 }
 
-TEST_F(PostingTest, WritingATableThePostingDoesNotNameFailsIt) {
+TEST_P(PostingTest, WritingATableThePostingDoesNotNameFailsIt) {
     try {
         store::Posting posting({caixa.get()});
         addTo(*caixa, 1, Currency::fromReais(3));
@@ -212,7 +218,7 @@ TEST_F(PostingTest, WritingATableThePostingDoesNotNameFailsIt) {
     EXPECT_EQ(rowsOnDisk(dir.path(), "Banco.DAT")[0], "1:PRIMEIRO:103");
 }
 
-TEST_F(PostingTest, APostingOverMoreFilesThanOneConnectionAttachesIsRefusedNamingTheTables) {
+TEST_P(PostingTest, APostingOverMoreFilesThanOneConnectionAttachesIsRefusedNamingTheTables) {
     std::vector<std::unique_ptr<store::Table>> many;
     std::vector<store::Table*> scope;
     for (int i = 0; i < 12; ++i) {
@@ -234,13 +240,14 @@ TEST_F(PostingTest, APostingOverMoreFilesThanOneConnectionAttachesIsRefusedNamin
     posting.commit();
 }
 
-TEST_F(PostingTest, OnlyOnePostingRunsAtATimeOnADataDirectory) {
+TEST_P(PostingTest, OnlyOnePostingRunsAtATimeOnADataDirectory) {
     store::Posting first({caixa.get()});
     EXPECT_THROW(store::Posting({banco.get()}), store::Error);
 }
 
-TEST_F(PostingTest, ADeletionOfARowAlreadyDeletedElsewhereFails) {
-    store::Database other(dir.path(), quickLocks());
+TEST_P(PostingTest, ADeletionOfARowAlreadyDeletedElsewhereFails) {
+    auto otherOwned = openDatabase(dir.path(), quickLocks());
+    store::Database& other = *otherOwned;
     auto elsewhere = tableOn(other, "Caixa.DAT", "TbOutro");
     caixa->findKey({Value{std::int64_t{2}}});
     elsewhere->findKey({Value{std::int64_t{2}}});
@@ -267,7 +274,7 @@ TEST_F(PostingTest, ADeletionOfARowAlreadyDeletedElsewhereFails) {
     EXPECT_EQ(rowsOnDisk(dir.path(), "Banco.DAT")[0], "1:PRIMEIRO:100");
 }
 
-TEST_F(PostingTest, EditExistingFailsOnAnEmptyTableWhereEditWouldInsert) {
+TEST_P(PostingTest, EditExistingFailsOnAnEmptyTableWhereEditWouldInsert) {
     auto vazia = tableOn(db, "Vazia.DAT", "TbVazia");
     EXPECT_THROW(store::post({vazia.get()},
                              [&] {
@@ -285,12 +292,13 @@ TEST_F(PostingTest, EditExistingFailsOnAnEmptyTableWhereEditWouldInsert) {
 
 // ---- processes ----
 
-TEST_F(PostingTest, AProcessKilledInsideAPostingLeavesNoneOfItsRows) {
+TEST_P(PostingTest, AProcessKilledInsideAPostingLeavesNoneOfItsRows) {
     const auto before = rowsOnDisk(dir.path(), "Caixa.DAT");
     const auto beforeBanco = rowsOnDisk(dir.path(), "Banco.DAT");
     const auto sizeBefore = std::filesystem::file_size(dir / "Caixa.DAT");
     pid_t child = spawn([&] {
-        store::Database database(dir.path());
+        auto databaseOwned = openDatabase(dir.path());
+        store::Database& database = *databaseOwned;
         auto c = tableOn(database, "Caixa.DAT", "TbCaixa");
         auto b = tableOn(database, "Banco.DAT", "TbBanco");
         store::Posting posting({c.get(), b.get()});
@@ -341,7 +349,8 @@ std::unique_ptr<store::Table> openedWhenFree(store::Database& database, const st
 }
 
 int moveOneReal(const std::filesystem::path& dir, int times, bool reversed) {
-    store::Database database(dir);
+    auto databaseOwned = openDatabase(dir);
+    store::Database& database = *databaseOwned;
     auto from = openedWhenFree(database, "Caixa.DAT", "TbCaixa");
     auto to = openedWhenFree(database, "Banco.DAT", "TbBanco");
     std::vector<store::Table*> scope{from.get(), to.get()};
@@ -362,7 +371,8 @@ int moveOneReal(const std::filesystem::path& dir, int times, bool reversed) {
 
 // Reads both records together until told to stop; exits 3 if a sum ever differs.
 int readSums(const std::filesystem::path& dir, int stopFd) {
-    store::Database database(dir);
+    auto databaseOwned = openDatabase(dir);
+    store::Database& database = *databaseOwned;
     auto a = openedWhenFree(database, "Caixa.DAT", "TbCaixa");
     auto b = openedWhenFree(database, "Banco.DAT", "TbBanco");
     int reads = 0;
@@ -385,7 +395,7 @@ int readSums(const std::filesystem::path& dir, int stopFd) {
 
 }  // namespace
 
-TEST_F(PostingTest, TwoStationsPostingAndOneReadingSeeEveryPostingWholeAndTheExactEnd) {
+TEST_P(PostingTest, TwoStationsPostingAndOneReadingSeeEveryPostingWholeAndTheExactEnd) {
     int stop[2];
     ASSERT_EQ(pipe(stop), 0);
     pid_t reader = spawn([&] { return readSums(dir.path(), stop[0]); });

@@ -1,9 +1,13 @@
 #pragma once
-// A small table of people on a fresh data directory, for the store's tests.
+// A small table of people on a fresh data set, for the store's tests. Every test runs once
+// per backend (a conformance suite): a fixture's database, and every database a test or its
+// child processes open with openDatabase(), are on the backend of the running case.
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "data/store/database.h"
 #include "data/store/table.h"
@@ -43,15 +47,59 @@ inline store::TableDef photosDefinition() {
     return def;
 }
 
+// A backend the suite runs on, and how a test gets a data set of its own on it.
+struct BackendUnderTest {
+    std::string name;
+    std::function<std::unique_ptr<store::Database>(const std::filesystem::path& dir,
+                                                   store::LockSettings locks)>
+        open;
+};
+
+inline const std::vector<BackendUnderTest>& backendsUnderTest() {
+    static const std::vector<BackendUnderTest> backends = {
+        {"sqlite", [](const std::filesystem::path& dir,
+                      store::LockSettings locks) { return std::make_unique<store::Database>(dir, locks); }},
+    };
+    return backends;
+}
+
+inline std::string backendName(const ::testing::TestParamInfo<const BackendUnderTest*>& info) {
+    return info.param->name;
+}
+
+// The backend of the running test, for helpers and child processes.
+inline const BackendUnderTest*& currentBackend() {
+    static const BackendUnderTest* backend = &backendsUnderTest().front();
+    return backend;
+}
+
+inline std::unique_ptr<store::Database> openDatabase(const std::filesystem::path& dir,
+                                                     store::LockSettings locks = {}) {
+    return currentBackend()->open(dir, locks);
+}
+
+inline std::vector<const BackendUnderTest*> everyBackend() {
+    std::vector<const BackendUnderTest*> all;
+    for (const auto& backend : backendsUnderTest()) all.push_back(&backend);
+    return all;
+}
+
+// Runs the tests of `fixture` on every backend.
+#define STORE_CONFORMANCE(fixture)                                                              \
+    INSTANTIATE_TEST_SUITE_P(Backends, fixture, ::testing::ValuesIn(storetest::everyBackend()), \
+                             storetest::backendName)
+
 // Short waits, so that tests of lock failures stay quick.
 inline store::LockSettings quickLocks() {
     return {2, std::chrono::milliseconds(10)};
 }
 
-class StoreTest : public ::testing::Test {
+class StoreTest : public ::testing::TestWithParam<const BackendUnderTest*> {
   protected:
+    const BackendUnderTest* backend = currentBackend() = GetParam();
     testsupport::TempDir dir;
-    store::Database db{dir.path()};
+    std::unique_ptr<store::Database> ownDatabase = openDatabase(dir.path());
+    store::Database& db = *ownDatabase;
 
     std::unique_ptr<store::Table> makePeople(store::Database& database) {
         auto table = std::make_unique<store::Table>(database, peopleDefinition(), "TbPessoa");

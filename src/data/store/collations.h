@@ -1,28 +1,4 @@
 #pragma once
-// Portuguese-Brazil ordering of text keys, shared by every connection of a Database.
-// "ptbr" tells case apart (primary keys); "ptbr_ci" does not (secondary indexes).
-#include <memory>
-
-struct sqlite3;
-struct UCollator;
-
-namespace store {
-
-inline constexpr const char* kCollation = "ptbr";
-inline constexpr const char* kCollationCaseInsensitive = "ptbr_ci";
-
-class Collations {
-  public:
-    Collations();
-    ~Collations();
-    Collations(const Collations&) = delete;
-    Collations& operator=(const Collations&) = delete;
-
-    void registerOn(sqlite3* db);
-
-  private:
-    UCollator* caseSensitive_ = nullptr;
-    UCollator* caseInsensitive_ = nullptr;
-};
-
-}  // namespace store
+// The benchmarks measure the store against raw SQLite on the same files, which needs the
+// collations the SQLite backend registers.
+#include "data/store/sqlite/collations.h"

@@ -1,13 +1,13 @@
 #pragma once
-// The data directory as the table store sees it: where the table files are, how long a
-// lock held elsewhere is waited for, and what every table connection shares.
+// The data set as the table store sees it: which backend keeps its tables (the table files
+// of a data directory), and how long a lock held elsewhere is waited for.
 #include <chrono>
 #include <filesystem>
 #include <memory>
 
 namespace store {
 
-class Collations;
+class Backend;
 class Scope;
 
 struct LockSettings {
@@ -28,9 +28,11 @@ class Database {
     const LockSettings& lockSettings() const { return locks_; }
     std::filesystem::path pathOf(const std::string& fileName) const { return directory_ / fileName; }
 
-    Collations& collations() { return *collations_; }
+    Backend& backend() { return *backend_; }
+    // True when the tables are files of the data directory (repair and file backups apply).
+    bool keepsTableFiles() const;
 
-    // The posting or consistent read now running on this directory, if any: while it runs,
+    // The posting or consistent read now running on this data set, if any: while it runs,
     // every table of its files reads and writes through it.
     Scope* activeScope() const { return activeScope_; }
     void setActiveScope(Scope* scope) { activeScope_ = scope; }
@@ -38,7 +40,7 @@ class Database {
   private:
     std::filesystem::path directory_;
     LockSettings locks_;
-    std::unique_ptr<Collations> collations_;
+    std::unique_ptr<Backend> backend_;
     Scope* activeScope_ = nullptr;
 };
 

@@ -6,6 +6,13 @@
 
 namespace store {
 
+// Where an error happened, for messages: "Tabela TbCliente (Clientes.DAT)".
+struct ErrorContext {
+    std::string table;
+    std::string fileName;
+    std::string describe() const { return "Tabela " + table + " (" + fileName + ")"; }
+};
+
 class Error : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "data/store/connection.h"
 #include "data/store/definition.h"
+#include "data/store/error.h"
 #include "data/store/value.h"
 
 namespace store {

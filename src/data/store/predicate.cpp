@@ -5,15 +5,19 @@
 namespace store {
 
 Predicate& Predicate::andWith(const Predicate& other) {
-    if (other.sql == "1") return *this;
-    if (sql == "1") return *this = other;
-    sql = "(" + sql + ") AND (" + other.sql + ")";
-    params.insert(params.end(), other.params.begin(), other.params.end());
+    if (other.kind == Kind::Always || kind == Kind::Never) return *this;
+    if (kind == Kind::Always || other.kind == Kind::Never) return *this = other;
+    if (kind != Kind::All) *this = Predicate{Kind::All, Compare::Equal, {}, {}, {std::move(*this)}};
+    if (other.kind == Kind::All) {
+        parts.insert(parts.end(), other.parts.begin(), other.parts.end());
+    } else {
+        parts.push_back(other);
+    }
     return *this;
 }
 
-Predicate keyIsNull(const std::string& key, bool null) {
-    return {key + (null ? " IS NULL" : " IS NOT NULL"), {}};
+Predicate keyIsNull(const KeyColumn& key, bool null) {
+    return {null ? Predicate::Kind::IsNull : Predicate::Kind::IsNotNull, Compare::Equal, {key}};
 }
 
 namespace {
@@ -22,46 +26,44 @@ bool anyNull(const std::vector<Value>& values) {
     return std::any_of(values.begin(), values.end(), [](const Value& v) { return isNull(v); });
 }
 
-Predicate equalTo(const std::string& key, const Value& value) {
+Predicate equalTo(const KeyColumn& key, const Value& value) {
     if (isNull(value)) return keyIsNull(key, true);
-    return {key + " = ?", {value}};
+    return Predicate::comparison(key, Compare::Equal, value);
+}
+
+Predicate either(Predicate a, Predicate b) {
+    if (a.kind == Predicate::Kind::Never) return b;
+    if (b.kind == Predicate::Kind::Never) return a;
+    return {Predicate::Kind::Any, Compare::Equal, {}, {}, {std::move(a), std::move(b)}};
 }
 
 // Strictly after `value` in key order (nulls first).
-Predicate after(const std::string& key, const Value& value) {
+Predicate after(const KeyColumn& key, const Value& value) {
     if (isNull(value)) return keyIsNull(key, false);
-    return {key + " > ?", {value}};
+    return Predicate::comparison(key, Compare::Greater, value);
 }
 
 // Strictly before `value` in key order (nulls first).
-Predicate before(const std::string& key, const Value& value) {
+Predicate before(const KeyColumn& key, const Value& value) {
     if (isNull(value)) return Predicate::never();
-    return {"(" + key + " < ? OR " + key + " IS NULL)", {value}};
-}
-
-Predicate either(const Predicate& a, const Predicate& b) {
-    if (a.sql == "0") return b;
-    if (b.sql == "0") return a;
-    Predicate result{"(" + a.sql + " OR " + b.sql + ")", a.params};
-    result.params.insert(result.params.end(), b.params.begin(), b.params.end());
-    return result;
+    return either(Predicate::comparison(key, Compare::Less, value), keyIsNull(key, true));
 }
 
 // Lexicographic comparison from key `i` on, written out with explicit null handling.
-Predicate expanded(const std::vector<std::string>& keys, const std::vector<Value>& values, std::size_t i,
+Predicate expanded(const std::vector<KeyColumn>& keys, const std::vector<Value>& values, std::size_t i,
                    bool greater, bool orEqual) {
     if (i == keys.size()) return orEqual ? Predicate{} : Predicate::never();
     Predicate strict = greater ? after(keys[i], values[i]) : before(keys[i], values[i]);
     Predicate rest = expanded(keys, values, i + 1, greater, orEqual);
-    if (rest.sql == "0") return strict;
+    if (rest.kind == Predicate::Kind::Never) return strict;
     Predicate tie = equalTo(keys[i], values[i]);
     tie.andWith(rest);
-    return either(strict, tie);
+    return either(std::move(strict), std::move(tie));
 }
 
 }  // namespace
 
-Predicate compareKeys(const std::vector<std::string>& keys, const std::vector<Value>& values, Compare op) {
+Predicate compareKeys(const std::vector<KeyColumn>& keys, const std::vector<Value>& values, Compare op) {
     Predicate result;
     if (op == Compare::Equal) {
         for (std::size_t i = 0; i < keys.size(); ++i) result.andWith(equalTo(keys[i], values[i]));
@@ -70,14 +72,8 @@ Predicate compareKeys(const std::vector<std::string>& keys, const std::vector<Va
     const bool greater = op == Compare::Greater || op == Compare::GreaterEqual;
     const bool orEqual = op == Compare::GreaterEqual || op == Compare::LessEqual;
     if (greater && !anyNull(values)) {
-        std::string left, right;
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            left += (i ? ", " : "") + keys[i];
-            right += i ? ", ?" : "?";
-        }
-        result.sql = "(" + left + ") " + (orEqual ? ">=" : ">") + " (" + right + ") AND " + keys[0] + " >= ?";
-        result.params = values;
-        result.params.push_back(values[0]);
+        result = {Predicate::Kind::RowComparison, op, keys, values};
+        result.andWith(Predicate::comparison(keys[0], Compare::GreaterEqual, values[0]));
         return result;
     }
     return expanded(keys, values, 0, greater, orEqual);

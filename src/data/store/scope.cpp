@@ -1,19 +1,10 @@
 #include "data/store/scope.h"
 
-#include <sqlite3.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <map>
-#include <random>
-#include <thread>
 
-#include "data/store/collations.h"
 #include "data/store/database.h"
 #include "data/store/error.h"
-#include "data/store/record_locks.h"
-#include "data/store/schema.h"
 #include "data/store/table.h"
 
 namespace store {
@@ -48,28 +39,8 @@ Scope::Scope(const std::vector<Table*>& tables, Mode mode)
     if (database_.activeScope())
         throw Error(context_.describe() + ": já há uma postagem em andamento neste diretório de dados.");
 
-    const auto& locks = database_.lockSettings();
-    const int busyTimeoutMs = static_cast<int>(locks.retryCount * locks.waitTime.count());
-    // The first file by name is the main database, so that the files are always taken
-    // for writing in name order, whatever the order the caller named the tables in.
-    connection_ = std::make_unique<Connection>(database_.pathOf(fileNames.front()), database_.collations(),
-                                               context_, busyTimeoutMs, false);
-    const int attachable = sqlite3_limit(connection_->handle(), SQLITE_LIMIT_ATTACHED, -1);
-    if (static_cast<int>(fileNames.size()) > attachable + 1)
-        throw Error(context_.describe() + ": uma postagem abrange no máximo " +
-                    std::to_string(attachable + 1) + " arquivos e esta pede " +
-                    std::to_string(fileNames.size()) + ".");
-    for (std::size_t i = 0; i < fileNames.size(); ++i) {
-        const std::string schema = i == 0 ? "main" : "a" + std::to_string(i);
-        if (i > 0) {
-            Statement& attach = connection_->prepare("ATTACH DATABASE ? AS " + schema);
-            attach.bind(1, database_.pathOf(fileNames[i]).string());
-            attach.step();
-            attach.reset();
-        }
-        files_.push_back({fileNames[i], schema + "." + kRowsTable});
-    }
-    begin();
+    transaction_ = database_.backend().begin(fileNames, mode_ == Mode::Write, context_);
+    fileNames_ = std::move(fileNames);
     database_.setActiveScope(this);
     for (Table* table : tables)
         if (table->isOpen()) enlist(*table);
@@ -79,52 +50,8 @@ Scope::~Scope() {
     rollback();
 }
 
-void Scope::begin() {
-    if (mode_ == Mode::Read) {
-        // Taking every file for reading now, in name order, is what makes the reads one
-        // moment: a posting commits only once no reader holds any of its files.
-        connection_->execute("BEGIN");
-        for (const auto& file : files_) {
-            Statement& touch = connection_->prepare("SELECT 1 FROM " + file.rowsTable + " LIMIT 1");
-            touch.step();
-            touch.reset();
-        }
-        return;
-    }
-    // SQLite's own busy wait backs off in fixed steps, so a station posting in a tight loop
-    // can win every time; short random waits give every station its turn.
-    const auto& locks = database_.lockSettings();
-    const auto deadline = std::chrono::steady_clock::now() + locks.retryCount * locks.waitTime;
-    std::minstd_rand random(
-        static_cast<unsigned>(::getpid()) ^
-        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    const int longestWaitMs = std::max(1, static_cast<int>(std::min<long>(10, locks.waitTime.count())));
-    std::uniform_int_distribution<int> waitMs(1, longestWaitMs);
-    connection_->setBusyTimeout(0);
-    for (;;) {
-        try {
-            connection_->execute("BEGIN IMMEDIATE");
-            break;
-        } catch (const LockError&) {
-            connection_->rollback();
-            if (std::chrono::steady_clock::now() >= deadline)
-                throw LockError(
-                    "As tabelas " + tableNames_ +
-                    " estão sendo gravadas por outro usuário. Nada foi gravado; tente novamente.");
-            std::this_thread::sleep_for(std::chrono::milliseconds(waitMs(random)));
-        }
-    }
-    connection_->setBusyTimeout(static_cast<int>(locks.retryCount * locks.waitTime.count()));
-}
-
 bool Scope::covers(const std::string& fileName) const {
-    return std::any_of(files_.begin(), files_.end(), [&](const File& file) { return file.name == fileName; });
-}
-
-const std::string& Scope::rowsTableOf(const std::string& fileName) const {
-    for (const auto& file : files_)
-        if (file.name == fileName) return file.rowsTable;
-    throw Error(context_.describe() + ": o arquivo " + fileName + " não faz parte da postagem.");
+    return std::find(fileNames_.begin(), fileNames_.end(), fileName) != fileNames_.end();
 }
 
 void Scope::enlist(Table& table) {
@@ -160,12 +87,12 @@ void Scope::commit() {
         throw Error(context_.describe() + ": a postagem terminou com " + name +
                     " ainda em inclusão ou alteração. Nada foi gravado.");
     }
-    if (!connection_->inTransaction()) {
+    if (!transaction_->alive()) {
         rollback();
         throw Error(context_.describe() + ": a gravação foi interrompida por um erro. Nada foi gravado.");
     }
     try {
-        connection_->execute("COMMIT");
+        transaction_->commit();
     } catch (...) {
         rollback();
         throw;
@@ -175,7 +102,7 @@ void Scope::commit() {
 
 void Scope::rollback() noexcept {
     if (ended_) return;
-    connection_->rollback();
+    transaction_->rollback();
     leave(false);
 }
 
@@ -190,7 +117,7 @@ void Scope::leave(bool committed) noexcept {
     held_.clear();
     adopted_.clear();
     enlisted_.clear();
-    connection_.reset();
+    transaction_.reset();
 }
 
 }  // namespace store

@@ -1,27 +1,26 @@
 #pragma once
-// What a posting and a consistent read share: one connection on the files of the tables
-// they name (the first file by name as the main database, the others attached), through
-// which every table of those files reads and writes while it runs. Internal to the store.
+// What a posting and a consistent read share: one backend transaction over the files of
+// the tables they name, through which every table of those files reads and writes while it
+// runs. Internal to the store.
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "data/store/connection.h"
+#include "data/store/backend.h"
 #include "data/store/table.h"
 
 namespace store {
 
 class Database;
-class RecordLocks;
 
 class Scope {
   public:
     enum class Mode { Write, Read };
 
     // Throws when another scope runs on the database, when the tables are of another
-    // database, or when they span more files than one connection can attach.
+    // database, or when the backend cannot begin a transaction over their files.
     Scope(const std::vector<Table*>& tables, Mode mode);
     ~Scope();
     Scope(const Scope&) = delete;
@@ -29,9 +28,7 @@ class Scope {
 
     bool writable() const { return mode_ == Mode::Write; }
     bool covers(const std::string& fileName) const;
-    Connection& connection() { return *connection_; }
-    // "a2.registros": the rows table of a file of the scope, as its connection names it.
-    const std::string& rowsTableOf(const std::string& fileName) const;
+    Transaction& transaction() { return *transaction_; }
     // The tables of the scope, for messages: "TbCaixa, TbServico".
     const std::string& tableNames() const { return tableNames_; }
 
@@ -53,10 +50,6 @@ class Scope {
     void rollback() noexcept;
 
   private:
-    struct File {
-        std::string name;
-        std::string rowsTable;
-    };
     struct Enlisted {
         Table* table;
         Table::BeforeScope before;
@@ -70,15 +63,14 @@ class Scope {
         std::unique_ptr<RecordLocks> locks;
     };
 
-    void begin();
     void leave(bool committed) noexcept;
 
     Database& database_;
     Mode mode_;
-    std::vector<File> files_;
+    std::vector<std::string> fileNames_;
     std::string tableNames_;
     ErrorContext context_;
-    std::unique_ptr<Connection> connection_;
+    std::unique_ptr<Transaction> transaction_;
     std::vector<Enlisted> enlisted_;
     std::vector<HeldLock> held_;
     std::vector<Adopted> adopted_;

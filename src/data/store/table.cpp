@@ -4,12 +4,9 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "data/store/connection.h"
 #include "data/store/database.h"
 #include "data/store/filter.h"
 #include "data/store/predicate.h"
-#include "data/store/record_locks.h"
-#include "data/store/schema.h"
 #include "data/store/scope.h"
 #include "data/store/value_conversion.h"
 
@@ -37,6 +34,18 @@ std::vector<std::string> splitNames(const std::string& names) {
 bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// Whether two stored values compare equal: numbers by value, whatever their kind.
+bool sameStoredValue(const Value& a, const Value& b) {
+    auto number = [](const Value& v) -> std::optional<double> {
+        if (auto i = std::get_if<std::int64_t>(&v)) return static_cast<double>(*i);
+        if (auto d = std::get_if<double>(&v)) return *d;
+        return std::nullopt;
+    };
+    const auto x = number(a), y = number(b);
+    if (x && y) return *x == *y;
+    return a == b;
 }
 
 }  // namespace
@@ -73,37 +82,27 @@ void Table::requireOpen(const char* action) const {
 }
 
 bool Table::fileExists() const {
-    return std::filesystem::exists(database_.pathOf(def_.fileName));
-}
-
-int Table::busyTimeoutMs() const {
-    const auto& locks = database_.lockSettings();
-    return static_cast<int>(locks.retryCount * locks.waitTime.count());
+    return database_.backend().tableExists(def_);
 }
 
 void Table::createTable() {
     if (isOpen()) fail("a tabela está aberta e não pode ser criada de novo.");
     if (fileExists()) fail("o arquivo já existe.");
-    Connection connection(database_.pathOf(def_.fileName), database_.collations(), context_, busyTimeoutMs(),
-                          true);
-    createSchema(connection, def_);
+    database_.backend().createTable(ref());
 }
 
 void Table::open() {
     if (isOpen()) return;
-    const auto path = database_.pathOf(def_.fileName);
-    if (!std::filesystem::exists(path))
-        throw FileError(context_.describe() + ": o arquivo não foi encontrado em " +
-                        database_.directory().string() + ".");
+    Backend& backend = database_.backend();
+    if (!backend.tableExists(def_))
+        throw FileError(context_.describe() + ": o arquivo não foi encontrado em " + backend.location() +
+                        ".");
     // Reopened inside a posting, the table takes back the locks it held there.
     Scope* scope = scopeOverFile();
     std::unique_ptr<RecordLocks> locks = scope ? scope->reclaimLocks(def_.fileName) : nullptr;
-    if (!locks) locks = std::make_unique<RecordLocks>(path, database_.lockSettings(), context_);
+    if (!locks) locks = backend.recordLocks(ref());
     locks->lockTable(exclusive_);
-    auto connection =
-        std::make_unique<Connection>(path, database_.collations(), context_, busyTimeoutMs(), false);
-    openSchema(*connection, def_);
-    connection_ = std::move(connection);
+    session_ = backend.openTable(ref());
     locks_ = std::move(locks);
     state_ = TableState::Browse;
     notify(TableEvent::Opened);
@@ -113,7 +112,7 @@ void Table::open() {
 void Table::close() {
     if (!isOpen()) return;
     if (isEditing()) cancel();
-    connection_.reset();
+    session_.reset();
     // Records locked inside a running posting stay locked until it ends.
     if (Scope* scope = database_.activeScope())
         scope->release(*this,
@@ -174,11 +173,16 @@ void Table::setIndexFieldNames(const std::string& fieldNames) {
     fail("nenhum índice começa pelos campos " + fieldNames + ".");
 }
 
-std::vector<std::string> Table::keyExpressions() const {
-    std::vector<std::string> keys;
-    for (int position : indexPositions_)
-        keys.push_back(keyExpression(def_.fields[position], indexCaseInsensitive_));
+std::vector<KeyColumn> Table::keyColumns() const {
+    std::vector<KeyColumn> keys;
+    for (int position : indexPositions_) keys.push_back({position, indexCaseInsensitive_});
     return keys;
+}
+
+std::vector<KeyColumn> Table::orderColumns() const {
+    auto columns = keyColumns();
+    columns.push_back(KeyColumn::rowIdentity());
+    return columns;
 }
 
 std::vector<Value> Table::normalizedKey(const std::vector<Value>& values) const {
@@ -258,22 +262,22 @@ Predicate Table::visiblePredicate(bool rangeStart) const {
     Predicate where;
     if (range_) {
         const auto& [start, end] = *range_;
-        auto keys = keyExpressions();
-        std::vector<std::string> startKeys(keys.begin(), keys.begin() + start.size());
-        std::vector<std::string> endKeys(keys.begin(), keys.begin() + end.size());
+        auto keys = keyColumns();
+        std::vector<KeyColumn> startKeys(keys.begin(), keys.begin() + start.size());
+        std::vector<KeyColumn> endKeys(keys.begin(), keys.begin() + end.size());
         if (!start.empty() && rangeStart) where.andWith(compareKeys(startKeys, start, Compare::GreaterEqual));
         if (!end.empty()) {
             where.andWith(compareKeys(endKeys, end, Compare::LessEqual));
             // With a real lower bound no null key is visible, so an upper bound on the
-            // first key is implied; stating it lets SQLite stop at the range's end.
+            // first key is implied; stating it lets an index walk stop at the range's end.
             if (!start.empty() && !isNull(start[0]) && !isNull(end[0]))
-                where.andWith({keys[0] + " <= ?", {end[0]}});
+                where.andWith(Predicate::comparison(keys[0], Compare::LessEqual, end[0]));
         }
     }
     if (master_) {
         const Record* masterRecord = master_->isOpen() ? master_->currentRecord() : nullptr;
         if (!masterRecord) return Predicate::never();
-        auto keys = keyExpressions();
+        auto keys = keyColumns();
         std::vector<Value> values;
         for (std::size_t i = 0; i < masterFieldIndexes_.size() && i < keys.size(); ++i)
             values.push_back(convertForField(def_.fields[indexPositions_[i]],
@@ -283,26 +287,25 @@ Predicate Table::visiblePredicate(bool rangeStart) const {
     }
     if (filtered_ && filter_) {
         const FieldDef& field = def_.fields[filter_->field];
+        const KeyColumn stored{filter_->field, false, false};
         if (!filter_->different) {
-            where.andWith({sqlName(field.name) + " = ?", {filter_->value}});
+            where.andWith(Predicate::comparison(stored, Compare::Equal, filter_->value));
         } else {
-            // A null field reads as 0 or '', and is different from anything else.
+            // A null field reads as 0 or '': it is different when that is.
             const Value readsAs = field.type == FieldType::Text || field.type == FieldType::Memo
                                       ? Value{std::string()}
                                       : Value{std::int64_t{0}};
-            where.andWith({"IFNULL(" + sqlName(field.name) + ", ?) <> ?", {readsAs, filter_->value}});
+            Predicate different = Predicate::comparison(stored, Compare::NotEqual, filter_->value);
+            if (!sameStoredValue(readsAs, filter_->value))
+                different = {
+                    Predicate::Kind::Any, Compare::Equal, {}, {}, {different, keyIsNull(stored, true)}};
+            where.andWith(different);
         }
     }
     return where;
 }
 
 // ---- reading ----
-
-std::string Table::selectColumns() const {
-    std::string columns = "rowid";
-    for (int i : readColumns_) columns += ", " + sqlName(def_.fields[i].name);
-    return columns;
-}
 
 void Table::readOnlyFields(const std::vector<std::string>& names) {
     if (onCalcFields) throw std::logic_error(name_ + ": uma tabela com campos calculados é lida inteira.");
@@ -334,31 +337,8 @@ void Table::requireWholeRecords(const char* action) const {
     if (!unread_.empty()) throw std::logic_error(name_ + ": " + action + " numa tabela lida em parte.");
 }
 
-std::string Table::orderBy(bool descending) const {
-    std::string order;
-    for (const auto& key : keyExpressions()) order += key + (descending ? " DESC, " : ", ");
-    return order + (descending ? "rowid DESC" : "rowid");
-}
-
 std::vector<Record> Table::fetch(const Predicate& where, bool descending, int limit, int offset) {
-    Route to = route(false);
-    const std::string sql = "SELECT " + selectColumns() + " FROM " + to.rowsTable + " WHERE " + where.sql +
-                            " ORDER BY " + orderBy(descending) + " LIMIT ? OFFSET ?";
-    Statement& statement = to.connection.prepare(sql, to.context);
-    statement.bindAll(where.params);
-    statement.bind(static_cast<int>(where.params.size()) + 1, static_cast<std::int64_t>(limit));
-    statement.bind(static_cast<int>(where.params.size()) + 2, static_cast<std::int64_t>(offset));
-    std::vector<Record> rows;
-    while (statement.step()) {
-        Record record;
-        record.rowid = statement.columnInteger(0);
-        record.values.resize(def_.fields.size());
-        for (std::size_t c = 0; c < readColumns_.size(); ++c)
-            record.values[readColumns_[c]] = statement.column(static_cast<int>(c) + 1);
-        rows.push_back(std::move(record));
-    }
-    statement.reset();
-    return rows;
+    return route(false).read(ref(), {where, orderColumns(), descending, limit, offset, &readColumns_});
 }
 
 std::optional<Record> Table::fetchOne(const Predicate& where, bool descending) {
@@ -373,18 +353,33 @@ std::vector<Value> Table::keyOf(const Record& record) const {
     return key;
 }
 
+bool Table::meetsRangeStart(const Record& record) {
+    if (!range_ || range_->first.empty()) return true;
+    const auto& start = range_->first;
+    auto keys = keyColumns();
+    // The row as stored, with the keys it is walked from: a row changed elsewhere since it
+    // was read counts as outside, which costs only speed.
+    Predicate where = Predicate::comparison(KeyColumn::rowIdentity(), Compare::Equal, record.rowid);
+    where.andWith(compareKeys(keys, keyOf(record), Compare::Equal));
+    where.andWith(compareKeys({keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(start.size())}, start,
+                              Compare::GreaterEqual));
+    return route(false).count(ref(), where) > 0;
+}
+
 std::vector<Record> Table::fetchAfter(const Record& record, int limit) {
-    // SQLite cannot seek on a row value over a collated key, so "after this row" is asked
+    // A row comparison over a collated key cannot seek in an index, so "after this row" is asked
     // level by level, each an indexed search in key order: the same keys with a later rowid,
     // then the same leading keys with a later last key, and so on up to a later first key.
     // One comparison of all keys at once made every batch scan from the range's first row.
-    auto keys = keyExpressions();
+    auto keys = orderColumns();
     auto values = keyOf(record);
-    keys.push_back("rowid");
     values.push_back(record.rowid);
+    // A row posted or edited out of the range (below its start) walks on into the range,
+    // never through the rows below it.
+    const bool rangeStart = !meetsRangeStart(record);
     std::vector<Record> rows;
     for (std::size_t level = keys.size(); level-- > 0 && static_cast<int>(rows.size()) < limit;) {
-        Predicate where = visiblePredicate(false);
+        Predicate where = visiblePredicate(rangeStart);
         where.andWith(compareKeys({keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(level)},
                                   {values.begin(), values.begin() + static_cast<std::ptrdiff_t>(level)},
                                   Compare::Equal));
@@ -396,14 +391,13 @@ std::vector<Record> Table::fetchAfter(const Record& record, int limit) {
 }
 
 std::optional<Record> Table::fetchBefore(const Record& record) {
-    auto keys = keyExpressions();
+    auto keys = orderColumns();
     auto values = keyOf(record);
-    keys.push_back("rowid");
     values.push_back(record.rowid);
     const Value firstValue = values[0];  // the rowid itself on a table without a key
     Predicate where = visiblePredicate();
     if (isNull(firstValue)) {
-        std::vector<std::string> restKeys(keys.begin() + 1, keys.end());
+        std::vector<KeyColumn> restKeys(keys.begin() + 1, keys.end());
         std::vector<Value> restValues(values.begin() + 1, values.end());
         where.andWith(keyIsNull(keys[0], true)).andWith(compareKeys(restKeys, restValues, Compare::Less));
         return fetchOne(where, true);
@@ -411,7 +405,8 @@ std::optional<Record> Table::fetchBefore(const Record& record) {
     // Non-null first keys up to this one, searched from here down; failing that, the
     // null keys, which all come before.
     Predicate sameOrLower = where;
-    sameOrLower.andWith({keys[0] + " <= ?", {firstValue}}).andWith(compareKeys(keys, values, Compare::Less));
+    sameOrLower.andWith(Predicate::comparison(keys[0], Compare::LessEqual, firstValue))
+        .andWith(compareKeys(keys, values, Compare::Less));
     if (auto row = fetchOne(sameOrLower, true)) return row;
     where.andWith(keyIsNull(keys[0], true));
     return fetchOne(where, true);
@@ -419,12 +414,12 @@ std::optional<Record> Table::fetchBefore(const Record& record) {
 
 std::optional<Record> Table::readVisibleRow(std::int64_t rowid) {
     Predicate where = visiblePredicate();
-    where.andWith({"rowid = ?", {rowid}});
+    where.andWith(Predicate::comparison(KeyColumn::rowIdentity(), Compare::Equal, rowid));
     return fetchOne(where, false);
 }
 
 std::optional<Record> Table::readRow(std::int64_t rowid) {
-    return fetchOne(Predicate{"rowid = ?", {rowid}}, false);
+    return fetchOne(Predicate::comparison(KeyColumn::rowIdentity(), Compare::Equal, rowid), false);
 }
 
 void Table::resetBuffers() {
@@ -520,7 +515,7 @@ void Table::prior() {
 
 std::optional<Record> Table::seek(const std::vector<Value>& values, Compare op) {
     checkBrowseMode();
-    auto keys = keyExpressions();
+    auto keys = keyColumns();
     auto key = normalizedKey(values);
     keys.resize(key.size());
     Predicate where = visiblePredicate();
@@ -552,15 +547,7 @@ void Table::findNearest(const std::vector<Value>& values) {
 
 int Table::recordCount() {
     requireOpen("RecordCount");
-    Predicate where = visiblePredicate();
-    Route to = route(false);
-    Statement& statement =
-        to.connection.prepare("SELECT count(*) FROM " + to.rowsTable + " WHERE " + where.sql, to.context);
-    statement.bindAll(where.params);
-    statement.step();
-    int count = static_cast<int>(statement.columnInteger(0));
-    statement.reset();
-    return count;
+    return route(false).count(ref(), visiblePredicate());
 }
 
 void Table::refresh() {
@@ -606,20 +593,11 @@ std::vector<Record> Table::rowsAt(int offset, int count) {
 int Table::currentPosition() {
     requireOpen("currentPosition");
     if (!current_ || state_ == TableState::Insert) return -1;
-    auto keys = keyExpressions();
     auto values = keyOf(*current_);
-    keys.push_back("rowid");
     values.push_back(current_->rowid);
     Predicate where = visiblePredicate();
-    where.andWith(compareKeys(keys, values, Compare::Less));
-    Route to = route(false);
-    Statement& statement =
-        to.connection.prepare("SELECT count(*) FROM " + to.rowsTable + " WHERE " + where.sql, to.context);
-    statement.bindAll(where.params);
-    statement.step();
-    int position = static_cast<int>(statement.columnInteger(0));
-    statement.reset();
-    return position;
+    where.andWith(compareKeys(orderColumns(), values, Compare::Less));
+    return route(false).count(ref(), where);
 }
 
 bool Table::moveToPosition(int position) {
@@ -734,30 +712,22 @@ Scope* Table::scopeOverFile() const {
     return scope && scope->covers(def_.fileName) ? scope : nullptr;
 }
 
-Table::Route Table::route(bool forWriting) {
-    static const std::string ownRowsTable = kRowsTable;
+Session& Table::route(bool forWriting) {
     Scope* running = database_.activeScope();
     if (Scope* scope = scopeOverFile()) {
         if (forWriting && !scope->writable())
             fail("a tabela está sendo lida em conjunto e não pode ser gravada agora.");
         scope->enlist(*this);
-        if (forWriting && !scope->connection().inTransaction())
+        if (forWriting && !scope->transaction().alive())
             fail("a postagem foi interrompida por um erro anterior e não grava mais nada.");
-        return {scope->connection(), scope->rowsTableOf(def_.fileName), &context_, true};
+        return scope->transaction();
     }
     if (forWriting && running && running->writable()) {
         running->enlist(*this);  // so that its unstored values go with the rollback too
         fail("a tabela não faz parte da postagem em andamento (" + running->tableNames() +
              ") e não pode ser gravada durante ela.");
     }
-    return {*connection_, ownRowsTable, nullptr, false};
-}
-
-template <typename Work>
-void Table::write(Work&& work) {
-    Route to = route(true);
-    if (to.inScope) return work(to);
-    to.connection.transaction([&] { work(to); });
+    return *session_;
 }
 
 Table::BeforeScope Table::stateBeforeScope() const {
@@ -807,44 +777,19 @@ void Table::afterScope(bool committed, const BeforeScope& before) noexcept {
 }
 
 void Table::writeRecord() {
-    std::vector<std::string> columns;
+    std::vector<int> fields;
     std::vector<Value> values;
     for (int i : storedColumns_) {
         if (!dirty_[i]) continue;
-        columns.push_back(sqlName(def_.fields[i].name));
+        fields.push_back(i);
         values.push_back(current_->values[i]);
     }
-    auto bindValues = [&](Statement& statement) {
-        int position = 1;
-        for (int i : storedColumns_)
-            if (dirty_[i])
-                statement.bind(position++, current_->values[i], def_.fields[i].type == FieldType::Graphic);
-        return position;
-    };
-    write([&](Route& to) {
-        if (state_ == TableState::Insert) {
-            std::string names, marks;
-            for (const auto& column : columns) {
-                names += (names.empty() ? "" : ", ") + column;
-                marks += marks.empty() ? "?" : ", ?";
-            }
-            Statement& statement = to.connection.prepare(
-                columns.empty() ? "INSERT INTO " + to.rowsTable + " DEFAULT VALUES"
-                                : "INSERT INTO " + to.rowsTable + " (" + names + ") VALUES (" + marks + ")",
-                to.context);
-            bindValues(statement);
-            statement.step();
-            current_->rowid = to.connection.lastInsertRowid();
-        } else if (!columns.empty()) {
-            std::string assignments;
-            for (const auto& column : columns)
-                assignments += (assignments.empty() ? "" : ", ") + column + " = ?";
-            Statement& statement = to.connection.prepare(
-                "UPDATE " + to.rowsTable + " SET " + assignments + " WHERE rowid = ?", to.context);
-            statement.bind(bindValues(statement), current_->rowid);
-            statement.step();
-        }
-    });
+    Session& session = route(true);
+    if (state_ == TableState::Insert) {
+        current_->rowid = session.insert(ref(), fields, values);
+    } else {
+        session.update(ref(), current_->rowid, fields, values);
+    }
 }
 
 void Table::post() {
@@ -905,15 +850,9 @@ void Table::deleteRecord() {
     const bool heldByEdit = lockedRow_.has_value();
     if (!heldByEdit) locks_->lockRecord(doomed.rowid);
     try {
-        write([&](Route& to) {
-            Statement& statement =
-                to.connection.prepare("DELETE FROM " + to.rowsTable + " WHERE rowid = ?", to.context);
-            statement.bind(1, doomed.rowid);
-            statement.step();
-            // Deleting twice must not pass for a deletion: a sale or a bank line would be
-            // reversed twice.
-            if (to.connection.changes() == 0) fail("o registro foi excluído por outro usuário.");
-        });
+        // Deleting twice must not pass for a deletion: a sale or a bank line would be
+        // reversed twice.
+        if (!route(true).remove(ref(), doomed.rowid)) fail("o registro foi excluído por outro usuário.");
     } catch (...) {
         if (!heldByEdit) unlockRecord(doomed.rowid);
         throw;
@@ -936,7 +875,7 @@ void Table::deleteRecord() {
 void Table::emptyTable() {
     requireOpen("EmptyTable");
     cancel();
-    write([&](Route& to) { to.connection.prepare("DELETE FROM " + to.rowsTable, to.context).step(); });
+    route(true).removeAll(ref());
     current_.reset();
     resetBuffers();
     eof_ = bof_ = true;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "data/store/connection.h"
+#include "data/store/backend.h"
 #include "data/store/definition.h"
 #include "data/store/error.h"
 #include "data/store/field.h"
@@ -24,7 +24,6 @@
 namespace store {
 
 class Database;
-class RecordLocks;
 class Scope;
 
 enum class TableState { Inactive, Browse, Insert, Edit };
@@ -37,12 +36,6 @@ enum class TableEvent {
     FieldChanged,  // a field of the current record was written
 };
 enum class PostErrorAction { Fail, Abort };
-
-// A row as read: its identity and the values of every field, calculated ones included.
-struct Record {
-    std::int64_t rowid = 0;
-    std::vector<Value> values;
-};
 
 class Table {
   public:
@@ -150,19 +143,11 @@ class Table {
     friend class Field;
     friend class Scope;
 
-    // Where reads and writes go: the table's own connection, or that of the posting or
-    // consistent read running over its file.
-    struct Route {
-        Connection& connection;
-        const std::string& rowsTable;
-        const ErrorContext* context;  // set inside a scope, whose connection names other tables
-        bool inScope;
-    };
-    Route route(bool forWriting);
+    // Where reads and writes go: the table's own session, or the transaction of the posting
+    // or consistent read running over its file.
+    Session& route(bool forWriting);
     Scope* scopeOverFile() const;
-    // Runs a write as one transaction of its own, or as part of the running posting.
-    template <typename Work>
-    void write(Work&& work);
+    TableRef ref() const { return {def_, context_}; }
 
   public:
     // What a table showed when it first went through a scope, put back if the scope rolls
@@ -184,7 +169,6 @@ class Table {
     void requireOpen(const char* action) const;
     void requireWholeRecords(const char* action) const;
     [[noreturn]] void fail(const std::string& cause) const;
-    int busyTimeoutMs() const;
     void checkBrowseMode();
     void setState(TableState state);
     void writeField(int index, Value value);
@@ -192,17 +176,20 @@ class Table {
     void recalculate();
 
     void selectIndex(const std::string& name, const std::vector<std::string>& fields, bool caseInsensitive);
-    std::vector<std::string> keyExpressions() const;
+    // The current index's fields as the index orders them, and with the row identity last.
+    std::vector<KeyColumn> keyColumns() const;
+    std::vector<KeyColumn> orderColumns() const;
     std::vector<Value> normalizedKey(const std::vector<Value>& values) const;
     std::vector<Value> keyOf(const Record& record) const;
     // Rows the range, master link and filter let through; without the range's lower bound
-    // for a walk onwards from a visible row, whose own key bound is stricter and is then the
-    // one SQLite seeks by (with both, it may seek by the range's and scan from its start).
+    // for a walk onwards from a row past it, whose own key bound is stricter and is then the
+    // one to seek by (with both, an index may be sought by the range's and scanned from its start).
     Predicate visiblePredicate(bool rangeStart = true) const;
     void followMaster();
+    // Whether a row walked from is at or after the range's start, which the walk's own key
+    // bound then implies.
+    bool meetsRangeStart(const Record& record);
 
-    std::string selectColumns() const;
-    std::string orderBy(bool descending) const;
     std::vector<Record> fetch(const Predicate& where, bool descending, int limit, int offset);
     std::optional<Record> fetchOne(const Predicate& where, bool descending);
     std::vector<Record> fetchAfter(const Record& record, int limit);
@@ -228,7 +215,7 @@ class Table {
     std::vector<int> storedColumns_;  // field indexes that live in the file
     std::vector<int> readColumns_;    // those read from it: all, or the ones a walk asked for
     std::vector<bool> unread_;        // by field index, while a walk reads only some
-    std::unique_ptr<Connection> connection_;
+    std::unique_ptr<Session> session_;
     std::unique_ptr<RecordLocks> locks_;
     bool exclusive_ = false;
 

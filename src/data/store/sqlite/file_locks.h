@@ -7,22 +7,22 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "data/store/connection.h"
+#include "data/store/backend.h"
 #include "data/store/database.h"
 
 namespace store {
 
-class RecordLocks {
+class FileLocks : public RecordLocks {
   public:
-    RecordLocks(const std::filesystem::path& tablePath, const LockSettings& settings,
-                const ErrorContext& context);
-    ~RecordLocks();
-    RecordLocks(const RecordLocks&) = delete;
-    RecordLocks& operator=(const RecordLocks&) = delete;
+    FileLocks(const std::filesystem::path& tablePath, const LockSettings& settings,
+              const ErrorContext& context);
+    ~FileLocks() override;
+    FileLocks(const FileLocks&) = delete;
+    FileLocks& operator=(const FileLocks&) = delete;
 
-    void lockTable(bool exclusive);
-    void lockRecord(std::int64_t rowid);
-    void unlockRecord(std::int64_t rowid);
+    void lockTable(bool exclusive) override;
+    void lockRecord(std::int64_t rowid) override;
+    void unlockRecord(std::int64_t rowid) override;
 
   private:
     bool tryLock(std::int64_t offset, bool exclusive);

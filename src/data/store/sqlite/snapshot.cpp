@@ -6,9 +6,9 @@
 #include <fstream>
 #include <thread>
 
-#include "data/store/collations.h"
-#include "data/store/connection.h"
 #include "data/store/error.h"
+#include "data/store/sqlite/collations.h"
+#include "data/store/sqlite/connection.h"
 
 namespace store {
 namespace {

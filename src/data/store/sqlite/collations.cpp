@@ -1,4 +1,4 @@
-#include "data/store/collations.h"
+#include "data/store/sqlite/collations.h"
 
 #include <sqlite3.h>
 #include <unicode/ucol.h>

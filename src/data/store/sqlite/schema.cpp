@@ -1,10 +1,10 @@
-#include "data/store/schema.h"
+#include "data/store/sqlite/schema.h"
 
 #include <set>
 
-#include "data/store/collations.h"
-#include "data/store/connection.h"
 #include "data/store/error.h"
+#include "data/store/sqlite/collations.h"
+#include "data/store/sqlite/connection.h"
 
 namespace store {
 namespace {
@@ -80,6 +80,12 @@ std::string sqlName(const std::string& identifier) {
 std::string keyExpression(const FieldDef& field, bool caseInsensitive) {
     if (!isText(field.type)) return sqlName(field.name);
     return sqlName(field.name) + " COLLATE " + (caseInsensitive ? kCollationCaseInsensitive : kCollation);
+}
+
+std::string columnExpression(const KeyColumn& column, const TableDef& def) {
+    if (column.isRowIdentity()) return "rowid";
+    const FieldDef& field = def.fields[column.field];
+    return column.collated ? keyExpression(field, column.ignoringCase) : sqlName(field.name);
 }
 
 void createSchema(Connection& connection, const TableDef& def) {

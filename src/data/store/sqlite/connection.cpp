@@ -1,17 +1,13 @@
-#include "data/store/connection.h"
+#include "data/store/sqlite/connection.h"
 
 #include <sqlite3.h>
 
 #include <utility>
 
-#include "data/store/collations.h"
 #include "data/store/error.h"
+#include "data/store/sqlite/collations.h"
 
 namespace store {
-
-std::string ErrorContext::describe() const {
-    return "Tabela " + table + " (" + fileName + ")";
-}
 
 void raiseSqliteError(sqlite3* db, int code, const ErrorContext& context) {
     const std::string where = context.describe() + ": ";

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "data/store/collations.h"
-#include "data/store/connection.h"
 #include "data/store/error.h"
-#include "data/store/record_locks.h"
-#include "data/store/schema.h"
+#include "data/store/sqlite/collations.h"
+#include "data/store/sqlite/connection.h"
+#include "data/store/sqlite/file_locks.h"
+#include "data/store/sqlite/schema.h"
 
 namespace store {
 namespace {
@@ -90,7 +90,7 @@ RepairReport repairTableFile(const std::filesystem::path& path, const std::funct
     if (!std::filesystem::exists(path))
         throw FileError(context.describe() + ": o arquivo não foi encontrado.");
     // The file is rewritten: nobody else may have it open meanwhile.
-    RecordLocks exclusive(path, LockSettings{}, context);
+    FileLocks exclusive(path, LockSettings{}, context);
     exclusive.lockTable(true);
     report(0);
     RepairReport result;

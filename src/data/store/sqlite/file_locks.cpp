@@ -1,4 +1,4 @@
-#include "data/store/record_locks.h"
+#include "data/store/sqlite/file_locks.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,8 +25,8 @@ bool setLock(int fd, short type, std::int64_t offset, int* error) {
 
 }  // namespace
 
-RecordLocks::RecordLocks(const std::filesystem::path& tablePath, const LockSettings& settings,
-                         const ErrorContext& context)
+FileLocks::FileLocks(const std::filesystem::path& tablePath, const LockSettings& settings,
+                     const ErrorContext& context)
     : settings_(settings), context_(context) {
     // Lock files live in a hidden folder of the data directory, out of the way of the
     // table files and of backups, which take the directory's files without subfolders.
@@ -41,11 +41,11 @@ RecordLocks::RecordLocks(const std::filesystem::path& tablePath, const LockSetti
     if (fd_ < 0) fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
 }
 
-RecordLocks::~RecordLocks() {
+FileLocks::~FileLocks() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-bool RecordLocks::tryLock(std::int64_t offset, bool exclusive) {
+bool FileLocks::tryLock(std::int64_t offset, bool exclusive) {
     if (fd_ < 0) return true;
     int error = 0;
     if (setLock(fd_, exclusive ? F_WRLCK : F_RDLCK, offset, &error)) return true;
@@ -56,7 +56,7 @@ bool RecordLocks::tryLock(std::int64_t offset, bool exclusive) {
                 ").");
 }
 
-void RecordLocks::lockWithRetries(std::int64_t offset, bool exclusive, const char* what) {
+void FileLocks::lockWithRetries(std::int64_t offset, bool exclusive, const char* what) {
     for (int attempt = 0;; ++attempt) {
         if (tryLock(offset, exclusive)) return;
         if (attempt >= settings_.retryCount) break;
@@ -65,18 +65,18 @@ void RecordLocks::lockWithRetries(std::int64_t offset, bool exclusive, const cha
     throw LockError(context_.describe() + ": " + what);
 }
 
-void RecordLocks::lockTable(bool exclusive) {
+void FileLocks::lockTable(bool exclusive) {
     lockWithRetries(0, exclusive,
                     exclusive
                         ? "a tabela está em uso por outro usuário e não pode ser aberta com exclusividade."
                         : "a tabela está aberta com exclusividade por outro usuário.");
 }
 
-void RecordLocks::lockRecord(std::int64_t rowid) {
+void FileLocks::lockRecord(std::int64_t rowid) {
     lockWithRetries(1 + rowid, true, "o registro está bloqueado por outro usuário.");
 }
 
-void RecordLocks::unlockRecord(std::int64_t rowid) {
+void FileLocks::unlockRecord(std::int64_t rowid) {
     if (fd_ < 0) return;
     int ignored = 0;
     setLock(fd_, F_UNLCK, 1 + rowid, &ignored);

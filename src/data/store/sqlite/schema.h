@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/store/definition.h"
+#include "data/store/predicate.h"
 
 namespace store {
 
@@ -16,6 +17,8 @@ inline constexpr const char* kPrimaryIndex = "pk";
 std::string sqlName(const std::string& identifier);
 // The ordering expression of a field in an index: text keys carry their collation.
 std::string keyExpression(const FieldDef& field, bool caseInsensitive);
+// A column of a key query as SQL: the rowid, a field as its index orders it, or a field as stored.
+std::string columnExpression(const KeyColumn& column, const TableDef& def);
 
 void createSchema(Connection& connection, const TableDef& def);
 // Checks that the file is one of our tables and brings its schema up to the definition.

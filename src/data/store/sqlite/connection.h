@@ -1,6 +1,6 @@
 #pragma once
 // One SQLite connection to one table file, with cached prepared statements. Internal to
-// the store: callers of the store never see SQL.
+// the SQLite backend: nothing else of the program sees SQL.
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "data/store/error.h"
 #include "data/store/value.h"
 
 struct sqlite3;
@@ -16,13 +17,6 @@ struct sqlite3_stmt;
 namespace store {
 
 class Collations;
-
-// Where an error happened, for messages: "Tabela TbCliente (Clientes.DAT)".
-struct ErrorContext {
-    std::string table;
-    std::string fileName;
-    std::string describe() const;
-};
 
 class Statement {
   public:
