@@ -43,13 +43,13 @@ void TFmConsClienteNO::novo() {
     accept();
 }
 
-void chooseClient(data::Tdm& dm, QWidget* parent) {
+bool chooseClient(data::Tdm& dm, QWidget* parent) {
     if (!ui::runGuarded([&dm] {
             if (!dm.TbCliente.isOpen()) dm.TbCliente.open();
         }))
-        return;
+        return false;
     TFmConsClienteNO screen(dm, parent);
-    ui::Dialogs::current().exec(screen);
+    return ui::Dialogs::current().exec(screen) == QDialog::Accepted && !dm.TbCliente.isEmpty();
 }
 
 }  // namespace registers

@@ -31,6 +31,8 @@ class TFmConsClienteNO : public ui::SearchScreen {
 
 // The search with creation, run modally, for the screens that pick a client. TbCliente is
 // opened if it was closed and stays open for the caller, on the client chosen or created.
-void chooseClient(data::Tdm& dm, QWidget* parent = nullptr);
+// False when the search was closed without choosing (Esc, the window's close) or the register
+// is empty: the current client is then nobody's choice.
+bool chooseClient(data::Tdm& dm, QWidget* parent = nullptr);
 
 }  // namespace registers

@@ -81,9 +81,11 @@ void TFmPagamentoCD::registrar() {
         code_->setFocus();
         return;
     }
+    // The code was changed after its word was shown: resolve it again before paying.
+    const int code = code_->text().toInt();
+    if (creditPurchaseWord(code) != form_->text().toStdString()) return form_->setFocus();
     if (!ui::Dialogs::current().confirma(QStringLiteral("Registrar o Crédito?"))) return;
-    if (!ui::runGuarded([&] { registerCreditPurchase(dm_, clientCode_, code_->text().toInt(), credit_); }))
-        return;
+    if (!ui::runGuarded([&] { registerCreditPurchase(dm_, clientCode_, code, credit_); })) return;
     registered_ = true;
     ui::Dialogs::current().message(QStringLiteral("O Crédito Foi Registrado Para o Cliente!"));
     accept();

@@ -28,6 +28,8 @@ const QString kValorPago = QStringLiteral("Digite o Valor Pago R$!");
 constexpr int kDinheiro = 1;
 constexpr int kNotinha = 4;
 constexpr int kCredito = 5;
+const QString kTroco = QStringLiteral("TROCO R$");
+const QString kCreditoCaption = QStringLiteral("CRÉDITO R$");
 
 QString shown(core::Currency amount) {
     return QString::fromStdString(core::formatMask(amount, core::kCaptionMoneyMask));
@@ -95,6 +97,8 @@ TFmPagamento::TFmPagamento(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm
     forma_->installEventFilter(this);
     handedOverPanel_.amount->installEventFilter(this);
     connect(aMais_, &QCheckBox::clicked, codigo_, [this] { codigo_->setFocus(); });
+    connect(aMais_, &QCheckBox::toggled, this,
+            [this] { handedOverPanel_.caption->setText(surplusCaption()); });
     connect(registrar_, &QPushButton::clicked, this, &TFmPagamento::registrar);
     connect(cancelar_, &QPushButton::clicked, this, &TFmPagamento::reject);
     ui::installEnterAsTab(this);
@@ -134,8 +138,8 @@ void TFmPagamento::resolveCode() {
     if (code == kCredito) return useCredit();
     if (code == kNotinha && !chooseClient()) return;
     if (!ui::runGuarded([&] { sale.field("TipoPG").setString(*word); })) return;
-    if (code == kDinheiro) return askAmountHandedOver(QStringLiteral("TROCO R$"));
-    if (code != kNotinha && aMais_->isChecked()) return askAmountHandedOver(QStringLiteral("CRÉDITO R$"));
+    if (code == kDinheiro || (code != kNotinha && aMais_->isChecked()))
+        return askAmountHandedOver(surplusCaption());
     registrar_->setFocus();
 }
 
@@ -143,6 +147,12 @@ void TFmPagamento::allowOverpayment(bool allowed) {
     // Only a form that asks for the amount handed over can take more than is due.
     if (!allowed) aMais_->setChecked(false);
     aMais_->setEnabled(allowed);
+}
+
+// With the box ticked the surplus is credited to the client, never handed back as change:
+// calling it "TROCO" would have the cashier pay it twice.
+QString TFmPagamento::surplusCaption() const {
+    return aMais_->isChecked() ? kCreditoCaption : kTroco;
 }
 
 void TFmPagamento::askAmountHandedOver(const QString& secondCaption) {
@@ -166,9 +176,8 @@ bool TFmPagamento::checkAmountHandedOver() {
 
 bool TFmPagamento::chooseClient() {
     if (creditUsed_ > core::Currency{} && clientCode_ > 0) return true;
-    registers::chooseClient(dm_, this);
     store::Table& clients = dm_.TbCliente;
-    if (clients.isEmpty()) {
+    if (!registers::chooseClient(dm_, this)) {
         refuse(codigo_, QStringLiteral("Selecione o Cliente!"));
         return false;
     }
@@ -215,6 +224,16 @@ void TFmPagamento::reject() {
     QDialog::reject();
 }
 
+// An overpayment names the client the surplus goes to, so a wrong choice is seen in time.
+QString TFmPagamento::confirmation(bool overpayment) const {
+    const QString question = QStringLiteral("Registrar o Pagamento?");
+    if (!overpayment) return question;
+    const core::Currency surplus = handedOver_ - dm_.TbServico.field("Total").asCurrency();
+    return QStringLiteral("%1\n%2 %3 para %4")
+        .arg(question, kCreditoCaption, shown(surplus),
+             QString::fromStdString(dm_.TbServico.field("Cliente").asString()));
+}
+
 void TFmPagamento::registrar() {
     store::Table& sale = dm_.TbServico;
     int code = 0;
@@ -232,7 +251,7 @@ void TFmPagamento::registrar() {
     if (amountPanelShown() && !checkAmountHandedOver()) return;
     const bool overpayment = aMais_->isChecked();
     if (overpayment && !chooseClient()) return;
-    if (!ui::Confirma(QStringLiteral("Registrar o Pagamento?"))) return;
+    if (!ui::Confirma(confirmation(overpayment))) return;
     const SalePayment payment{.code = code,
                               .clientCode = clientCode_,
                               .creditUsed = creditUsed_,

@@ -36,13 +36,15 @@ class TFmPagamento : public QDialog {
 
   private:
     void resolveCode();
+    QString surplusCaption() const;
     void askAmountHandedOver(const QString& secondCaption);
     bool checkAmountHandedOver();
     // The client for NOTINHA, credit or an overpayment; once credit is taken, it is that
-    // client's and the look-up is not run again. False when no client is on file.
+    // client's and the look-up is not run again. False when none was chosen.
     bool chooseClient();
     void useCredit();
     void allowOverpayment(bool allowed);
+    QString confirmation(bool overpayment) const;
     void registrar();
     void refuse(QWidget* box, const QString& message);
     bool amountPanelShown() const;

@@ -46,8 +46,9 @@ QPushButton* button(const QString& caption, const char* name, const QString& hin
     return b;
 }
 
+// Read as the cost beside it is: "1.000" is a thousand, "1,5" one and a half.
 double quantityOf(const QString& text) {
-    return QString(text.trimmed()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    return core::Currency::parse(text.trimmed().toStdString()).value_or(core::Currency{}).toDouble();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "data/refusal.h"
 #include "page_text.h"
+#include "reports/cash_conference.h"
 #include "reports/commissions_report.h"
 #include "worked_period.h"
 
@@ -79,6 +80,37 @@ TEST_F(CommissionsReportTest, OneEmployeesPaidServicesWithWhatIsLeftAfterAdvance
         EXPECT_EQ(Lines(caption + 1, caption + 1 + static_cast<long>(c.details.size())), c.details);
         EXPECT_EQ(Lines(lines.end() - 4, lines.end()), c.summary);
     }
+}
+
+// 35 % of 12,50 is 4,375: each line earns 4,38, and every report adds those 4,38 — the
+// conference, the general report and the employee's own, lines and totals alike.
+TEST_F(CommissionsReportTest, EveryReportAddsTheSameRoundedCommissions) {
+    const core::Period may{{2024, 5, 1}, {2024, 5, 31}, "01/05/24", "31/05/24"};
+    constexpr int kItems = 200;
+    dm.TbItensServico.open();
+    for (int i = 1; i <= kItems; ++i) {
+        const std::string day = "2024-05-" + std::string(i % 28 < 9 ? "0" : "") + std::to_string(i % 28 + 1);
+        item(100 + i, 1, day.c_str(), kBruno, kCorte, 12.5, 35, "DINHEIRO", "BEATRIZ");
+    }
+    dm.TbItensServico.close();
+    const Currency expected = Currency::fromReais(876);
+
+    const reports::CashConference conference = reports::gatherConference(dm, may, core::noProgress());
+    EXPECT_EQ(conference.totals.comissoes, expected);
+    ASSERT_EQ(conference.employees.size(), 1u);
+    EXPECT_EQ(conference.employees.front().comissao, expected);
+
+    EXPECT_EQ(reports::fillCommissions(dm, may, core::noProgress()).commissions, expected);
+    EXPECT_EQ(figuresOf(general(may), "BRUNO"), " | 2.500,00 | 876,00 | 0,00 | 876,00");
+    EXPECT_EQ(general(may).at(general(may).size() - 2), "TOTAL COMISSÕES...R$ | 876,00");
+
+    const Lines lines = individual(12, may);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.ends_with("| 35,00 | 12,50 | 4,38"); }),
+              kItems);
+    EXPECT_EQ(Lines(lines.end() - 4, lines.end() - 2),
+              (Lines{"TOTAL SERVIÇOS......R$ | 2.500,00", "TOTAL COMISSÕES...R$ | 876,00"}));
+    EXPECT_EQ(lines.back(), "TOTAL  A RECEBER.....R$ | 876,00");
 }
 
 TEST_F(CommissionsReportTest, AnUnknownEmployeeIsRefusedBeforeAnythingIsRead) {

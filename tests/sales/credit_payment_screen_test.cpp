@@ -81,6 +81,27 @@ TEST_F(CreditPaymentScreenTest, RegisteringAsksFirstThenWritesCashAndCredit) {
     EXPECT_EQ(dm.TbCaixa.field("Credito").asCurrency(), Currency::fromReais(50));
 }
 
+// A code changed after its form was shown is resolved again, never posted under the old word.
+TEST_F(CreditPaymentScreenTest, ACodeChangedBehindItsFormIsResolvedAgainBeforeRegistering) {
+    typeCode("1");
+    ASSERT_EQ(form()->text(), QStringLiteral("DINHEIRO"));
+    code()->setFocus();
+    code()->clear();
+    QTest::keyClicks(code(), "3");
+    button("BtRegistrar")->click();  // with the mouse: the form box was never entered
+    EXPECT_EQ(form()->text(), QStringLiteral("CARTÃO"));
+    EXPECT_EQ(QApplication::focusWidget(), button("BtRegistrar"));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_FALSE(screen.registered());
+    dialogs.answer(true);
+    button("BtRegistrar")->click();
+    EXPECT_TRUE(screen.registered());
+    dm.TbCaixa.open();
+    dm.TbCaixa.last();
+    EXPECT_EQ(dm.TbCaixa.field("Cartao").asCurrency(), Currency::fromReais(50));
+    EXPECT_EQ(dm.TbCaixa.field("Dinheiro").asCurrency(), Currency{});
+}
+
 TEST_F(CreditPaymentScreenTest, AClosedCashIsToldAndTheScreenStays) {
     dm.TbCaixa.open();
     dm.TbCaixa.last();

@@ -434,4 +434,23 @@ TEST_F(SalePaymentTest, TwoStationsTakingCashPaymentsLoseNoCentAndNoStock) {
     EXPECT_EQ(after.sales, 400);
 }
 
+// Station A keeps TbCaixa open on the last, open record as the sales screen does, and is
+// behind: station B took 10,00 since A read it. A's payment must add to what is stored now,
+// not to the record A still shows.
+TEST_F(SalePaymentTest, AStationShowingAnOldCashRecordAddsToWhatAnotherStationStored) {
+    dm.TbCaixa.open();
+    dm.TbCaixa.last();
+    ASSERT_EQ(dm.TbCaixa.field("Dinheiro").asCurrency(), Currency{});
+    const pid_t b = testsupport::spawn([&] { return sellShampoos(dataDir(), 10); });
+    ASSERT_EQ(testsupport::exitCodeOf(b), 0);
+    EXPECT_EQ(dm.TbCaixa.field("Dinheiro").asCurrency(), Currency{});  // A has not looked again
+
+    startSale(ANA, "ANA");
+    item(CORTE, 1, 5);
+    sales::registerSalePayment(dm, {1, 0, {}, false, reais(5)});
+    const Disk after = disk();
+    EXPECT_EQ(after.dinheiro, reais(15));
+    EXPECT_EQ(after.total, reais(15));
+}
+
 }  // namespace

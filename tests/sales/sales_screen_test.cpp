@@ -436,6 +436,87 @@ TEST_F(PaymentScreenTest, OverpaymentIsOfferedOnlyWhereTheAmountHandedOverIsAske
     EXPECT_EQ(cash("Cheque"), core::Currency{});
 }
 
+// With "Pagamento a Mais..." ticked the surplus becomes the client's credit, so no form may
+// call it change: a cashier handing it back would pay it twice.
+TEST_F(PaymentScreenTest, TheSurplusIsCalledCreditForEveryFormOnceTheBoxIsTicked) {
+    const struct {
+        const char* code;
+        bool ticked;
+        QString caption;
+    } cases[] = {{"1", false, QStringLiteral("TROCO R$")},
+                 {"1", true, QStringLiteral("CRÉDITO R$")},
+                 {"2", true, QStringLiteral("CRÉDITO R$")},
+                 {"3", true, QStringLiteral("CRÉDITO R$")},
+                 {"6", true, QStringLiteral("CRÉDITO R$")}};
+    payWith([&](QDialog& payment) {
+        auto* aMais = child<QCheckBox>(payment, "CheckBox1");
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.code) + (c.ticked ? " ticked" : ""));
+            child<QLineEdit>(payment, "DBEdit7")->setFocus();
+            if (aMais->isChecked() != c.ticked) aMais->click();
+            ASSERT_EQ(focused(), "DBEdit7");
+            enter(QString::fromLatin1(c.code));
+            ASSERT_EQ(focused(), "DBEdit9");
+            EXPECT_EQ(child<QLabel>(payment, "Label24")->text(), c.caption);
+            enter("50,00");
+            EXPECT_EQ(child<QLabel>(payment, "Label25")->text(), QStringLiteral("12,50"));
+        }
+        // Ticked while the cash panel shows: the caption follows at once.
+        aMais->click();
+        child<QLineEdit>(payment, "DBEdit7")->setFocus();
+        enter("1");
+        enter("50,00");
+        ASSERT_EQ(child<QLabel>(payment, "Label24")->text(), QStringLiteral("TROCO R$"));
+        aMais->click();
+        EXPECT_EQ(child<QLabel>(payment, "Label24")->text(), QStringLiteral("CRÉDITO R$"));
+        button(payment, "BitBtn6")->click();
+    });
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
+}
+
+TEST_F(PaymentScreenTest, ACashOverpaymentCreditsTheNamedClientAndNothingIsHandedBack) {
+    payWith([&](QDialog& payment) {
+        child<QCheckBox>(payment, "CheckBox1")->click();
+        enter("1");
+        enter("50,00");
+        EXPECT_EQ(child<QLabel>(payment, "Label25")->text(), QStringLiteral("12,50"));
+        dialogs.expectScreen("TFmConsClienteNO", [this](QDialog&) {
+            dm.TbCliente.findKey({std::int64_t{1}});
+            return QDialog::Accepted;
+        });
+        dialogs.answer(true);
+        button(payment, "BitBtn11")->click();
+    });
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Registrar o Pagamento?\nCRÉDITO R$ 12,50 para CARLA")});
+    EXPECT_FALSE(screen.inProgress());
+    EXPECT_EQ(cash("Dinheiro"), reais("50,00"));
+    ASSERT_TRUE(dm.TbCliente.findKey({std::int64_t{1}}));
+    dm.TbCliente.refresh();
+    EXPECT_EQ(dm.TbCliente.field("Saldo").asCurrency(), reais("112,50"));
+}
+
+// The look-up closed without a choice leaves whichever client happened to be current: that
+// client must not receive the surplus.
+TEST_F(PaymentScreenTest, AnOverpaymentWithTheLookUpClosedUnchosenIsRefused) {
+    payWith([&](QDialog& payment) {
+        child<QCheckBox>(payment, "CheckBox1")->click();
+        enter("2");
+        enter("50,00");
+        dialogs.expectScreen("TFmConsClienteNO", [](QDialog&) { return QDialog::Rejected; });
+        button(payment, "BitBtn11")->click();
+        EXPECT_EQ(focused(), "DBEdit7");
+        button(payment, "BitBtn6")->click();
+    });
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Selecione o Cliente!")});
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(screen.inProgress());
+    EXPECT_EQ(cash("Cheque"), core::Currency{});
+    ASSERT_TRUE(dm.TbCliente.findKey({std::int64_t{1}}));
+    dm.TbCliente.refresh();
+    EXPECT_EQ(dm.TbCliente.field("Saldo").asCurrency(), reais("100,00"));
+}
+
 TEST_F(PaymentScreenTest, CreditPaysTheWholeSaleAndCancellingUndoesIt) {
     payWith([&](QDialog& payment) {
         dialogs.expectScreen("TFmConsClienteNO", [this](QDialog&) {

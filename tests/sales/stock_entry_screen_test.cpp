@@ -139,6 +139,21 @@ TEST_F(StockEntryScreenTest, AnEntryTypedSavedAlteredAndDeletedMovesTheStockStep
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Seleciona a Entrada Para Exclusão!")});
 }
 
+// Quantity and cost are read alike: a thousand typed as "1.000" is a thousand in both.
+TEST_F(StockEntryScreenTest, TheQuantityReadsBrazilianNumbersAsTheCostDoes) {
+    click("BtNovo");
+    typeHeader();
+    typeLine("11", "1.000", "1.000");
+    typeLine("12", "2,50", "1,5");
+    dm.TbItemEntrada.first();
+    EXPECT_EQ(dm.TbItemEntrada.field("Quant").asFloat(), 1000.0);
+    EXPECT_EQ(dm.TbItemEntrada.field("Custo").asCurrency(), core::Currency::fromReais(1000));
+    dm.TbItemEntrada.last();
+    EXPECT_EQ(dm.TbItemEntrada.field("Quant").asFloat(), 1.5);
+    click("BtTotalizar");
+    EXPECT_EQ(box("Total")->text(), QStringLiteral("1.000.003,75"));
+}
+
 TEST_F(StockEntryScreenTest, ACodeChangedAfterItsLookUpNamesNoProductAndTheLineIsRefused) {
     click("BtNovo");
     EXPECT_EQ(buttons(), QStringLiteral("01011110"));
