@@ -63,10 +63,10 @@ install(FILES ${VELMORA_PACKAGING}/config.ini.exemplo DESTINATION ${VELMORA_DOC}
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_PACKAGING_INSTALL_PREFIX ${VELMORA_PACKAGE_PREFIX})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "management of a beauty salon")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Velmora runs a beauty salon: clients, employees, the catalogue of products and services with its stock, appointments, the till and the daily cash register, bills, bank accounts, employee advances, reports and backups. Its whole interface is in Brazilian Portuguese.")
+    "Velmora runs a beauty salon: clients, employees, the catalogue of products\nand services with its stock, appointments, the till and the daily cash\nregister, bills, bank accounts, employee advances, reports and backups.\nIts whole interface is in Brazilian Portuguese.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipe Velmora <suporte@velmora.com.br>" CACHE STRING "Maintainer of the package")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
