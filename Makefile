@@ -1,10 +1,11 @@
 # Everything a fresh Debian 12 machine needs: `make run` starts the program on a demo
-# salon, `make test` builds and runs every test.
+# salon, `make test` builds and runs every test, `make package` builds the Debian package
+# and `make check-package` checks, installs, upgrades, removes and purges it (needs root).
 BUILD_DIR ?= build
 DEMO_DIR  ?= $(BUILD_DIR)/demo-data
 JOBS      ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench clean
+.PHONY: deps configure build test run bench package check-package clean
 
 deps:
 	bash scripts/install-deps
@@ -25,6 +26,12 @@ run: build
 
 bench: build
 	bash scripts/run-benchmarks $(BUILD_DIR)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+check-package: package
+	bash packaging/check-package "$$(ls -t $(BUILD_DIR)/velmora_*.deb | head -n 1)"
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -77,8 +77,9 @@ std::string usage() {
     std::string text =
         "Uso:\n"
         "  velmora [--data DIRETÓRIO]\n"
-        "      Abre o programa nos dados de DIRETÓRIO (sem --data, no diretório indicado pelo\n"
-        "      config.ini ao lado do programa).\n";
+        "      Abre o programa nos dados de DIRETÓRIO. Sem --data, no diretório indicado pelo\n"
+        "      primeiro config.ini encontrado: ao lado do programa, na pasta de configuração do\n"
+        "      usuário (~/.config/velmora) ou em /etc/velmora.\n";
     for (const Command& command : commands()) text += command.usage();
     text +=
         "  velmora --help | -h\n"
@@ -112,18 +113,39 @@ std::optional<std::string> interactiveProblem(const std::vector<std::string>& ar
     return std::nullopt;
 }
 
-fs::path dataDirectory(const std::vector<std::string>& args, const fs::path& home) {
+std::optional<fs::path> dataOption(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
         if (args[i] == "--data") return args[i + 1];
-    return data::configuredDataDirectory(home);
+    return std::nullopt;
+}
+
+fs::path dataDirectory(const std::vector<std::string>& args, const data::ConfigPlaces& places) {
+    return dataOption(args).value_or(data::locateDataDirectory(places).dataDirectory);
+}
+
+// Which config.ini and which data directory this run would use, and where it looked.
+std::string whereThisRunLooks(const std::vector<std::string>& args, const data::ConfigPlaces& places) {
+    const data::DataLocation location = data::locateDataDirectory(places);
+    std::string text = "Nesta execução:\n  config.ini: ";
+    if (location.configFile) {
+        text += location.configFile->string() + "\n";
+    } else {
+        text += "nenhum encontrado; procurado em:\n";
+        for (const fs::path& file : data::configSearchOrder(places)) text += "    " + file.string() + "\n";
+    }
+    const auto option = dataOption(args);
+    text += "  diretório de dados: " + option.value_or(location.dataDirectory).string() +
+            (option ? " (de --data)\n" : "\n");
+    return text;
 }
 
 }  // namespace
 
-std::variant<int, fs::path> runCommandLine(const std::vector<std::string>& args, const fs::path& home,
-                                           std::ostream& out, std::ostream& err) {
+std::variant<int, fs::path> runCommandLine(const std::vector<std::string>& args,
+                                           const data::ConfigPlaces& places, std::ostream& out,
+                                           std::ostream& err) {
     if (has(args, "--help") || has(args, "-h")) {
-        out << usage();
+        out << usage() << whereThisRunLooks(args, places);
         return 0;
     }
     if (has(args, "--version")) {
@@ -136,7 +158,7 @@ std::variant<int, fs::path> runCommandLine(const std::vector<std::string>& args,
         if (chosen) return usageError("só uma operação por vez", err);
         chosen = &command;
     }
-    const fs::path dataDir = dataDirectory(args, home);
+    const fs::path dataDir = dataDirectory(args, places);
     if (chosen) return chosen->run(args, dataDir, out, err);
     if (const auto problem = interactiveProblem(args)) return usageError(*problem, err);
     return dataDir;

@@ -7,9 +7,11 @@
 #include <variant>
 #include <vector>
 
+#include "data/config.h"
+
 // What the arguments ask for: the exit status of a command that has already run (help,
 // version, a data set, a report, a backup, or a usage error), or the data directory of an
-// interactive run (--data DIR, or config.ini's directory beside the program in `home`).
+// interactive run (--data DIR, or the one config.ini names, looked for in `places`).
 std::variant<int, std::filesystem::path> runCommandLine(const std::vector<std::string>& args,
-                                                        const std::filesystem::path& home, std::ostream& out,
+                                                        const data::ConfigPlaces& places, std::ostream& out,
                                                         std::ostream& err);

@@ -11,6 +11,7 @@
 
 #include "app/startup.h"
 #include "command_line.h"
+#include "data/config.h"
 #include "screen_wiring.h"
 
 namespace {
@@ -26,7 +27,8 @@ std::filesystem::path programDirectory(const char* argv0) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const auto outcome = runCommandLine(args, programDirectory(argv[0]), std::cout, std::cerr);
+    const auto places = data::standardConfigPlaces(programDirectory(argv[0]), VELMORA_INSTALLED_BINDIR);
+    const auto outcome = runCommandLine(args, places, std::cout, std::cerr);
     if (const int* status = std::get_if<int>(&outcome)) return *status;
     return app::runProgram(argc, argv, std::get<std::filesystem::path>(outcome), wireScreens);
 }

@@ -6,11 +6,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/artwork.h"
+#include "ui/dialogs.h"
 
 namespace app {
 
@@ -82,9 +84,37 @@ TFmAjuda::TFmAjuda(QWidget* parent) : QDialog(parent) {
     layout->addWidget(closeButton(this), 0, Qt::AlignRight);
 }
 
-void openManual() {
-    const QString manual = QDir(programHome()).filePath(QStringLiteral("MANUAL VELMORA.doc"));
-    if (QFileInfo::exists(manual)) QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+TFmManual::TFmManual(const QString& manual, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FmManual"));
+    setWindowTitle(QStringLiteral("Manual do Programa..."));
+    auto* text = new QTextBrowser(this);
+    text->setObjectName(QStringLiteral("Manual"));
+    text->setOpenExternalLinks(true);
+    text->setSource(QUrl::fromLocalFile(manual));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addWidget(closeButton(this), 0, Qt::AlignRight);
+    resize(900, 680);
+    setWindowState(Qt::WindowMaximized);
+}
+
+QString manualFile(const QString& programDirectory) {
+    const QDir program(programDirectory);
+    for (const QString& candidate :
+         {program.filePath(QStringLiteral("manual-velmora.html")),
+          program.filePath(QStringLiteral("../share/velmora/manual-velmora.html"))})
+        if (QFileInfo(candidate).isFile()) return QDir::cleanPath(candidate);
+    return {};
+}
+
+void openManualFile(const QString& manual, const OpenDocument& systemOpen, QWidget* parent) {
+    if (manual.isEmpty() || systemOpen(QUrl::fromLocalFile(manual))) return;
+    TFmManual viewer(manual, parent);
+    ui::Dialogs::current().exec(viewer);
+}
+
+void openManual(QWidget* parent) {
+    openManualFile(manualFile(programHome()), QDesktopServices::openUrl, parent);
 }
 
 }  // namespace app

@@ -176,7 +176,7 @@ void TFmMenu::wireOwnScreens() {
         TFmAjuda help(this);
         ui::Dialogs::current().exec(help);
     });
-    wire(entry::Manual, [] { openManual(); });
+    wire(entry::Manual, [this] { openManual(this); });
 }
 
 void TFmMenu::trigger(const MenuEntry& entry) {

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include "core/text.h"
 
@@ -45,10 +49,73 @@ std::optional<std::string> readIniValue(const std::filesystem::path& file, std::
     return std::nullopt;
 }
 
-std::filesystem::path configuredDataDirectory(const std::filesystem::path& programDirectory) {
-    const auto value = readIniValue(programDirectory / "config.ini", "Dados", "diretorio");
-    if (value && !value->empty()) return std::filesystem::path(*value);
-    return programDirectory / "Dados";
+namespace {
+
+// An environment folder, when set to an absolute path (the XDG rule: a relative one is
+// ignored).
+std::optional<std::filesystem::path> absoluteFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return std::nullopt;
+    std::filesystem::path path(value);
+    if (!path.is_absolute()) return std::nullopt;
+    return path;
+}
+
+std::filesystem::path homeDirectory() {
+    if (auto home = absoluteFromEnvironment("HOME")) return *home;
+    if (const passwd* user = getpwuid(getuid()); user != nullptr && user->pw_dir != nullptr)
+        return user->pw_dir;
+    return {};
+}
+
+// $NAME, or HOME followed by `fallback`; empty when neither is known.
+std::filesystem::path xdgDirectory(const char* name, const std::filesystem::path& fallback) {
+    if (auto directory = absoluteFromEnvironment(name)) return *directory;
+    const auto home = homeDirectory();
+    return home.empty() ? home : home / fallback;
+}
+
+bool isInstalledCopy(const std::filesystem::path& programDirectory,
+                     const std::filesystem::path& installedDirectory) {
+    std::error_code error;
+    return !installedDirectory.empty() &&
+           std::filesystem::equivalent(programDirectory, installedDirectory, error) && !error;
+}
+
+}  // namespace
+
+ConfigPlaces standardConfigPlaces(const std::filesystem::path& programDirectory,
+                                  const std::filesystem::path& installedDirectory) {
+    ConfigPlaces places{.programDirectory = programDirectory,
+                        .systemConfigDirectory = "/etc/velmora",
+                        .defaultDataDirectory = programDirectory / "Dados"};
+    if (const auto config = xdgDirectory("XDG_CONFIG_HOME", ".config"); !config.empty())
+        places.userConfigDirectory = config / "velmora";
+    if (isInstalledCopy(programDirectory, installedDirectory)) {
+        const auto dataHome = xdgDirectory("XDG_DATA_HOME", ".local/share");
+        // Without any home a user has nowhere to keep data; the folder beside the program
+        // at least names the problem when it cannot be created.
+        if (!dataHome.empty()) places.defaultDataDirectory = dataHome / "velmora" / "Dados";
+    }
+    return places;
+}
+
+std::vector<std::filesystem::path> configSearchOrder(const ConfigPlaces& places) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& directory :
+         {places.programDirectory, places.userConfigDirectory, places.systemConfigDirectory})
+        if (!directory.empty()) files.push_back(directory / "config.ini");
+    return files;
+}
+
+DataLocation locateDataDirectory(const ConfigPlaces& places) {
+    for (const auto& file : configSearchOrder(places)) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error)) continue;
+        const auto value = readIniValue(file, "Dados", "diretorio");
+        return {file, value && !value->empty() ? std::filesystem::path(*value) : places.defaultDataDirectory};
+    }
+    return {std::nullopt, places.defaultDataDirectory};
 }
 
 }  // namespace data

@@ -1,9 +1,12 @@
 #pragma once
-// config.ini beside the program: it names the data directory. Read once, never written.
+// config.ini names the data directory. It is read once, never written, and looked for in
+// three places, first found wins: beside the program (a portable copy carries its own),
+// the user's configuration folder, then the machine's.
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace data {
 
@@ -13,9 +16,35 @@ namespace data {
 std::optional<std::string> readIniValue(const std::filesystem::path& file, std::string_view section,
                                         std::string_view key);
 
-// The data directory for a program in `programDirectory`: section "Dados", key "diretorio"
-// of its config.ini, taken as written; when the file, the section or the key is missing or
-// the value is empty, the folder "Dados" beside the program.
-std::filesystem::path configuredDataDirectory(const std::filesystem::path& programDirectory);
+// Where config.ini is looked for, in this order, and the data directory used when none
+// names one. An empty folder is not looked in.
+struct ConfigPlaces {
+    std::filesystem::path programDirectory;
+    std::filesystem::path userConfigDirectory;
+    std::filesystem::path systemConfigDirectory;
+    std::filesystem::path defaultDataDirectory;
+};
+
+// The places for a program running from `programDirectory`, read from the environment:
+// the user's folder is $XDG_CONFIG_HOME/velmora (~/.config/velmora when that is unset or
+// not absolute), the machine's /etc/velmora. Without config.ini an installed program (one
+// running from `installedDirectory`, where it cannot write) keeps its data in
+// $XDG_DATA_HOME/velmora/Dados (~/.local/share/velmora/Dados); any other copy, a source
+// build or a portable folder, in "Dados" beside itself.
+ConfigPlaces standardConfigPlaces(const std::filesystem::path& programDirectory,
+                                  const std::filesystem::path& installedDirectory);
+
+// The config.ini files looked for, in order.
+std::vector<std::filesystem::path> configSearchOrder(const ConfigPlaces& places);
+
+struct DataLocation {
+    std::optional<std::filesystem::path> configFile;  // the config.ini read, when one exists
+    std::filesystem::path dataDirectory;
+};
+
+// The first config.ini that exists is the one read: its section "Dados", key "diretorio",
+// taken as written. When no file exists, or the one found lacks the section or the key or
+// leaves it empty, the default data directory.
+DataLocation locateDataDirectory(const ConfigPlaces& places);
 
 }  // namespace data

@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <filesystem>
+#include <fstream>
+
 #include "reports/report_command_line.h"
 #include "support/temp_dir.h"
 
@@ -16,9 +19,10 @@ struct Outcome {
     QString err;
 };
 
-Outcome runVelmora(const QStringList& args) {
+Outcome runVelmora(const QStringList& args, const QList<std::pair<QString, QString>>& settings = {}) {
     QProcess process;
     auto environment = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : settings) environment.insert(name, value);
     // A platform that does not exist: a program that tried to open a window would end
     // abnormally here instead of answering.
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nenhuma-janela"));
@@ -59,6 +63,41 @@ TEST(ProgramCommandLine, HelpListsEveryFormAndEveryReport) {
     const Outcome shortHelp = runVelmora({"-h"});
     EXPECT_EQ(shortHelp.code, 0);
     EXPECT_EQ(shortHelp.out, help.out);
+}
+
+TEST(ProgramCommandLine, HelpSaysWhichConfigIniAndDataDirectoryThisRunUses) {
+    if (std::filesystem::exists("/etc/velmora/config.ini"))
+        GTEST_SKIP() << "this machine has its own config.ini";
+    testsupport::TempDir home("velmora-home");
+    testsupport::TempDir xdg("velmora-xdg");
+    const QList<std::pair<QString, QString>> environment{
+        {"HOME", QString::fromStdString(home.path().string())},
+        {"XDG_CONFIG_HOME", QString::fromStdString(xdg.path().string())}};
+    const auto program = std::filesystem::path(VELMORA_PROGRAM).parent_path();
+    if (std::filesystem::exists(program / "config.ini")) GTEST_SKIP() << "the build has its own config.ini";
+    const auto userIni = xdg / "velmora" / "config.ini";
+
+    const Outcome none = runVelmora({"--help"}, environment);
+    ASSERT_EQ(none.code, 0) << none.err.toStdString();
+    // A source build is not the installed program: its data stays beside it.
+    for (const auto& line : {std::string("  config.ini: nenhum encontrado; procurado em:\n"),
+                             "    " + (program / "config.ini").string() + "\n",
+                             "    " + userIni.string() + "\n", std::string("    /etc/velmora/config.ini\n"),
+                             "  diretório de dados: " + (program / "Dados").string() + "\n"})
+        EXPECT_TRUE(none.out.contains(QString::fromStdString(line))) << line << none.out.toStdString();
+
+    std::filesystem::create_directories(userIni.parent_path());
+    std::ofstream(userIni) << "[Dados]\ndiretorio=" << (home / "Salao").string() << "\n";
+    const Outcome found = runVelmora({"--help"}, environment);
+    EXPECT_TRUE(found.out.contains(QString::fromStdString("  config.ini: " + userIni.string() + "\n")))
+        << found.out.toStdString();
+    EXPECT_TRUE(found.out.contains(
+        QString::fromStdString("  diretório de dados: " + (home / "Salao").string() + "\n")))
+        << found.out.toStdString();
+
+    const Outcome option = runVelmora({"--help", "--data", "/srv/outro"}, environment);
+    EXPECT_TRUE(option.out.contains(QString::fromUtf8("  diretório de dados: /srv/outro (de --data)\n")))
+        << option.out.toStdString();
 }
 
 TEST(ProgramCommandLine, VersionIsPrinted) {
