@@ -99,8 +99,9 @@ TEST_F(PrinterSettingsScreenTest, TestPageToAPrinterThatIsOffSaysWhy) {
     click("BtImprimirTeste");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0],
-              QStringLiteral("A impressora de recibos em 127.0.0.1:%1 recusou a conexão. "
-                             "Verifique se está ligada e conectada à rede.")
+              QStringLiteral(
+                  "O recibo não foi impresso: A impressora de recibos em 127.0.0.1:%1 recusou a conexão. "
+                  "Verifique se está ligada e conectada à rede.")
                   .arg(port));
 }
 

@@ -175,15 +175,18 @@ TEST_F(ReceiptPrinterTest, SettlementAndClosingPrintTheirNarrowReceiptsThere) {
     {
         sales::TFmDataRC settlement(dm, noA4);
         settlement.show();
+        QApplication::setActiveWindow(&settlement);
         auto* code = child<QLineEdit>(settlement, "Edit1");
         code->setFocus();
         QTest::keyClicks(code, "7");
         QTest::keyClick(code, Qt::Key_Return);
         child<QPushButton>(settlement, "BitBtn3")->click();
+        ASSERT_EQ(printer.jobs().size(), 1u) << "the settlement's receipt";
     }
     {
         cash::TFmFechar closing(dm, noA4);
         closing.show();
+        QApplication::setActiveWindow(&closing);
         dialogs.answer(true);
         child<QPushButton>(closing, "BitBtn1")->click();
         child<QPushButton>(closing, "BitBtn3")->click();
@@ -197,7 +200,8 @@ TEST_F(ReceiptPrinterTest, SettlementAndClosingPrintTheirNarrowReceiptsThere) {
     EXPECT_EQ(withoutPrintTime(jobs[0]),
               withoutPrintTime(reports::clientNotesBytes(dm, kMaria, settings, false, now)))
         << joined(decodeEscPos(jobs[0]));
-    EXPECT_EQ(withoutPrintTime(jobs[1]), withoutPrintTime(reports::cashClosingBytes(dm, kCash, settings, false, now)))
+    EXPECT_EQ(withoutPrintTime(jobs[1]),
+              withoutPrintTime(reports::cashClosingBytes(dm, kCash, settings, false, now)))
         << joined(decodeEscPos(jobs[1]));
 }
 
