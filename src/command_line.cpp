@@ -64,6 +64,11 @@ const std::vector<Command>& commands() {
          [](const auto& args, const fs::path& dataDir, std::ostream&, std::ostream& err) {
              return *reports::runReportCommandLine(args, dataDir, err);
          }},
+        {{"--recibo"},
+         reports::receiptUsage,
+         [](const auto& args, const fs::path& dataDir, std::ostream&, std::ostream& err) {
+             return *reports::runReceiptCommandLine(args, dataDir, err);
+         }},
         {{"--backup", "--restore", "--archive-info"},
          [] { return std::string(maintenance::backupUsage()); },
          [](const auto& args, const fs::path& dataDir, std::ostream& out, std::ostream& err) {

@@ -25,11 +25,13 @@ bool grantCurrentArea(data::Tdm& dm) {
     return true;
 }
 
-void saveSettings(data::Tdm& dm, bool automaticCommission, bool automaticValue) {
+void saveSettings(data::Tdm& dm, bool automaticCommission, bool automaticValue,
+                  const receipts::PrinterSettings& printer) {
     store::Table& config = dm.TbConfig;
     config.edit();
     config.field("COM").setString(automaticCommission ? "SIM" : "");
     config.field("VALOR").setString(automaticValue ? "SIM" : "");
+    receipts::writePrinterSettings(config, printer);
     config.post();
 }
 

@@ -3,6 +3,8 @@
 // from their windows.
 #include <QString>
 
+#include "receipts/printer_settings.h"
+
 namespace data {
 class Tdm;
 }
@@ -21,7 +23,9 @@ bool toggleProtection(data::Tdm& dm);
 // code was already permitted there.
 bool grantCurrentArea(data::Tdm& dm);
 
-// Records the settings being edited (name, fee, logo) together with the two switches.
-void saveSettings(data::Tdm& dm, bool automaticCommission, bool automaticValue);
+// Records the settings being edited (name, fee, logo) together with the two switches and
+// the receipt printer.
+void saveSettings(data::Tdm& dm, bool automaticCommission, bool automaticValue,
+                  const receipts::PrinterSettings& printer);
 
 }  // namespace app

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/grant_screen.h"
+#include "app/receipt_printer_group.h"
 #include "app/settings_rules.h"
 #include "data/dm.h"
 #include "ui/db_edit.h"
@@ -35,7 +36,8 @@ TFmConfigurar::TFmConfigurar(data::Tdm& dm, QWidget* parent)
     : QDialog(parent),
       dm_(dm),
       commission_(new QCheckBox(QStringLiteral("Comissão Automática"), this)),
-      value_(new QCheckBox(QStringLiteral("Valor Automático"), this)) {
+      value_(new QCheckBox(QStringLiteral("Valor Automático"), this)),
+      printer_(new ReceiptPrinterGroup(dm, this)) {
     setObjectName(QStringLiteral("FmConfigurar"));
     setWindowTitle(QStringLiteral("::.. Configurações de Acesso"));
     commission_->setObjectName(QStringLiteral("CheckBox1"));
@@ -122,20 +124,27 @@ TFmConfigurar::TFmConfigurar(data::Tdm& dm, QWidget* parent)
     bottom->addWidget(update);
     bottom->addWidget(close);
 
+    auto* program = new QVBoxLayout;
+    program->addWidget(
+        boldLabel(QStringLiteral("Clique Duplo Para Ativar ou Desativar a Proteção de Acesso."), this));
+    program->addLayout(access, 1);
+    program->addLayout(settingsRow);
+    program->addLayout(note);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(program, 1);
+    columns->addWidget(printer_, 0, Qt::AlignTop);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
-    layout->addWidget(
-        boldLabel(QStringLiteral("Clique Duplo Para Ativar ou Desativar a Proteção de Acesso."), this));
-    layout->addLayout(access, 1);
-    layout->addLayout(settingsRow);
-    layout->addLayout(note);
+    layout->addLayout(columns, 1);
     layout->addLayout(bottom);
-    resize(760, 620);
+    resize(1180, 620);
 
     // The switches start from what is recorded; only "Atualizar Configurações" writes them.
     ui::runGuarded([this] {
         commission_->setChecked(!dm_.TbConfig.field("COM").asString().empty());
         value_->setChecked(!dm_.TbConfig.field("VALOR").asString().empty());
+        printer_->showSettings(receipts::readPrinterSettings(dm_.TbConfig));
     });
 }
 
@@ -177,7 +186,7 @@ void TFmConfigurar::update() {
     const bool saved = ui::runGuarded([this] {
         // The name and fee typed are written to the record before it is recorded.
         ui::writeControls(dm_.TbConfig);
-        saveSettings(dm_, commission_->isChecked(), value_->isChecked());
+        saveSettings(dm_, commission_->isChecked(), value_->isChecked(), printer_->settings());
     });
     if (saved) ui::Dialogs::current().message(kSettingsUpdated);
 }

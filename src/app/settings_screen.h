@@ -1,6 +1,7 @@
 #pragma once
 // The settings and access screen: which areas are protected and who may enter them, and
-// the salon's own settings (name, fee, logo, automatic commission and value).
+// the salon's own settings (name, fee, logo, automatic commission and value, the receipt
+// printer).
 #include <QDialog>
 
 class QCheckBox;
@@ -13,6 +14,8 @@ class DbGrid;
 }
 
 namespace app {
+
+class ReceiptPrinterGroup;
 
 class TFmConfigurar : public QDialog {
     Q_OBJECT
@@ -33,6 +36,7 @@ class TFmConfigurar : public QDialog {
     data::Tdm& dm_;
     QCheckBox* commission_;
     QCheckBox* value_;
+    ReceiptPrinterGroup* printer_;
 };
 
 }  // namespace app

@@ -5,11 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/receipt_printer_output.h"
 #include "cash/cash_closing.h"
 #include "cash/cash_heading.h"
 #include "cash/money_box.h"
 #include "core/format.h"
 #include "reports/cash_closing_report.h"
+#include "reports/narrow_receipts.h"
 #include "ui/db_edit.h"
 #include "ui/db_text.h"
 #include "ui/dialogs.h"
@@ -139,7 +141,11 @@ void TFmFechar::registrar() {
 }
 
 void TFmFechar::imprimir() {
-    reports::printCashClosing(dm_, number_, output_);
+    const receipts::PrinterSettings printer = app::receiptPrinter(dm_);
+    if (printer.transport == receipts::Transport::None) return reports::printCashClosing(dm_, number_, output_);
+    app::printOnReceiptPrinter(printer, [&] {
+        return reports::cashClosingBytes(dm_, number_, printer, false, reports::PrintedAt::now());
+    });
 }
 
 void showFechar(data::Tdm& dm) {

@@ -120,14 +120,18 @@ TableEntry itemAcesso() {
 }
 
 TableEntry config() {
-    return entry("TbConfig",
-                 tableDef("Configuracoes.DAT",
-                          {text("Nome", 50), graphic("Logotipo"), floating("Manutencao"), text("COM", 10),
-                           text("VALOR", 10), text("PROMOCAO", 10), text("AltPagar", 15), text("Servico", 15),
-                           money("Total"), money("Pago"), money("SD"), money("SA"), integer("CodTipo"),
-                           text("TipoPG", 10),
-                           // the data set's master password, only as its salted hash
-                           text("SenhaMaster", 128)}));
+    return entry(
+        "TbConfig",
+        tableDef(
+            "Configuracoes.DAT",
+            {text("Nome", 50), graphic("Logotipo"), floating("Manutencao"), text("COM", 10),
+             text("VALOR", 10), text("PROMOCAO", 10), text("AltPagar", 15), text("Servico", 15),
+             money("Total"), money("Pago"), money("SD"), money("SA"), integer("CodTipo"), text("TipoPG", 10),
+             // the data set's master password, only as its salted hash
+             text("SenhaMaster", 128),
+             // the receipt printer (receipts/printer_settings.h)
+             text("ImpTransporte", 10), text("ImpHost", 60), integer("ImpPorta"), text("ImpDispositivo", 120),
+             text("ImpFila", 60), integer("ImpLargura"), text("ImpCodigo", 10), text("ImpGaveta", 3)}));
 }
 
 TableEntry contador() {

@@ -176,12 +176,16 @@ Report cashClosingReport(data::Tdm& dm) {
     return report;
 }
 
-void printCashClosing(data::Tdm& dm, std::optional<std::int64_t> number, const ReportOutput& output) {
+void withCashPeriod(data::Tdm& dm, std::optional<std::int64_t> number, const std::function<void()>& use) {
     PeriodOnShow period(dm.TbCaixa, number);
     PreparedTable servicos(dm.TbServico);
     servicos->setIndexName("siCaixa");
     servicos->setRange({period.number()}, {period.number()});
-    output(cashClosingReport(dm));
+    use();
+}
+
+void printCashClosing(data::Tdm& dm, std::optional<std::int64_t> number, const ReportOutput& output) {
+    withCashPeriod(dm, number, [&] { output(cashClosingReport(dm)); });
 }
 
 }  // namespace reports

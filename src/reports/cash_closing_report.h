@@ -3,6 +3,7 @@
 // through TbServico's index "siCaixa", then what the drawer took in each form of payment,
 // what was withdrawn, deposited and left for the next period.
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "reports/engine/preview.h"
@@ -18,9 +19,12 @@ namespace reports {
 Report cashClosingReport(data::Tdm& dm);
 
 // Puts TbCaixa on the period numbered `number` (the last one when none is given) and
-// restricts TbServico to that period's sales, hands the report to `output`, then returns
-// TbServico to its primary index, unrestricted and closed; TbCaixa stays open when it was.
-// A period that does not exist is refused (data::Refusal) before anything is printed.
+// restricts TbServico to that period's sales, runs `use`, then returns TbServico to its
+// primary index, unrestricted and closed; TbCaixa stays open when it was. A period that does
+// not exist is refused (data::Refusal) before anything is printed.
+void withCashPeriod(data::Tdm& dm, std::optional<std::int64_t> number, const std::function<void()>& use);
+
+// The A4 closing report, through withCashPeriod, handed to `output`.
 void printCashClosing(data::Tdm& dm, std::optional<std::int64_t> number, const ReportOutput& output);
 
 }  // namespace reports

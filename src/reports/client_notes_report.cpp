@@ -98,13 +98,17 @@ Report clientNotesReport(data::Tdm& dm) {
     return report;
 }
 
-void printClientNotes(data::Tdm& dm, std::int64_t clientCode, const ReportOutput& output) {
+void withClientNotes(data::Tdm& dm, std::int64_t clientCode, const std::function<void()>& use) {
     OnShow cliente(dm.TbCliente);
     OnShow receber(dm.TbReceber);
     dm.TbCliente.setIndexName("");
     if (!dm.TbCliente.findKey({clientCode})) throw data::Refusal("Não Existe Cliente Com Este Código!");
     restrictToClientNotes(dm.TbReceber, clientCode);
-    output(clientNotesReport(dm));
+    use();
+}
+
+void printClientNotes(data::Tdm& dm, std::int64_t clientCode, const ReportOutput& output) {
+    withClientNotes(dm, clientCode, [&] { output(clientNotesReport(dm)); });
 }
 
 }  // namespace reports

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <map>
 #include <memory>
 #include <ostream>
+#include <type_traits>
 
 #include "core/date.h"
 #include "core/pass_progress.h"
@@ -16,6 +18,7 @@
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/messages.h"
+#include "receipts/printer_settings.h"
 #include "reports/advance_receipt.h"
 #include "reports/advances_report.h"
 #include "reports/agenda_report.h"
@@ -30,6 +33,7 @@
 #include "reports/commissions_report.h"
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
+#include "reports/narrow_receipts.h"
 #include "reports/payables_reports.h"
 #include "reports/price_tables.h"
 #include "reports/receivables_reports.h"
@@ -68,12 +72,28 @@ struct ReportOption {
     bool required = false;
 };
 
-struct PdfReport {
+// A document the command line can write: its name, what the usage says of it, its options
+// and what reads them.
+template <class Prepared>
+struct Document {
     std::string name;
     std::string description;
     std::vector<ReportOption> options;
-    Prepare prepare;
+    Prepared prepare;
 };
+using PdfReport = Document<Prepare>;
+
+// A receipt's bytes as the printer settings lay them out.
+using ReceiptPrint = std::function<std::string(data::Tdm&, const receipts::PrinterSettings&)>;
+using ReceiptEntry = Document<std::function<ReceiptPrint(const OptionValues&)>>;
+
+// The options every receipt takes besides its own.
+std::vector<ReportOption> withReceiptOptions(std::vector<ReportOption> own) {
+    own.push_back({"--largura", "48|32"});
+    own.push_back({"--caracteres", "PC860|WPC1252"});
+    own.push_back({"--gaveta", "sim|nao"});
+    return own;
+}
 
 // The whole text as a number from `least` to `most`; `what` names it in the error, `hint`
 // follows it.
@@ -106,6 +126,16 @@ core::Date dateOption(const OptionValues& values, const std::string& option) {
     } catch (const core::DateError&) {
     }
     throw UsageError{"data inválida em " + option + ": " + text + " (use DD/MM/AAAA)"};
+}
+
+// An amount in reais as typed, "250,00", when the option was given.
+std::optional<core::Currency> amountOption(const OptionValues& values, const std::string& option) {
+    const auto given = values.find(option);
+    if (given == values.end()) return std::nullopt;
+    const auto amount = core::Currency::parse(given->second);
+    if (!amount || *amount < core::Currency{})
+        throw UsageError{"valor inválido em " + option + ": " + given->second};
+    return amount;
 }
 
 // The period of --de and --ate, their texts as typed for the title.
@@ -336,7 +366,8 @@ const std::vector<PdfReport>& pdfReports() {
     return reports;
 }
 
-std::string synopsis(const PdfReport& report) {
+template <class Entry>
+std::string synopsis(const Entry& report) {
     std::string text = report.name;
     for (const ReportOption& option : report.options) {
         const std::string form = option.name + ' ' + option.value;
@@ -345,26 +376,30 @@ std::string synopsis(const PdfReport& report) {
     return text;
 }
 
-const PdfReport& reportNamed(const std::string& name) {
-    const auto& reports = pdfReports();
-    const auto found = std::find_if(reports.begin(), reports.end(),
-                                    [&](const PdfReport& report) { return report.name == name; });
-    if (found == reports.end()) throw UsageError{"relatório desconhecido: " + name};
+template <class Entry>
+const Entry& entryNamed(const std::vector<Entry>& entries, const std::string& name) {
+    const auto found =
+        std::find_if(entries.begin(), entries.end(), [&](const Entry& entry) { return entry.name == name; });
+    if (found == entries.end()) throw UsageError{"relatório desconhecido: " + name};
     return *found;
 }
 
+template <class Printed>
 struct Request {
     std::filesystem::path output;
     std::optional<std::filesystem::path> dataDir;
-    Print print;
+    Printed print;
+    OptionValues values;
 };
 
-Request parse(const std::vector<std::string>& args) {
-    const auto pdf = std::find(args.begin(), args.end(), "--pdf");
-    if (args.end() - pdf < 3 || pdf[1].starts_with("-") || pdf[2].starts_with("-"))
-        throw UsageError{"falta o relatório ou o arquivo PDF"};
-    const PdfReport& report = reportNamed(pdf[1]);
-    Request request{pdf[2], {}, {}};
+// `flag` NAME OUT [--data DIR] [NAME's own options], NAME one of `entries`.
+template <class Prepared>
+auto parse(const std::vector<std::string>& args, const std::string& flag,
+           const std::vector<Document<Prepared>>& entries, const std::string& missing) {
+    const auto pdf = std::find(args.begin(), args.end(), flag);
+    if (args.end() - pdf < 3 || pdf[1].starts_with("-") || pdf[2].starts_with("-")) throw UsageError{missing};
+    const Document<Prepared>& report = entryNamed(entries, pdf[1]);
+    Request<std::invoke_result_t<Prepared, const OptionValues&>> request{pdf[2], {}, {}};
     OptionValues values;
     for (auto it = args.begin(); it != args.end(); ++it) {
         if (it == pdf) {
@@ -386,6 +421,7 @@ Request parse(const std::vector<std::string>& args) {
         if (option.required && !values.contains(option.name))
             throw UsageError{"o relatório " + report.name + " pede " + option.name + ' ' + option.value};
     request.print = report.prepare(values);
+    request.values = std::move(values);
     return request;
 }
 
@@ -401,20 +437,66 @@ std::unique_ptr<QGuiApplication> ensureApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The entries and their options, one a line, descriptions aligned.
+template <class Entry>
+std::string entryList(const std::vector<Entry>& entries) {
+    std::string usage;
+    std::size_t width = 0;
+    for (const Entry& entry : entries) width = std::max(width, synopsis(entry).size());
+    for (const Entry& entry : entries) {
+        const std::string form = synopsis(entry);
+        usage += "        " + form + std::string(width - form.size() + 2, ' ') + entry.description + '\n';
+    }
+    return usage;
+}
+
+// Every receipt --recibo can write.
+const std::vector<ReceiptEntry>& receiptEntries() {
+    static const std::vector<ReceiptEntry> entries{
+        {"venda", "recibo da venda número N (com --pago, o valor entregue em dinheiro e o troco)",
+         withReceiptOptions({{"--numero", "N", true}, {"--pago", "VALOR"}}),
+         [](const OptionValues& values) {
+             const std::int64_t number = *recordNumberOption(values, "--numero");
+             const auto paid = amountOption(values, "--pago");
+             return ReceiptPrint([number, paid](data::Tdm& dm, const receipts::PrinterSettings& printer) {
+                 return saleReceiptBytes(dm, number, printer, printer.openDrawer, paid, PrintedAt::now());
+             });
+         }},
+        {"notinhas", "notinhas em aberto do cliente de código N, com o total (o recibo do acerto)",
+         withReceiptOptions({{"--cliente", "N", true}}),
+         [](const OptionValues& values) {
+             const std::int64_t client = *recordNumberOption(values, "--cliente");
+             return ReceiptPrint([client](data::Tdm& dm, const receipts::PrinterSettings& printer) {
+                 return clientNotesBytes(dm, client, printer, printer.openDrawer, PrintedAt::now());
+             });
+         }},
+        {"fechamento-caixa", "resumo do fechamento do caixa número N (sem --numero, o último caixa aberto)",
+         withReceiptOptions({{"--numero", "N"}}),
+         [](const OptionValues& values) {
+             const auto number = recordNumberOption(values, "--numero");
+             return ReceiptPrint([number](data::Tdm& dm, const receipts::PrinterSettings& printer) {
+                 return cashClosingBytes(dm, number, printer, printer.openDrawer, PrintedAt::now());
+             });
+         }},
+    };
+    return entries;
+}
+
 }  // namespace
 
 std::string pdfUsage() {
-    std::string usage =
-        "  velmora --pdf RELATÓRIO ARQUIVO.pdf [--data DIRETÓRIO] [opções do relatório]\n"
-        "      Grava o relatório em ARQUIVO.pdf, com os dados preparados como na tela que o imprime.\n"
-        "      RELATÓRIO e as suas opções:\n";
-    std::size_t width = 0;
-    for (const PdfReport& report : pdfReports()) width = std::max(width, synopsis(report).size());
-    for (const PdfReport& report : pdfReports()) {
-        const std::string form = synopsis(report);
-        usage += "        " + form + std::string(width - form.size() + 2, ' ') + report.description + '\n';
-    }
-    return usage;
+    return "  velmora --pdf RELATÓRIO ARQUIVO.pdf [--data DIRETÓRIO] [opções do relatório]\n"
+           "      Grava o relatório em ARQUIVO.pdf, com os dados preparados como na tela que o imprime.\n"
+           "      RELATÓRIO e as suas opções:\n" +
+           entryList(pdfReports());
+}
+
+std::string receiptUsage() {
+    return "  velmora --recibo NOME SAIDA.bin [--data DIRETÓRIO] [opções do recibo]\n"
+           "      Grava em SAIDA.bin os bytes ESC/POS do recibo para impressora térmica; largura,\n"
+           "      caracteres e gaveta vêm das configurações, salvo quando indicados aqui.\n"
+           "      NOME e as suas opções:\n" +
+           entryList(receiptEntries());
 }
 
 std::vector<std::string> pdfReportNames() {
@@ -423,21 +505,100 @@ std::vector<std::string> pdfReportNames() {
     return names;
 }
 
+namespace {
+
+// The request, or nothing once what is wrong and the usage are on `err`; `check` looks at the
+// option values further.
+template <class Prepared>
+auto requestOrUsage(const std::vector<std::string>& args, const std::string& flag,
+                    const std::vector<Document<Prepared>>& entries, const std::string& missing,
+                    std::string (*usage)(), std::ostream& err,
+                    const std::function<void(const OptionValues&)>& check = {})
+    -> std::optional<decltype(parse(args, flag, entries, missing))> {
+    try {
+        auto request = parse(args, flag, entries, missing);
+        if (check) check(request.values);
+        return request;
+    } catch (const UsageError& error) {
+        err << "velmora: " << error.message << "\nUso:\n" << usage();
+        return std::nullopt;
+    }
+}
+
+// The data directory of the request, or nothing (and why, on `err`) when it holds no tables.
+template <class Printed>
+std::optional<std::filesystem::path> requestedData(const Request<Printed>& request,
+                                                   const std::filesystem::path& configuredDataDir,
+                                                   std::ostream& err) {
+    std::filesystem::path dataDir = request.dataDir.value_or(configuredDataDir);
+    if (data::holdsTables(dataDir)) return dataDir;
+    err << "velmora: o diretório " << dataDir.string() << " não tem as tabelas do Velmora.\n";
+    return std::nullopt;
+}
+
+// The settings of the data set with what the command line gave in their place.
+receipts::PrinterSettings receiptSettings(receipts::PrinterSettings settings, const OptionValues& values) {
+    if (const auto width = values.find("--largura"); width != values.end()) {
+        if (width->second != "48" && width->second != "32")
+            throw UsageError{"largura inválida: " + width->second + " (use 48 ou 32)"};
+        settings.columns = width->second == "32" ? receipts::kNarrowColumns : receipts::kWideColumns;
+    }
+    if (const auto table = values.find("--caracteres"); table != values.end()) {
+        if (table->second != "PC860" && table->second != "WPC1252")
+            throw UsageError{"tabela de caracteres inválida: " + table->second + " (use PC860 ou WPC1252)"};
+        settings.codePage =
+            table->second == "PC860" ? receipts::CodePage::PC860 : receipts::CodePage::WPC1252;
+    }
+    if (const auto drawer = values.find("--gaveta"); drawer != values.end()) {
+        if (drawer->second != "sim" && drawer->second != "nao")
+            throw UsageError{"valor inválido em --gaveta: " + drawer->second + " (use sim ou nao)"};
+        settings.openDrawer = drawer->second == "sim";
+    }
+    return settings;
+}
+
+}  // namespace
+
+std::optional<int> runReceiptCommandLine(const std::vector<std::string>& args,
+                                         const std::filesystem::path& configuredDataDir, std::ostream& err) {
+    if (std::find(args.begin(), args.end(), "--recibo") == args.end()) return std::nullopt;
+    const auto request =
+        requestOrUsage(args, "--recibo", receiptEntries(), "falta o recibo ou o arquivo de saída",
+                       receiptUsage, err, [](const OptionValues& values) { receiptSettings({}, values); });
+    if (!request) return 2;
+    const auto dataDir = requestedData(*request, configuredDataDir, err);
+    if (!dataDir) return 1;
+    try {
+        StreamMessages messages(err);
+        data::Tdm dm(*dataDir, messages);
+        const receipts::PrinterSettings settings =
+            receiptSettings(receipts::readPrinterSettings(dm.TbConfig), request->values);
+        const std::string bytes = request->print(dm, settings);
+        std::ofstream out(request->output, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::filesystem::remove(request->output);
+            err << "velmora: não foi possível gravar " << request->output.string() << ".\n";
+            return 1;
+        }
+    } catch (const std::exception& error) {
+        err << "velmora: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 std::optional<int> runReportCommandLine(const std::vector<std::string>& args,
                                         const std::filesystem::path& configuredDataDir, std::ostream& err) {
     if (std::find(args.begin(), args.end(), "--pdf") == args.end()) return std::nullopt;
-    Request request;
-    try {
-        request = parse(args);
-    } catch (const UsageError& error) {
-        err << "velmora: " << error.message << "\nUso:\n" << pdfUsage();
-        return 2;
-    }
-    const std::filesystem::path dataDir = request.dataDir.value_or(configuredDataDir);
-    if (!data::holdsTables(dataDir)) {
-        err << "velmora: o diretório " << dataDir.string() << " não tem as tabelas do Velmora.\n";
-        return 1;
-    }
+    const auto parsed =
+        requestOrUsage(args, "--pdf", pdfReports(), "falta o relatório ou o arquivo PDF", pdfUsage, err);
+    if (!parsed) return 2;
+    const Request<Print>& request = *parsed;
+    const auto found = requestedData(request, configuredDataDir, err);
+    if (!found) return 1;
+    const std::filesystem::path& dataDir = *found;
 
     const auto application = ensureApplication();
     bool written = false;

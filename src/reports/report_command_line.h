@@ -15,6 +15,16 @@ namespace reports {
 // The --pdf form as `velmora --help` lists it, with every report and its options.
 std::string pdfUsage();
 
+// The --recibo form as `velmora --help` lists it:
+//   velmora --recibo NAME OUT.bin [--data DIR] [--largura 48|32] [the receipt's own options]
+std::string receiptUsage();
+
+// Nothing when `args` hold no --recibo. Otherwise the exit status, as runReportCommandLine:
+// the ESC/POS bytes of the receipt written to the file, laid out by the data set's receipt
+// printer settings except where the options say otherwise.
+std::optional<int> runReceiptCommandLine(const std::vector<std::string>& args,
+                                         const std::filesystem::path& configuredDataDir, std::ostream& err);
+
 // The names --pdf accepts, in the order the usage lists them.
 std::vector<std::string> pdfReportNames();
 

@@ -83,11 +83,15 @@ Report saleReceiptReport(data::Tdm& dm) {
     return report;
 }
 
-void printSaleReceipt(data::Tdm& dm, std::int64_t saleNumber, const ReportOutput& output) {
+void withSale(data::Tdm& dm, std::int64_t saleNumber, const std::function<void()>& use) {
     PreparedTable sale(dm.TbServico);
     PreparedTable items(dm.TbItensServico);
     if (!sale->findKey({saleNumber})) throw data::Refusal("Lançamento Não Encontrado!");
-    output(saleReceiptReport(dm));
+    use();
+}
+
+void printSaleReceipt(data::Tdm& dm, std::int64_t saleNumber, const ReportOutput& output) {
+    withSale(dm, saleNumber, [&] { output(saleReceiptReport(dm)); });
 }
 
 }  // namespace reports

@@ -10,11 +10,13 @@
 
 #include <utility>
 
+#include "app/receipt_printer_output.h"
 #include "core/format.h"
 #include "data/dm.h"
 #include "data/store/posting.h"
 #include "registers/client_search.h"
 #include "reports/client_notes_report.h"
+#include "reports/narrow_receipts.h"
 #include "sales/settlement_payment_screen.h"
 #include "ui/db_grid.h"
 #include "ui/db_memo.h"
@@ -225,7 +227,15 @@ void TFmDataRC::pesquisar() {
 void TFmDataRC::recibo() {
     if (!clientShown()) return;
     recibo_->setEnabled(false);
-    if (list()) ui::runGuarded([this] { reports::printClientNotes(dm_, listed_->clientCode, output_); });
+    if (list()) {
+        const receipts::PrinterSettings printer = app::receiptPrinter(dm_);
+        if (printer.transport == receipts::Transport::None)
+            ui::runGuarded([this] { reports::printClientNotes(dm_, listed_->clientCode, output_); });
+        else
+            app::printOnReceiptPrinter(printer, [&] {
+                return reports::clientNotesBytes(dm_, listed_->clientCode, printer, false, reports::PrintedAt::now());
+            });
+    }
     list();  // the printing let the list go
     recibo_->setEnabled(true);
     codigo_->setFocus();

@@ -11,6 +11,7 @@
 
 #include "core/format.h"
 #include "registers/client_search.h"
+#include "sales/receipt_printing.h"
 #include "sales/sale_items.h"
 #include "sales/sale_payment.h"
 #include "ui/db_edit.h"
@@ -257,7 +258,13 @@ void TFmPagamento::registrar() {
                               .creditUsed = creditUsed_,
                               .overpayment = overpayment,
                               .handedOver = amountPanelShown() ? handedOver_ : core::Currency{}};
-    if (ui::runGuarded([&] { registerSalePayment(dm_, payment); })) accept();
+    if (!ui::runGuarded([&] { registerSalePayment(dm_, payment); })) return;
+    // The sale is stored: a receipt printer that fails costs only the receipt. Change is
+    // what cash handed over exceeds the sale by, unless it was kept as credit.
+    if (receiptPrinterSet(dm_))
+        printSaleOnReceiptPrinter(dm_, amountPanelShown() && !overpayment ? std::optional(handedOver_) : std::nullopt,
+                                  true);
+    accept();
 }
 
 }  // namespace sales

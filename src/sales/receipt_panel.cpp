@@ -7,6 +7,7 @@
 
 #include "data/dm.h"
 #include "reports/sale_receipt.h"
+#include "sales/receipt_printing.h"
 #include "sales/sale_client_name.h"
 #include "ui/dialogs.h"
 #include "ui/form_layout.h"
@@ -59,7 +60,10 @@ void ReceiptPanel::imprimir() {
     if (!ui::Confirma(QStringLiteral("Imprimir Recibo?"))) return;
     if (!storeName()) return;
     // The sale stands on its record again, its items behind it.
-    ui::runGuarded([this] { output_(reports::saleReceiptReport(dm_)); });
+    if (receiptPrinterSet(dm_))
+        printSaleOnReceiptPrinter(dm_, std::nullopt, false);
+    else
+        ui::runGuarded([this] { output_(reports::saleReceiptReport(dm_)); });
     hide();
     emit closed();
 }

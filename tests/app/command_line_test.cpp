@@ -51,8 +51,9 @@ TEST(ProgramCommandLine, HelpListsEveryFormAndEveryReport) {
     EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
     for (const char* form : {"velmora [--data DIRETÓRIO]", "velmora --init-data DIRETÓRIO [--demo]",
                              "velmora --senha-master DIRETÓRIO", "velmora --pdf RELATÓRIO ARQUIVO.pdf",
-                             "velmora --backup ARQUIVO.bck", "velmora --restore ARQUIVO.bck DIRETÓRIO",
-                             "velmora --archive-info ARQUIVO.bck", "velmora --help", "velmora --version"})
+                             "velmora --recibo NOME SAIDA.bin", "velmora --backup ARQUIVO.bck",
+                             "velmora --restore ARQUIVO.bck DIRETÓRIO", "velmora --archive-info ARQUIVO.bck",
+                             "velmora --help", "velmora --version"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(form))) << form << "\n" << help.out.toStdString();
     // Every report --pdf knows, with the options it asks for.
     for (const std::string& name : reports::pdfReportNames())
@@ -125,6 +126,8 @@ TEST(ProgramCommandLine, WrongArgumentsSayWhatIsWrongThenTheUsageAndExitWithTwo)
              Case{{"--pdf", "clientes"}, "velmora: falta o relatório ou o arquivo PDF"},
              Case{{"--pdf", "clientes", "c.pdf", "--bogus", "1"},
                   "velmora: argumento desconhecido para o relatório clientes: --bogus"},
+             Case{{"--recibo", "venda", "v.bin", "--largura", "40", "--numero", "1"},
+                  "velmora: largura inválida: 40 (use 48 ou 32)"},
              Case{{"--init-data", newDir, "--bogus"},
                   "velmora: argumento desconhecido com --init-data: --bogus"},
              Case{{"--init-data", newDir, "--backup", "a.bck"}, "velmora: só uma operação por vez"},
