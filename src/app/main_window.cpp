@@ -14,6 +14,7 @@
 #include "app/about.h"
 #include "app/access.h"
 #include "app/artwork.h"
+#include "app/button_mnemonics.h"
 #include "app/login.h"
 #include "app/login_rules.h"
 #include "app/master_password.h"
@@ -72,6 +73,7 @@ TFmMenu::TFmMenu(QWidget* parent) : QMainWindow(parent), buttonBar_(new QToolBar
     addToolBar(Qt::TopToolBarArea, buttonBar_);
 
     for (const MenuEntry& entry : menuEntries()) addEntry(entry);
+    new ButtonMnemonics(*buttonBar_, *menuBar());
     buildBackground();
     wireOwnScreens();
     setEntriesUsable(false);
@@ -137,6 +139,8 @@ void TFmMenu::addEntry(const MenuEntry& entry) {
             spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
             buttonBar_->addWidget(spacer);
         }
+        // A caption set as the button's own text keeps its '&': the letter shows underlined.
+        action->setIconText(entry.caption);
         buttonBar_->addAction(action);
         buttonBar_->widgetForAction(action)->setObjectName(entry.id);
     } else if (entry.menus.isEmpty()) {

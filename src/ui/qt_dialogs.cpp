@@ -2,22 +2,36 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QWindow>
 
 #include "ui/confirma.h"
 
 namespace ui {
-namespace {
 
-// Boxes open over whatever screen is active, so they stack above the screen that asked.
-QWidget* owner() {
+// Boxes, screens and previews open over whatever screen is active, so they stack above the
+// screen that asked.
+QWidget* askingWindow() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return QApplication::activeWindow();
 }
 
+namespace {
+
+// A screen made without a parent still stacks over the window that opened it: the window
+// manager keeps a transient window above its parent, and a click on the blocked parent
+// cannot raise the parent over it.
+void stackOverAskingWindow(QWidget& screen) {
+    QWidget* asking = askingWindow();
+    if (screen.parentWidget() != nullptr || asking == nullptr || asking->window() == &screen) return;
+    screen.winId();  // the native window, to carry the hint
+    if (QWindow* handle = screen.windowHandle()) handle->setTransientParent(asking->window()->windowHandle());
+}
+
 void showBox(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, kAppTitle, text, QMessageBox::Ok, owner());
+    QMessageBox box(icon, kAppTitle, text, QMessageBox::Ok, askingWindow());
     box.exec();
 }
 
@@ -32,32 +46,49 @@ void QtDialogs::error(const QString& text) {
 }
 
 bool QtDialogs::confirma(const QString& question) {
-    TFmConfirma dialog(question, owner());
+    TFmConfirma dialog(question, askingWindow());
     return dialog.exec() == QDialog::Accepted;
 }
 
 int QtDialogs::exec(QDialog& screen) {
-    return screen.exec();
+    // Not QDialog::exec(): its loop ends as soon as the screen is hidden, and a screen hides
+    // itself while another takes its place (the till while the payment is open). Only the
+    // screen's own done() ends this one.
+    QEventLoop loop;
+    bool finished = false;
+    const auto connection = QObject::connect(&screen, &QDialog::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    const bool wasShowModal = screen.testAttribute(Qt::WA_ShowModal);
+    screen.setAttribute(Qt::WA_ShowModal, true);
+    screen.setResult(0);
+    stackOverAskingWindow(screen);
+    screen.show();
+    if (!finished) loop.exec(QEventLoop::DialogExec);
+    QObject::disconnect(connection);
+    screen.setAttribute(Qt::WA_ShowModal, wasShowModal);
+    return screen.result();
 }
 
 QString QtDialogs::openFile(const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner(), caption, QString(), filter);
+    return QFileDialog::getOpenFileName(askingWindow(), caption, QString(), filter);
 }
 
 QStringList QtDialogs::openFiles(const QString& caption, const QString& filter, const QString& folder,
                                  const QString& defaultSuffix) {
-    QFileDialog dialog(owner(), caption, folder, filter);
+    QFileDialog dialog(askingWindow(), caption, folder, filter);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setDefaultSuffix(defaultSuffix);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 QString QtDialogs::saveFile(const QString& caption, const QString& suggestedPath, const QString& filter) {
-    return QFileDialog::getSaveFileName(owner(), caption, suggestedPath, filter);
+    return QFileDialog::getSaveFileName(askingWindow(), caption, suggestedPath, filter);
 }
 
 QString QtDialogs::chooseDirectory(const QString& caption, const QString& start) {
-    return QFileDialog::getExistingDirectory(owner(), caption, start);
+    return QFileDialog::getExistingDirectory(askingWindow(), caption, start);
 }
 
 }  // namespace ui

@@ -2,7 +2,13 @@
 // The Dialogs service with real windows, installed by the program at start.
 #include "ui/dialogs.h"
 
+class QWidget;
+
 namespace ui {
+
+// The window a box, a screen or a preview opened now belongs to: the modal screen in front,
+// else the active window (the main window). Null before any window is shown.
+QWidget* askingWindow();
 
 class QtDialogs : public Dialogs {
   public:

@@ -1,8 +1,11 @@
 // The main window's entries: cash preconditions, access areas, what is disabled or hidden,
 // and what the window does around a screen and on closing.
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QMenuBar>
+#include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <filesystem>
 #include <set>
@@ -101,6 +104,37 @@ INSTANTIATE_TEST_SUITE_P(
                       CashCase{"ClosedCredito", {"FECHADO"}, entry::Credito, false},
                       CashCase{"ClosedClientesUnaffected", {"FECHADO"}, entry::Clientes, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Menu, BarButtonsShowTheirLetterAndAnswerToAltWhereAMenuSharesIt) {
+    for (const QString& id : {entry::Agenda, entry::Abrir, entry::Caixa, entry::Balancete, entry::Backup})
+        record(id);
+    menu.show();
+    menu.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
+    auto* agenda = menu.findChild<QToolButton*>(entry::Agenda);
+    ASSERT_NE(agenda, nullptr);
+    EXPECT_EQ(agenda->text(), QStringLiteral("&Agenda"));
+
+    // "&Arquivos" underlines the A too: the button takes it.
+    QTest::keyClick(&menu, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(&menu, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(ran, QStringList({entry::Agenda, entry::Caixa}));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // Three buttons underline the B: each Alt+B moves to the next, Enter presses it.
+    ran.clear();
+    QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), entry::Abrir);
+    QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), entry::Balancete);
+    EXPECT_TRUE(ran.isEmpty());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(ran, QStringList{entry::Balancete});
+    QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), entry::Backup);
+    QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), entry::Abrir) << "round again";
+}
 
 TEST_F(Menu, EveryGuardedEntryChecksExactlyItsOwnArea) {
     for (const data::AccessArea& area : data::accessAreas()) protect(area.code);

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <fstream>
 
@@ -16,8 +17,10 @@
 #include "reports/engine/preview.h"
 #include "reports/engine/preview_window.h"
 #include "reports/engine/printing.h"
+#include "support/qt_modal.h"
 #include "support/qt_scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "ui/qt_dialogs.h"
 
 namespace {
 
@@ -197,13 +200,41 @@ TEST_F(PreviewWindowTest, PreviewReturnsOnlyOnceTheWindowIsClosed) {
             if (auto* window = qobject_cast<PreviewWindow*>(widget);
                 window && window->isVisible() && !window->pages().pages.empty()) {
                 pagesSeen = static_cast<int>(window->pages().pages.size());
-                EXPECT_FALSE(window->isModal());
                 window->findChild<QAction*>("BtnFechar")->trigger();
             }
     });
     poll.start(10);
     previewReport(report);
     EXPECT_EQ(pagesSeen, 1);
+}
+
+TEST_F(PreviewWindowTest, APreviewAskedForByAModalScreenIsModalToItAndStacksOverIt) {
+    addEmployee(1, "ANA", 10);
+    const Report report = periodReport();
+    ui::QtDialogs real;
+    QDialog screen;
+    QWidget* parent = nullptr;
+    QWindow* transient = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    // A preview nobody can reach would keep previewReport waiting: this closes it.
+    QTimer::singleShot(4000, &screen, [] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<PreviewWindow*>(widget)) window->reject();
+    });
+    testsupport::onNextModal([&](QWidget&) {
+        testsupport::onNextModal([&](QWidget& preview) {
+            parent = preview.parentWidget();
+            transient = preview.windowHandle()->transientParent();
+            modality = preview.windowModality();
+            static_cast<QDialog&>(preview).reject();
+        });
+        previewReport(report);
+        screen.accept();
+    });
+    real.exec(screen);
+    EXPECT_EQ(parent, &screen);
+    EXPECT_EQ(transient, screen.windowHandle());
+    EXPECT_EQ(modality, Qt::WindowModal);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -18,9 +19,11 @@
 #include "sales/sales_fixture.h"
 #include "sales/sales_screen.h"
 #include "support/qt_activation.h"
+#include "support/qt_modal.h"
 #include "support/qt_scripted_dialogs.h"
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
+#include "ui/qt_dialogs.h"
 
 namespace salestest {
 namespace {
@@ -362,6 +365,37 @@ TEST_F(SalesScreenTest, GravarNeedsAnEmployeeAndACancelledPaymentKeepsTheSale) {
     EXPECT_TRUE(screen.inProgress());
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(gridRows(), 1);
+}
+
+TEST_F(SalesScreenTest, InRealWindowsTheTillRunsOnWithTheSaleAfterACancelledPayment) {
+    ui::QtDialogs real;
+    ui::Dialogs::install(&real);
+    struct ScriptedAgain {
+        testsupport::ScriptedDialogs& scripted;
+        ~ScriptedAgain() { ui::Dialogs::install(&scripted); }
+    } scriptedAgain{dialogs};
+    bool tillRunning = false;
+    bool inProgress = false;
+    int items = 0;
+    testsupport::onNextModal([&](QWidget&) {
+        screen.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+        button(screen, "BitBtn2")->click();
+        sell("10", "2", "3");
+        testsupport::onNextModal([](QWidget& payment) { button(payment, "BitBtn6")->click(); });
+        button(screen, "BitBtn3")->click();
+        // A moment later the till is still there for the cashier, who then leaves it.
+        QTimer::singleShot(100, &screen, [&] {
+            tillRunning = screen.isVisible();
+            inProgress = screen.inProgress();
+            items = gridRows();
+            screen.QDialog::done(QDialog::Rejected);
+        });
+    });
+    ui::Dialogs::current().exec(screen);
+    EXPECT_TRUE(tillRunning);
+    EXPECT_TRUE(inProgress);
+    EXPECT_EQ(items, 1);
 }
 
 // Gravar with one item sold, then `pay` drives the payment screen.

@@ -7,11 +7,15 @@
 #include "reports/engine/preview_window.h"
 #include "reports/engine/printing.h"
 #include "ui/dialogs.h"
+#include "ui/qt_dialogs.h"
 
 namespace reports {
 
 void previewReport(const Report& report) {
-    PreviewWindow window(ui::Dialogs::current(), &report);
+    // Over the screen that asked and modal to it: a preview left behind a modal screen
+    // could take no input, nor could the screen it blocked.
+    PreviewWindow window(ui::Dialogs::current(), &report, ui::askingWindow());
+    window.setWindowModality(Qt::WindowModal);
     window.show();
     window.generate();
     QEventLoop loop;

@@ -1,7 +1,7 @@
 #pragma once
-// Preview of a report: generates its pages, shows the preview window and returns only
-// once the user has closed it. The window is not modal, so the requesting screen stays
-// usable meanwhile.
+// Preview of a report: generates its pages, shows the preview window over the window that
+// asked for it (the modal screen in front, else the main window), modal to it, and returns
+// only once the user has closed it.
 #include <functional>
 
 #include "reports/engine/report.h"

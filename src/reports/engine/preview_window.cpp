@@ -41,7 +41,6 @@ PreviewWindow::PreviewWindow(ui::Dialogs& dialogs, const Report* report, QWidget
     setWindowTitle(kPreviewTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setModal(false);
 
     auto* toolbar = new QToolBar(this);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
