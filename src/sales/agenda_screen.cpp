@@ -327,11 +327,11 @@ void TFmAgenda::imprimir() {
     // it for "&Gravar" while the preview is up, and after.
     ui::runGuarded([this] {
         const store::Table& shown = dm_.TbAgenda;
-        store::Table slots(dm_.DbVelmora, shown.definition(), shown.name());
-        slots.open();
-        slots.setIndexName(shownIndex_);
-        slots.setRange(shownKey_, shownKey_);
-        output_(reports::agendaReport(dm_, slots));
+        store::Table bookSlots(dm_.DbVelmora, shown.definition(), shown.name());
+        bookSlots.open();
+        bookSlots.setIndexName(shownIndex_);
+        bookSlots.setRange(shownKey_, shownKey_);
+        output_(reports::agendaReport(dm_, bookSlots));
     });
 }
 
