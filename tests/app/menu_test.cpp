@@ -121,19 +121,26 @@ TEST_F(Menu, BarButtonsShowTheirLetterAndAnswerToAltWhereAMenuSharesIt) {
     EXPECT_EQ(ran, QStringList({entry::Agenda, entry::Caixa}));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
-    // Three buttons underline the B: each Alt+B moves to the next, Enter presses it.
+    // Three buttons underline the B: each Alt+B moves to the next one on the bar, Enter presses
+    // it. A button the bar has no room for (the offscreen screen is narrow) is passed over.
+    QStringList sharingB;
+    for (const QString& id : {entry::Abrir, entry::Balancete, entry::Backup})
+        if (menu.findChild<QToolButton*>(id)->isVisible()) sharingB << id;
+    ASSERT_GE(sharingB.size(), 2);
     ran.clear();
     QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), entry::Abrir);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), sharingB[0]);
     QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), entry::Balancete);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), sharingB[1]);
     EXPECT_TRUE(ran.isEmpty());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(ran, QStringList{entry::Balancete});
+    EXPECT_EQ(ran, QStringList{sharingB[1]});
+    for (qsizetype i = 2; i < sharingB.size(); ++i) {
+        QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), sharingB[i]);
+    }
     QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), entry::Backup);
-    QTest::keyClick(&menu, Qt::Key_B, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), entry::Abrir) << "round again";
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), sharingB[0]) << "round again";
 }
 
 TEST_F(Menu, EveryGuardedEntryChecksExactlyItsOwnArea) {
