@@ -24,11 +24,14 @@
 #include "sales/payment_screen.h"
 #include "sales/receipt_printing.h"
 #include "sales/sales_screen.h"
+#include "support/qt_typing.h"
 #include "support/qt_scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace receiptstest {
 namespace {
+
+using testsupport::enter;
 
 const std::string kDrawerPulse{'\x1B', 'p', '\0', '\x19', '\xFA'};
 
@@ -39,14 +42,6 @@ T* child(QObject& screen, const char* name) {
     return found;
 }
 
-void enter(const QString& text) {
-    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(edit, nullptr) << "the focus is not on a box";
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
 
 // The minute the receipt was printed in is the one thing a test cannot fix in advance.
 std::string withoutPrintTime(const std::string& bytes) {

@@ -18,6 +18,7 @@
 #include "sales/sale_deletion.h"
 #include "sales/sales_fixture.h"
 #include "sales/sales_screen.h"
+#include "support/qt_typing.h"
 #include "support/qt_activation.h"
 #include "support/qt_modal.h"
 #include "support/qt_scripted_dialogs.h"
@@ -27,6 +28,8 @@
 
 namespace salestest {
 namespace {
+
+using testsupport::enter;
 
 const QString kInProgress = QStringLiteral("Registro em Andamento! Grave ou Cancele o Lançamento.");
 
@@ -51,15 +54,6 @@ void press(Qt::Key key) {
     QTest::keyClick(QApplication::focusWidget(), key);
 }
 
-// Types into the focused box, replacing what it shows, then Enter.
-void enter(const QString& text) {
-    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(edit, nullptr) << "the focus is not on a box";
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
 
 QString focused() {
     QWidget* widget = QApplication::focusWidget();

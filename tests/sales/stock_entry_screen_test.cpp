@@ -15,12 +15,15 @@
 #include "reports/page_text.h"
 #include "sales/stock_entry.h"
 #include "sales/stock_entry_screen.h"
+#include "support/qt_typing.h"
 #include "support/data_fixture.h"
 #include "support/qt_scripted_dialogs.h"
 #include "ui/date_box.h"
 #include "ui/db_grid.h"
 
 namespace {
+
+using testsupport::enter;
 
 QString focused() {
     QWidget* widget = QApplication::focusWidget();
@@ -52,15 +55,6 @@ class StockEntryScreenTest : public testsupport::DataTest {
         ASSERT_NE(b, nullptr) << name;
         ASSERT_TRUE(b->isEnabled()) << name;
         b->click();
-    }
-    // Types into the focused box, then Enter.
-    void enter(const QString& text) {
-        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        ASSERT_NE(edit, nullptr) << "the focus is not on a box: " << focused().toStdString();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
     }
     // From the product "Código:": code, cost and quantity, Enter adding the line.
     void typeLine(const char* code, const char* cost, const char* quantity) {

@@ -11,10 +11,13 @@
 #include "reports/page_text.h"
 #include "sales/ticket_fixture.h"
 #include "sales/ticket_screen.h"
+#include "support/qt_typing.h"
 #include "support/qt_scripted_dialogs.h"
 #include "ui/db_grid.h"
 
 namespace {
+
+using testsupport::enter;
 
 using Rows = std::vector<std::string>;
 
@@ -34,15 +37,6 @@ class TicketScreenTest : public tickettest::TicketTest {
         auto* found = screen.findChild<QLineEdit*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
-    }
-    // Types into the focused box, then Enter.
-    void enter(const QString& text) {
-        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        ASSERT_NE(edit, nullptr) << "the focus is not on a box";
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
     }
     // The ticket, the employee and the password, as far as the service code.
     void identify(const char* ticket, const char* employee, const char* password) {
