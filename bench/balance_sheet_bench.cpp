@@ -20,7 +20,7 @@
 #include "data/initial_data.h"
 #include "data/messages.h"
 #include "data/rows.h"
-#include "data/store/collations.h"
+#include "data/store/sqlite/collations.h"
 #include "data/store/posting.h"
 #include "peak_memory.h"
 #include "reports/balance_sheet.h"

@@ -21,7 +21,7 @@
 #include "data/initial_data.h"
 #include "data/messages.h"
 #include "data/rows.h"
-#include "data/store/collations.h"
+#include "data/store/sqlite/collations.h"
 #include "data/store/posting.h"
 #include "peak_memory.h"
 #include "reports/bank_statement.h"

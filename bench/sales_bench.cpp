@@ -13,7 +13,7 @@
 #include "data/messages.h"
 #include "data/rows.h"
 #include "data/scratch_directory.h"
-#include "data/store/collations.h"
+#include "data/store/sqlite/collations.h"
 #include "ratio_reporter.h"
 #include "sales/sale_payment.h"
 

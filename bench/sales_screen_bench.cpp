@@ -16,7 +16,7 @@
 #include "data/initial_data.h"
 #include "data/messages.h"
 #include "data/scratch_directory.h"
-#include "data/store/collations.h"
+#include "data/store/sqlite/collations.h"
 #include "demo/salon_history.h"
 #include "sales/sales_screen.h"
 

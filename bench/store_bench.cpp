@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "data/store/collations.h"
+#include "data/store/sqlite/collations.h"
 #include "data/store/database.h"
 #include "data/store/table.h"
 
