@@ -56,6 +56,12 @@ TFmPagamento::TFmPagamento(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm
     QFormLayout* form = ui::labelledRows();
     ui::addLabelledRow(*form, QStringLiteral("Código:"), codigo_);
     ui::addLabelledRow(*form, QStringLiteral("Forma de Pagamento:"), forma_);
+    // Whose NOTINHA, credit or overpayment this is, so a wrong client is seen before paying.
+    auto* client = new ui::DbEdit(dm.DsServico, "Cliente", this);
+    client->setObjectName(QStringLiteral("DBEditCliente"));
+    client->setFieldReadOnly(true);
+    client->setFocusPolicy(Qt::NoFocus);
+    ui::addLabelledRow(*form, QStringLiteral("Cliente:"), client);
 
     handedOverPanel_ = addAmountHandedOver(this);
 

@@ -551,8 +551,10 @@ TEST_F(PaymentScreenTest, CreditPaysTheWholeSaleAndCancellingUndoesIt) {
             dm.TbCliente.findKey({std::int64_t{1}});
             return QDialog::Accepted;
         });
+        EXPECT_EQ(child<QLineEdit>(payment, "DBEditCliente")->text(), QString());
         enter("5");
         EXPECT_EQ(child<QLineEdit>(payment, "DBEdit8")->text(), QStringLiteral("CRÉDITO"));
+        EXPECT_EQ(child<QLineEdit>(payment, "DBEditCliente")->text(), QStringLiteral("CARLA"));
         EXPECT_EQ(child<QLineEdit>(payment, "DBEdit2")->text(), QStringLiteral("37,50"));
         EXPECT_EQ(child<QLineEdit>(payment, "DBEdit3")->text(), QStringLiteral("0,00"));
         EXPECT_FALSE(child<QCheckBox>(payment, "CheckBox1")->isEnabled());
