@@ -63,12 +63,12 @@ TEST_F(PreviewWindowTest, ToolbarInOrderWithPrintingEnabledOnceGenerated) {
                            "BtnUltima=Última Página", "BtnConfigurar=Configurar Impressão",
                            "BtnImprimir=Imprimir", "BtnSalvar=Salvar Relatório", "BtnAbrir=Abrir Relatório",
                            "BtnExportarPDF=Exportar PDF", "BtnFechar=&Fechar"}));
-    EXPECT_EQ(status(window, "LbProgresso"), "0%");
+    EXPECT_EQ(status(window, "LbProgresso"), "Gerando: 0%");
     EXPECT_FALSE(action(window, "BtnConfigurar").isEnabled());
     EXPECT_FALSE(action(window, "BtnImprimir").isEnabled());
 
     window.generate();
-    EXPECT_EQ(status(window, "LbProgresso"), "100%");
+    EXPECT_EQ(status(window, "LbProgresso"), "Gerado: 100%");
     EXPECT_EQ(status(window, "LbPagina"), "Página 1 de 1");
     EXPECT_TRUE(action(window, "BtnConfigurar").isEnabled());
     EXPECT_TRUE(action(window, "BtnImprimir").isEnabled());

@@ -1,6 +1,7 @@
 #include "reports/engine/preview_window.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -29,6 +30,11 @@ const QString kReportFilter = QStringLiteral("Relatórios do Velmora (*.vrel)");
 const QString kPdfFilter = QStringLiteral("Arquivos PDF (*.pdf)");
 constexpr double kMmPerInch = 25.4;
 
+// Named as generation, so it is not read as the zoom ("100%" is also a zoom button).
+QString generationStatus(int percent) {
+    return (percent < 100 ? QStringLiteral("Gerando: %1%") : QStringLiteral("Gerado: %1%")).arg(percent);
+}
+
 QString text(const std::exception& error) {
     return QString::fromUtf8(error.what());
 }
@@ -48,6 +54,8 @@ PreviewWindow::PreviewWindow(ui::Dialogs& dialogs, const Report* report, QWidget
         QAction* action = toolbar->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setToolTip(tip);
+        // A toolbar button shows no underline, but its Alt letter still works ("&Fechar").
+        action->setShortcut(QKeySequence::mnemonic(caption));
         return action;
     };
     connect(add("BtnPaginaInteira", QStringLiteral("Página Inteira"), QStringLiteral("Ver a página inteira")),
@@ -91,7 +99,7 @@ PreviewWindow::PreviewWindow(ui::Dialogs& dialogs, const Report* report, QWidget
 
     auto* status = new QStatusBar(this);
     status->setSizeGripEnabled(false);
-    progress_ = new QLabel(QStringLiteral("0%"), status);
+    progress_ = new QLabel(generationStatus(0), status);
     progress_->setObjectName(QStringLiteral("LbProgresso"));
     pageLabel_ = new QLabel(QStringLiteral("Página"), status);
     pageLabel_->setObjectName(QStringLiteral("LbPagina"));
@@ -107,7 +115,9 @@ PreviewWindow::PreviewWindow(ui::Dialogs& dialogs, const Report* report, QWidget
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        resize(area.width() * 4 / 5, area.height() * 4 / 5);
+        // Wide enough for the whole toolbar, so no button hides behind an overflow arrow.
+        const int width = std::min(area.width(), std::max(area.width() * 4 / 5, toolbar->sizeHint().width()));
+        resize(width, area.height() * 4 / 5);
         move(area.center() - rect().center());
     }
     updateState();
@@ -118,17 +128,17 @@ PreviewWindow::~PreviewWindow() = default;
 void PreviewWindow::generate() {
     if (!report_) return;
     generated_ = false;
-    progress_->setText(QStringLiteral("0%"));
+    progress_->setText(generationStatus(0));
     updateState();
     GenerateOptions options;
     options.progress = [this](int percent) {
-        progress_->setText(QString::number(percent) + QLatin1Char('%'));
+        progress_->setText(generationStatus(percent));
         // Repaint the status only: a click now could close the window under the generator.
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return true;
     };
     PageModel model = reports::generate(*report_, options);
-    progress_->setText(QStringLiteral("100%"));
+    progress_->setText(generationStatus(100));
     generated_ = true;
     showModel(std::move(model));
 }
