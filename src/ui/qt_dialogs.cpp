@@ -5,6 +5,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include "ui/confirma.h"
@@ -16,6 +18,16 @@ namespace ui {
 QWidget* askingWindow() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return QApplication::activeWindow();
+}
+
+void giveActivationBack(QWidget* asking) {
+    if (asking == nullptr) return;
+    // After the loop has run once more: the caller may be opening the next window right now.
+    QTimer::singleShot(0, asking->window(), [window = asking->window()] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!window->isVisible() || window->isActiveWindow() || (modal != nullptr && modal != window)) return;
+        window->activateWindow();
+    });
 }
 
 namespace {
@@ -31,8 +43,10 @@ void stackOverAskingWindow(QWidget& screen) {
 }
 
 void showBox(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, kAppTitle, text, QMessageBox::Ok, askingWindow());
+    QWidget* asking = askingWindow();
+    QMessageBox box(icon, kAppTitle, text, QMessageBox::Ok, asking);
     box.exec();
+    giveActivationBack(asking);
 }
 
 }  // namespace
@@ -46,8 +60,11 @@ void QtDialogs::error(const QString& text) {
 }
 
 bool QtDialogs::confirma(const QString& question) {
-    TFmConfirma dialog(question, askingWindow());
-    return dialog.exec() == QDialog::Accepted;
+    QWidget* asking = askingWindow();
+    TFmConfirma dialog(question, asking);
+    const bool yes = dialog.exec() == QDialog::Accepted;
+    giveActivationBack(asking);
+    return yes;
 }
 
 int QtDialogs::exec(QDialog& screen) {
@@ -60,6 +77,7 @@ int QtDialogs::exec(QDialog& screen) {
         finished = true;
         loop.quit();
     });
+    const QPointer<QWidget> asking = askingWindow();
     const bool wasShowModal = screen.testAttribute(Qt::WA_ShowModal);
     screen.setAttribute(Qt::WA_ShowModal, true);
     screen.setResult(0);
@@ -68,6 +86,7 @@ int QtDialogs::exec(QDialog& screen) {
     if (!finished) loop.exec(QEventLoop::DialogExec);
     QObject::disconnect(connection);
     screen.setAttribute(Qt::WA_ShowModal, wasShowModal);
+    if (asking != nullptr && asking->window() != &screen) giveActivationBack(asking);
     return screen.result();
 }
 

@@ -10,6 +10,11 @@ namespace ui {
 // else the active window (the main window). Null before any window is shown.
 QWidget* askingWindow();
 
+// Once a box, screen or preview that `asking` opened has closed, `asking` is the active window
+// again, unless another modal window has come up in front meanwhile. A window manager does not
+// always give the focus back by itself, and a main window left inactive takes no Alt keys.
+void giveActivationBack(QWidget* asking);
+
 class QtDialogs : public Dialogs {
   public:
     void message(const QString& text) override;

@@ -14,13 +14,15 @@ namespace reports {
 void previewReport(const Report& report) {
     // Over the screen that asked and modal to it: a preview left behind a modal screen
     // could take no input, nor could the screen it blocked.
-    PreviewWindow window(ui::Dialogs::current(), &report, ui::askingWindow());
+    QWidget* asking = ui::askingWindow();
+    PreviewWindow window(ui::Dialogs::current(), &report, asking);
     window.setWindowModality(Qt::WindowModal);
     window.show();
     window.generate();
     QEventLoop loop;
     QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
     if (window.isVisible()) loop.exec();
+    ui::giveActivationBack(asking);
 }
 
 void printReport(const Report& report) {
