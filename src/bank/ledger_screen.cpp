@@ -67,6 +67,9 @@ TFmControleBancario::TFmControleBancario(data::Tdm& dm, reports::ReportOutput ou
     // Only the two operations of the list: a typed one could miss its accent.
     operacao_->addItems({QString::fromUtf8(kCredito), QString::fromUtf8(kDebito)});
     operacao_->setCurrentIndex(-1);
+    // Never narrower than its longest operation, whatever room the row leaves it.
+    operacao_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    operacao_->setMinimumWidth(operacao_->sizeHint().width());
 
     QFormLayout* rows = ui::labelledRows();
     ui::addLabelledRow(*rows, QStringLiteral("Nº da Conta:"), conta_);
