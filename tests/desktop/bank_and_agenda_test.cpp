@@ -1,0 +1,90 @@
+// Screens that give way to another and come back: the bank ledger behind its statement, and
+// the appointment book keeping the slot the user chose across its printout.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+
+#include "data/dm.h"
+#include "desktop/desktop_fixture.h"
+#include "desktop/on_gui.h"
+
+namespace desktop {
+namespace {
+
+class BankAndAgendaTest : public DesktopTest {
+  protected:
+    void SetUp() override {
+        DesktopTest::SetUp();
+        logIn();
+    }
+};
+
+TEST_F(BankAndAgendaTest, TheLedgerComesBackAfterTheStatementItGaveWayTo) {
+    auto dm = stored();
+    dm->TbConta.open();
+    dm->TbConta.first();
+    ASSERT_FALSE(dm->TbConta.eof()) << "the demo salon has a bank account";
+    const std::string account = dm->TbConta.field("Conta").asString();
+
+    ASSERT_TRUE(pressByAlt(QStringLiteral("&Banco")));
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmControleBancario")));
+    // Wide enough for either operation.
+    EXPECT_TRUE(onGui([] {
+        auto* box = QApplication::activeWindow()->findChild<QComboBox*>(QStringLiteral("DBComboBox1"));
+        int widest = 0;
+        for (int i = 0; i < box->count(); ++i)
+            widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+        return box->width() > widest;
+    })) << "\"Operação:\" cuts its operations";
+
+    key('e', Alt);  // "&EXTRATO"
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmDataExtrato")));
+    click(QStringLiteral("Edit1"));
+    enter(account);
+    ASSERT_TRUE(waitForFocus(QStringLiteral("DBEdit1")));
+    key(XK_Home);
+    enter(typedDate(-60));
+    key(XK_Home);
+    enter(typedDate());
+    key('i', Alt);  // "&Imprimir"
+    ASSERT_TRUE(waitForActive(QStringLiteral("FmPreview")));
+    screenshot("statement-preview");
+    key('f', Alt);
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmDataExtrato")));
+    key('f', Alt);
+    // The ledger is there again, and takes the keyboard.
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmControleBancario")));
+    key('n', Alt);  // "&NOVO"
+    EXPECT_TRUE(waitFor([] { return QApplication::focusWidget() &&
+                                    QApplication::focusWidget()->window()->objectName() ==
+                                        QLatin1String("TFmControleBancario"); },
+                        "the ledger taking the keyboard"));
+}
+
+TEST_F(BankAndAgendaTest, PrintingTheAppointmentBookKeepsTheChosenSlot) {
+    ASSERT_TRUE(pressByAlt(QStringLiteral("&Agenda")));
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmAgenda")));
+    click(QStringLiteral("BitBtn1"));  // TODAS AGENDAS
+    ASSERT_TRUE(waitFor([] {
+        auto* grid = QApplication::activeWindow()->findChild<QAbstractItemView*>(QStringLiteral("DBGrid1"));
+        return grid && grid->model()->rowCount() > 4;
+    }, "the day's slots"));
+    clickCell(QStringLiteral("DBGrid1"), 2, 1);
+    const auto chosen = [] {
+        auto* grid = QApplication::activeWindow()->findChild<QAbstractItemView*>(QStringLiteral("DBGrid1"));
+        const QModelIndex at = grid->currentIndex();
+        return QStringList{QString::number(at.row()), grid->model()->index(at.row(), 0).data().toString(),
+                           grid->model()->index(at.row(), 1).data().toString(),
+                           grid->model()->index(at.row(), 2).data().toString()};
+    };
+    ASSERT_TRUE(waitFor([&] { return chosen().front() == QLatin1String("2"); }, "the third slot chosen"));
+    const QStringList before = onGui(chosen);
+    click(QStringLiteral("SpeedButton2"));  // Imprimir
+    ASSERT_TRUE(waitForActive(QStringLiteral("FmPreview")));
+    key('f', Alt);
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmAgenda")));
+    EXPECT_EQ(onGui(chosen), before);
+}
+
+}  // namespace
+}  // namespace desktop
