@@ -26,7 +26,7 @@ TEST_F(BankAndAgendaTest, TheLedgerComesBackAfterTheStatementItGaveWayTo) {
     ASSERT_FALSE(dm->TbConta.eof()) << "the demo salon has a bank account";
     const std::string account = dm->TbConta.field("Conta").asString();
 
-    ASSERT_TRUE(pressByAlt(QStringLiteral("&Banco")));
+    clickButton(QStringLiteral("Banco"));
     ASSERT_TRUE(waitForActive(QStringLiteral("TFmControleBancario")));
     // Wide enough for either operation.
     EXPECT_TRUE(onGui([] {

@@ -206,6 +206,22 @@ void DesktopTest::doubleClick(const QString& control) {
         x_.doubleClick(centre.x(), centre.y());
 }
 
+void DesktopTest::clickButton(const QString& caption) {
+    QPoint centre;
+    if (waitFor(
+            [&] {
+                if (QApplication::activeWindow() == nullptr) return false;
+                for (auto* button : QApplication::activeWindow()->findChildren<QAbstractButton*>())
+                    if (button->text() == caption && button->isVisible()) {
+                        centre = button->mapToGlobal(button->rect().center());
+                        return true;
+                    }
+                return false;
+            },
+            "a button \"" + caption.toStdString() + "\" on the active window"))
+        x_.click(centre.x(), centre.y());
+}
+
 void DesktopTest::clickCell(const QString& grid, int row, int column) {
     QPoint centre;
     if (waitFor(

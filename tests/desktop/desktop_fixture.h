@@ -82,6 +82,8 @@ class DesktopTest : public testing::Test {
     void click(const QString& control);
     void doubleClick(const QString& control);
     void clickAt(QPoint global) { x_.click(global.x(), global.y()); }
+    // A click on the button of the active window that shows `caption` (a bar button has no name).
+    void clickButton(const QString& caption);
     // A click on a cell of a grid (a QAbstractItemView) of the active window.
     void clickCell(const QString& grid, int row, int column = 0);
 
