@@ -86,5 +86,56 @@ TEST_F(BankAndAgendaTest, PrintingTheAppointmentBookKeepsTheChosenSlot) {
     EXPECT_EQ(onGui(chosen), before);
 }
 
+TEST_F(BankAndAgendaTest, AnAppointmentIsBookedFromTheKeyboardInAFreeSlot) {
+    auto dm = stored();
+    dm->TbFuncionario.open();
+    for (dm->TbFuncionario.first(); dm->TbFuncionario.field("Codigo").asInteger() == 1;) dm->TbFuncionario.next();
+    const std::string employee = std::to_string(dm->TbFuncionario.field("Codigo").asInteger());
+    dm.reset();
+
+    ASSERT_TRUE(pressByAlt(QStringLiteral("&Agenda")));
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmAgenda")));
+    ASSERT_TRUE(waitForFocus(QStringLiteral("MaskEdit1")));
+    key(XK_Home);
+    enter(typedDate(2));
+    ASSERT_TRUE(waitForFocus(QStringLiteral("Edit2")));
+    enter(employee);
+    ASSERT_TRUE(waitForFocus(QStringLiteral("Edit1")));  // the employee's day is shown
+    enter("JOANA TESTE");
+    ASSERT_TRUE(waitForFocus(QStringLiteral("Edit4")));
+    type("CORTE");
+    int free = -1;
+    ASSERT_TRUE(waitFor([&] {
+        auto* grid = QApplication::activeWindow()->findChild<QAbstractItemView*>(QStringLiteral("DBGrid1"));
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            if (grid->model()->index(row, 3).data().toString().trimmed().isEmpty()) {
+                free = row;
+                return true;
+            }
+        return false;
+    }, "a free slot"));
+    clickCell(QStringLiteral("DBGrid1"), free, 1);
+    const QString time = onGui([free] {
+        auto* grid = QApplication::activeWindow()->findChild<QAbstractItemView*>(QStringLiteral("DBGrid1"));
+        return grid->model()->index(free, 1).data().toString();
+    });
+    key('g', Alt);
+    ASSERT_TRUE(answer(QStringLiteral("Reservar o Horário?")));
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmAgenda")));
+    EXPECT_TRUE(waitFor([&] {
+        auto* grid = QApplication::activeWindow()->findChild<QAbstractItemView*>(QStringLiteral("DBGrid1"));
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            if (grid->model()->index(row, 1).data().toString() == time)
+                return grid->model()->index(row, 3).data().toString() == QLatin1String("JOANA TESTE");
+        return false;
+    }, "the slot of " + time.toStdString() + " booked for the client"));
+    dm = stored();
+    dm->TbAgenda.open();
+    int booked = 0;
+    for (dm->TbAgenda.first(); !dm->TbAgenda.eof(); dm->TbAgenda.next())
+        booked += dm->TbAgenda.field("Cliente").asString() == "JOANA TESTE";
+    EXPECT_EQ(booked, 1);
+}
+
 }  // namespace
 }  // namespace desktop

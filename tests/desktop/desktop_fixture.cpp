@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <optional>
 #include <cstdlib>
 #include <thread>
 
@@ -250,13 +251,15 @@ bool DesktopTest::answer(const QString& text, bool yes) {
 }
 
 QString DesktopTest::shown(const QString& control) {
-    return onGui([control] {
+    const std::optional<QString> text = onGui([control]() -> std::optional<QString> {
         QWidget* widget = controlOf(QApplication::activeWindow(), control);
         if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
         if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
-        return QStringLiteral("<no control %1>").arg(control);
+        return std::nullopt;
     });
+    if (!text) ADD_FAILURE() << "no text control '" << control.toStdString() << "'; " << seen().describe();
+    return text.value_or(QString());
 }
 
 void DesktopTest::logIn() {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "data/dm.h"
+#include "data/initial_data.h"
 #include "desktop/desktop_fixture.h"
 #include "desktop/on_gui.h"
 #include "sales/sales_screen.h"
@@ -184,6 +185,61 @@ TEST_F(FrontDeskTest, TheProductLookUpPanelShowsNamesWholeAndTakesTheItemWithF5)
     screenshot("product-look-up-panel");
     EXPECT_TRUE(waitFor([] { return till()->findChild<ui::DbGrid*>("DBGrid2")->model()->rowCount() >= 8; },
                         "the demo's catalogue in the look-up"));
+}
+
+// A NOTINHA names its client on the payment screen; a cheque sale of the same day is then
+// deleted with its items and nothing of it stays.
+TEST_F(FrontDeskTest, ANotinhaShowsItsClientAndASaleOfTheDayIsDeleted) {
+    sellOne();
+    key('g', Alt);
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmPagamento")));
+    ASSERT_TRUE(waitForFocus(QStringLiteral("DBEdit7")));
+    enter("4");
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmConsClienteNO")));
+    key('f', Alt);  // "&Fechar" on the client the look-up stands on
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmPagamento")));
+    ASSERT_TRUE(waitForFocus(QStringLiteral("BitBtn11")));
+    const QString client = shown(QStringLiteral("DBEditCliente"));
+    EXPECT_FALSE(client.isEmpty()) << "the payment screen does not say whose NOTINHA it is";
+    key(XK_Return);
+    ASSERT_TRUE(answer(QStringLiteral("Registrar o Pagamento?")));
+    ASSERT_TRUE(waitForFocus(QStringLiteral("BitBtn2")));
+    {
+        auto dm = stored();
+        dm->TbServico.open();
+        dm->TbServico.last();
+        EXPECT_EQ(dm->TbServico.field("TipoPG").asString(), "NOTINHA");
+        EXPECT_EQ(QString::fromStdString(dm->TbServico.field("Cliente").asString()), client);
+    }
+
+    const int salesBefore = storedSales();
+    sellOne();
+    key('g', Alt);
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmPagamento")));
+    enter("2");  // cheque
+    ASSERT_TRUE(waitForFocus(QStringLiteral("BitBtn11")));
+    key(XK_Return);
+    ASSERT_TRUE(answer(QStringLiteral("Registrar o Pagamento?")));
+    ASSERT_TRUE(waitForFocus(QStringLiteral("BitBtn2")));
+    ASSERT_EQ(storedSales(), salesBefore + 1);
+
+    key('x', Alt);  // "E&xcluir" the sale just paid
+    // A protected area asks for a password first.
+    ASSERT_TRUE(waitFor([] {
+        const QWidget* active = QApplication::activeWindow();
+        return active && (active->objectName() == QLatin1String("FmConfirma") ||
+                          active->objectName() == QLatin1String("FmAutorizacao"));
+    }, "the deletion asked about"));
+    if (seen().active == QLatin1String("FmAutorizacao")) {
+        key(XK_Tab, Shift);
+        key(XK_Down);
+        key(XK_Tab);
+        enter(data::kFirstPassword);
+    }
+    ASSERT_TRUE(answer(QStringLiteral("Excluir o Lançamento?")));
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmModuloVENDA")));
+    ASSERT_TRUE(waitForFocus(QStringLiteral("BitBtn2")));
+    EXPECT_EQ(storedSales(), salesBefore);
 }
 
 }  // namespace
