@@ -72,6 +72,11 @@ TEST_F(PreviewsTest, PeriodReportsPreviewInFrontOfTheirScreensAndGiveThemBack) {
         {{QStringLiteral("Relatórios"), QStringLiteral("Produtos e Serviços"),
           QStringLiteral("Comissões de Funcionários...")},
          QStringLiteral("TFmDataServico2")},
+        {{QStringLiteral("Relatórios"), QStringLiteral("Contas a Pagar"), QStringLiteral("Por Período...")},
+         QStringLiteral("TFmDataPagar")},
+        {{QStringLiteral("Relatórios"), QStringLiteral("Vales...")}, QStringLiteral("TFmDataVale")},
+        {{QStringLiteral("Relatórios"), QStringLiteral("Conferência de Caixa...")}, QStringLiteral("TFmDataCONF")},
+        {{QStringLiteral("Relatórios"), QStringLiteral("Fechamentos de Caixa...")}, QStringLiteral("TFmDataCaixa")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.screen.toStdString());
