@@ -2,6 +2,7 @@
 
 #include "data/dm.h"
 #include "data/refusal.h"
+#include "data/supplier_codes.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
 #include "reports/listing_columns.h"
@@ -58,6 +59,7 @@ void printPayables(data::Tdm& dm, const PayablesSelection& selection, const Repo
         if (!suppliers->findKey({*selection.supplier}))
             throw data::Refusal("Não Existe Fornecedor Com Este Código!");
         supplierName = suppliers->field("Nome").asString();
+        data::normaliseStoredSupplierCode(dm, *selection.supplier);
     }
     const bool paid = selection.bills == Bills::Paid;
     PreparedTable bills(paid ? dm.TbBaixaP : dm.TbPagar);
