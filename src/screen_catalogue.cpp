@@ -266,7 +266,13 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     }
     presentNew<sales::TFmConsServico>(QStringLiteral("TFmConsServico"), visit, dm);
     presentNew<sales::TFmReceberBCliente>(QStringLiteral("TFmReceberBCliente"), visit, dm);
-    presentNew<sales::TFmAgenda>(QStringLiteral("TFmAgenda"), visit, dm);
+    {
+        // Today's slots of every employee, as "TODAS AGENDAS" shows them.
+        sales::TFmAgenda agenda(dm);
+        agenda.findChild<ui::DateBox*>(QStringLiteral("MaskEdit1"))->setDate(core::Date::today());
+        agenda.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        present(agenda, QStringLiteral("TFmAgenda"), visit);
+    }
     presentNew<sales::TFmComando>(QStringLiteral("TFmComando"), visit, dm);
     presentNew<sales::TFmEntrada>(QStringLiteral("TFmEntrada"), visit, dm);
     presentNew<sales::TFmConsEntrada>(QStringLiteral("TFmConsEntrada"), visit, dm);
