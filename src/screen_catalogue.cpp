@@ -28,8 +28,8 @@
 #include "data/initial_data.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
-#include "payables/bill_entry.h"
 #include "payables/balance_screen.h"
+#include "payables/bill_entry.h"
 #include "payables/bill_screen.h"
 #include "payables/open_bills_screen.h"
 #include "payables/paid_bills_screen.h"
@@ -98,11 +98,11 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         // Without the data module the window does not log in when it comes up.
         app::TFmMenu menu;
         wireScreens(menu, dm);  // entries wired as in the program; greyed out, as before a login
-        present(menu, QStringLiteral("TFmMenu"), visit, kDesktopArea);
+        present(menu, QStringLiteral("TFmMenu"), visit, ui::kDesktopArea);
     }
     {
         app::TFmTelaEntrar start(dm);
-        present(start, QStringLiteral("TFmTelaEntrar"), visit, kDesktopArea);
+        present(start, QStringLiteral("TFmTelaEntrar"), visit, ui::kDesktopArea);
     }
     {
         app::TFmFigura splash;
@@ -198,6 +198,11 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         till.findChild<sales::ReceiptPanel*>()->open(0);
         present(till, QStringLiteral("TFmModuloVENDA-Recibo"), visit);
         till.findChild<sales::ReceiptPanel*>()->hide();
+        // A sale in progress with the product look-up panel shown by "F4 - Buscar"; the sale is dropped.
+        till.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+        till.findChild<QPushButton*>(QStringLiteral("SpeedButton1"))->click();
+        present(till, QStringLiteral("TFmModuloVENDA-Consulta"), visit);
+        sales::cancelSale(dm);
         // The payment screen pays the sale in progress.
         sales::startSale(dm);
         presentNew<sales::TFmPagamento>(QStringLiteral("TFmPagamento"), visit, dm);
@@ -261,7 +266,13 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     }
     presentNew<sales::TFmConsServico>(QStringLiteral("TFmConsServico"), visit, dm);
     presentNew<sales::TFmReceberBCliente>(QStringLiteral("TFmReceberBCliente"), visit, dm);
-    presentNew<sales::TFmAgenda>(QStringLiteral("TFmAgenda"), visit, dm);
+    {
+        // Today's slots of every employee, as "TODAS AGENDAS" shows them.
+        sales::TFmAgenda agenda(dm);
+        agenda.findChild<ui::DateBox*>(QStringLiteral("MaskEdit1"))->setDate(core::Date::today());
+        agenda.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        present(agenda, QStringLiteral("TFmAgenda"), visit);
+    }
     presentNew<sales::TFmComando>(QStringLiteral("TFmComando"), visit, dm);
     presentNew<sales::TFmEntrada>(QStringLiteral("TFmEntrada"), visit, dm);
     presentNew<sales::TFmConsEntrada>(QStringLiteral("TFmConsEntrada"), visit, dm);

@@ -2,19 +2,16 @@
 // Every screen of the program, built on a data module and shown as the program shows it.
 // The screenshot tool pictures each one and the screen check measures each one, so a screen
 // added here is both pictured and checked.
-#include <QSize>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 
+#include "ui/desktop.h"
+
 namespace data {
 class Tdm;
 }
-
-// Where a screen must fit whole: the common salon desktop (1366 × 768) less its taskbar and
-// a window's title bar. The main window fills it, as it does maximised.
-inline constexpr QSize kDesktopArea{1366, 768 - 40 - 30};
 
 // Builds each screen in turn on `dm`, shows it and hands it to `visit` with its class name,
 // then closes it. Adds a permitted user to an access area, so the settings screen shows

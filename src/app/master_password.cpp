@@ -9,6 +9,7 @@
 #include "app/settings_screen.h"
 #include "data/dm.h"
 #include "data/master_password.h"
+#include "ui/caption_width.h"
 #include "ui/dialogs.h"
 #include "ui/guarded.h"
 #include "ui/upper_case_input.h"
@@ -44,6 +45,7 @@ TFmAdministradorCP::TFmAdministradorCP(data::Tdm& dm, QWidget* parent)
     layout->addLayout(row);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::keepCaptionWhole(*layout);
 }
 
 void TFmAdministradorCP::enter() {

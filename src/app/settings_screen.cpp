@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -50,10 +49,6 @@ TFmConfigurar::TFmConfigurar(data::Tdm& dm, QWidget* parent)
     auto* areas = new ui::DbGrid(
         dm.TbAcesso, {{"Local", QStringLiteral("Local de Acesso")}, {"Status", QStringLiteral("A")}}, this);
     areas->setObjectName(QStringLiteral("DBGrid1"));
-    // The area names take the width; the protection mark needs one letter.
-    areas->horizontalHeader()->setStretchLastSection(false);
-    areas->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    areas->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     connect(areas, &QAbstractItemView::doubleClicked, this, &TFmConfigurar::toggleProtection);
     auto* permitted =
         new ui::DbGrid(dm.TbItemAcesso, {{"Usuario", QStringLiteral("Usuários Permitidos")}}, this);

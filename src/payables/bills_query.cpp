@@ -1,7 +1,6 @@
 #include "payables/bills_query.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,9 +38,6 @@ BillsQuery::BillsQuery(data::Tdm& dm, store::Table& bills, std::initializer_list
     cheque_->setMinimumWidth(ui::contentWidth(*cheque_));
     grid_ = new ui::DbGrid(bills, std::move(columns), this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
-    // Every caption readable; the rows are the table's and may be many.
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->horizontalHeader()->setResizeContentsPrecision(0);
     ui::allowEnterIn(grid_);
 
     bar_->addWidget(new QLabel(QStringLiteral("Data Inicial:"), this));

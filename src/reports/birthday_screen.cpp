@@ -8,6 +8,7 @@
 
 #include "core/date.h"
 #include "reports/birthday_reports.h"
+#include "ui/caption_width.h"
 #include "ui/dialogs.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
@@ -56,6 +57,7 @@ TFmAniversario::TFmAniversario(data::Tdm& dm, ReportOutput output, QWidget* pare
     layout->addLayout(monthRow);
     layout->addWidget(radioButton1_);
     layout->addLayout(buttons);
+    ui::keepCaptionWhole(*layout);
 }
 
 void TFmAniversario::imprimir() {

@@ -10,6 +10,7 @@
 #include "data/dm.h"
 #include "registers/client_search.h"
 #include "reports/receivables_reports.h"
+#include "ui/caption_width.h"
 #include "ui/date_box.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
@@ -70,6 +71,7 @@ TFmReceberBCliente::TFmReceberBCliente(data::Tdm& dm, reports::ReportOutput outp
     connect(imprimir_, &QPushButton::clicked, this, &TFmReceberBCliente::imprimir);
     ui::installEnterAsTab(this);
     codigo_->setFocus();
+    ui::keepCaptionWhole(*layout);
 }
 
 bool TFmReceberBCliente::eventFilter(QObject* watched, QEvent* event) {

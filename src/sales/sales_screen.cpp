@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,8 +72,6 @@ TFmModuloVENDA::TFmModuloVENDA(data::Tdm& dm, QWidget* parent, reports::ReportOu
                             this);
     itens_->setObjectName(QStringLiteral("DBGrid1"));
     itens_->setFocusPolicy(Qt::ClickFocus);
-    itens_->horizontalHeader()->setStretchLastSection(false);
-    itens_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 
     auto* totals = new QGroupBox(QStringLiteral("CAIXA"), this);
     totals->setObjectName(QStringLiteral("PnCaixa"));

@@ -28,6 +28,10 @@ int DbGridModel::rowCount(const QModelIndex& parent) const {
     return *count_;
 }
 
+const store::FieldDef& DbGridModel::fieldDef(int column) const {
+    return table().definition().fields[fieldIndexes_[column]];
+}
+
 int DbGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
@@ -46,7 +50,7 @@ const store::Record* DbGridModel::row(int position) const {
 QVariant DbGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !table().isOpen()) return {};
     const int column = index.column();
-    const store::FieldDef& def = table().definition().fields[fieldIndexes_[column]];
+    const store::FieldDef& def = fieldDef(column);
     if (role == Qt::TextAlignmentRole) {
         if (def.centred) return QVariant::fromValue(Qt::AlignCenter);
         if (def.type == store::FieldType::Currency || def.type == store::FieldType::Float)

@@ -25,6 +25,8 @@ class DbGridModel : public QAbstractTableModel {
     DbGridModel(store::Table& table, std::vector<GridColumn> columns, QObject* parent = nullptr);
 
     store::Table& table() const { return subscription_.table(); }
+    // The field a column shows.
+    const store::FieldDef& fieldDef(int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

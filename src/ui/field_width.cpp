@@ -1,7 +1,10 @@
 #include "ui/field_width.h"
 
+#include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTableView>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -41,6 +44,10 @@ QString filledMask(const QString& inputMask) {
     }
     return text;
 }
+
+// A day and a time whose every digit is drawn, as the grid writes them.
+constexpr const char* kWidestDate = "2000-12-28";
+constexpr const char* kWidestTime = "23:59:59";
 
 QString widestNumber(const store::FieldDef& def) {
     switch (def.type) {
@@ -110,6 +117,39 @@ int contentWidth(const QLineEdit& edit) {
 bool hasShortContent(const QLineEdit& edit) {
     const Content content = contentOf(edit);
     return !content.text.isEmpty() && !content.stretches;
+}
+
+QString widestCellText(const store::FieldDef& def) {
+    switch (def.type) {
+        case store::FieldType::Integer:
+        case store::FieldType::Float:
+        case store::FieldType::Currency:
+            return widestNumber(def);
+        case store::FieldType::Date:
+            return valueDisplayText(def, store::Value{std::string(kWidestDate)});
+        case store::FieldType::Time:
+            return QString::fromLatin1(kWidestTime);
+        case store::FieldType::Text:
+        case store::FieldType::Memo: {
+            const int characters =
+                def.size > 0 ? std::min(def.size, kGridTextCharacters) : kGridTextCharacters;
+            return QString(characters, QLatin1Char('X'));
+        }
+        case store::FieldType::Graphic:
+            return {};
+    }
+    return {};
+}
+
+int cellWidthToShow(const QAbstractItemView& view, const QString& text) {
+    // The item delegate keeps this margin on each side of its text; a table draws its grid
+    // line inside the cell's right edge.
+    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    const auto* table = qobject_cast<const QTableView*>(&view);
+    const int gridLine = table != nullptr && table->showGrid() ? 1 : 0;
+    // The item lays its text out in fractions of a pixel and rounds up.
+    const int textWidth = qCeil(QFontMetricsF(view.font()).horizontalAdvance(text));
+    return textWidth + 2 * margin + gridLine;
 }
 
 }  // namespace ui

@@ -2,10 +2,14 @@
 
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLayout>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTableView>
 
+#include "ui/caption_width.h"
+#include "ui/db_grid.h"
 #include "ui/field_width.h"
 
 namespace screencheck {
@@ -78,16 +82,89 @@ void checkPlace(const QWidget& widget, QStringList& problems) {
                         .arg(room.height());
 }
 
-void checkControls(const QWidget& screen, const QWidget& within, QStringList& problems) {
+bool isText(const store::FieldDef& def) {
+    return def.type == store::FieldType::Text || def.type == store::FieldType::Memo;
+}
+
+// The widest of the texts a column must show whole, by the grid's font: a data grid's text column its
+// field's size, and in any grid whatever its rows hold, each up to kGridTextCharacters; nothing for a data
+// grid's figures and dates, which the check leaves to their header.
+QString widestText(const QTableView& grid, int column) {
+    const auto* data = qobject_cast<const ui::DbGrid*>(&grid);
+    if (data && !isText(data->gridModel().fieldDef(column))) return {};
+    QString widest = data ? ui::widestCellText(data->gridModel().fieldDef(column)) : QString();
+    const QFontMetrics metrics = grid.fontMetrics();
+    const QAbstractItemModel& model = *grid.model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QString text = model.data(model.index(row, column)).toString().left(ui::kGridTextCharacters);
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
+    }
+    return widest;
+}
+
+// A look-up shows this many rows at least, so a choice is seen among its neighbours.
+constexpr int kLookupRows = 8;
+
+void checkGrid(const QWidget& screen, const QTableView& grid, QSize desktop, QStringList& problems) {
+    const QHeaderView& header = *grid.horizontalHeader();
+    const QAbstractItemModel& model = *grid.model();
+    for (int column = 0; column < model.columnCount(); ++column) {
+        if (grid.isColumnHidden(column)) continue;
+        const int width = header.sectionSize(column);
+        const QString title = model.headerData(column, Qt::Horizontal).toString();
+        const int headerNeeds = header.sectionSizeHint(column);
+        if (width < headerNeeds)
+            problems << QStringLiteral("%1 column \"%2\" is %3 px wide; its header needs %4 px")
+                            .arg(describe(grid), title)
+                            .arg(width)
+                            .arg(headerNeeds);
+        const QString widest = widestText(grid, column);
+        const int needed = widest.isEmpty() ? 0 : ui::cellWidthToShow(grid, widest);
+        if (width < needed)
+            problems << QStringLiteral("%1 column \"%2\" is %3 px wide; \"%4\" needs %5 px")
+                            .arg(describe(grid), title)
+                            .arg(width)
+                            .arg(widest)
+                            .arg(needed);
+    }
+    // Columns scrolled out of sight, while the screen could grow on the desktop to show them.
+    const int unseen = header.length() - grid.viewport()->width();
+    if (unseen > 0 && unseen <= desktop.width() - screen.width())
+        problems << QStringLiteral(
+                        "%1 shows %2 px of its %3 px of columns; the desktop has room for them all")
+                        .arg(describe(grid))
+                        .arg(grid.viewport()->width())
+                        .arg(header.length());
+    const auto* data = qobject_cast<const ui::DbGrid*>(&grid);
+    const int rows = grid.viewport()->height() / grid.verticalHeader()->defaultSectionSize();
+    if (data && data->isLookup() && rows < kLookupRows)
+        problems << QStringLiteral("%1 is a look-up showing %2 rows, fewer than %3")
+                        .arg(describe(grid))
+                        .arg(rows)
+                        .arg(kLookupRows);
+}
+
+void checkControls(const QWidget& screen, const QWidget& within, QSize desktop, QStringList& problems) {
     for (const QWidget* widget : within.findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(&screen) || isQtPart(*widget)) continue;
         checkPlace(*widget, problems);
         if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) checkField(*edit, problems);
+        if (const auto* grid = qobject_cast<const QTableView*>(widget))
+            checkGrid(screen, *grid, desktop, problems);
     }
 }
 
+void checkCaption(const QWidget& screen, QStringList& problems) {
+    const int needed = ui::captionWidthToShow(screen);
+    if (!screen.windowTitle().isEmpty() && screen.width() < needed)
+        problems << QStringLiteral("the screen is %1 px wide; its caption \"%2\" needs %3 px")
+                        .arg(screen.width())
+                        .arg(screen.windowTitle())
+                        .arg(needed);
+}
+
 // Pages behind the one showing are laid out only when shown.
-void checkHiddenPages(QWidget& screen, QStringList& problems) {
+void checkHiddenPages(QWidget& screen, QSize desktop, QStringList& problems) {
     for (QTabWidget* tabs : screen.findChildren<QTabWidget*>()) {
         if (!tabs->isVisibleTo(&screen)) continue;
         const int shown = tabs->currentIndex();
@@ -95,7 +172,7 @@ void checkHiddenPages(QWidget& screen, QStringList& problems) {
             if (page == shown) continue;
             tabs->setCurrentIndex(page);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            checkControls(screen, *tabs->widget(page), problems);
+            checkControls(screen, *tabs->widget(page), desktop, problems);
         }
         tabs->setCurrentIndex(shown);
     }
@@ -113,8 +190,9 @@ QStringList fitProblems(QWidget& screen, QSize desktop) {
                         .arg(size.height())
                         .arg(desktop.width())
                         .arg(desktop.height());
-    checkControls(screen, screen, problems);
-    checkHiddenPages(screen, problems);
+    checkCaption(screen, problems);
+    checkControls(screen, screen, desktop, problems);
+    checkHiddenPages(screen, desktop, problems);
     return problems;
 }
 

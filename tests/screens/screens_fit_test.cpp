@@ -18,7 +18,7 @@ TEST(EveryScreen, ShowsWhatIsTypedUncutOnTheDesktop) {
     QStringList seen;
     forEachScreen(dm, [&seen](QWidget& screen, const QString& name) {
         seen << name;
-        const QStringList problems = screencheck::fitProblems(screen, kDesktopArea);
+        const QStringList problems = screencheck::fitProblems(screen, ui::kDesktopArea);
         EXPECT_TRUE(problems.isEmpty())
             << name.toStdString() << ":\n  " << problems.join(QStringLiteral("\n  ")).toStdString();
     });

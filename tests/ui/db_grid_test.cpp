@@ -1,9 +1,15 @@
-// The grid and the table keep one current record between them, both ways.
+// The grid and the table keep one current record between them, both ways; its columns show
+// what their fields hold, and a look-up shows enough rows to choose from.
 #include <gtest/gtest.h>
+#include <QDialog>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
+#include "ui/field_width.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -111,6 +117,50 @@ TEST_F(DbGridTest, DoubleClickChoosesTheRow) {
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(chosen.count(), 1);
     EXPECT_EQ(produtos().field("Codigo").asInteger(), 2);
+}
+
+// Each column's own width: its widest content or its header, whichever is wider.
+int ownWidth(const ui::DbGrid& grid, int column, const QString& widest) {
+    return std::max(ui::cellWidthToShow(grid, widest), grid.horizontalHeader()->sectionSizeHint(column));
+}
+
+TEST_F(DbGridTest, ColumnsShowTheirFieldsAndTheRoomLeftGoesToTheName) {
+    // The price first: the room left must not go to the last column either.
+    ui::DbGrid grid(produtos(), {{"Valor", QStringLiteral("Valor R$")},
+                                 {"Descricao", QStringLiteral("Descrição")},
+                                 {"Codigo", QStringLiteral("Código do Produto no Estoque")}});
+    grid.resize(1200, 300);
+    grid.show();
+    const QHeaderView& header = *grid.horizontalHeader();
+    EXPECT_EQ(header.sectionSize(0), ownWidth(grid, 0, QStringLiteral("-99.999.999,99")));
+    EXPECT_EQ(header.sectionSize(2), header.sectionSizeHint(2));  // the header is wider than the code
+    EXPECT_GT(header.sectionSize(1), ownWidth(grid, 1, QString(40, QLatin1Char('X'))));
+    EXPECT_EQ(header.length(), grid.viewport()->width());
+
+    grid.resize(200, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(header.sectionSize(1), ownWidth(grid, 1, QString(40, QLatin1Char('X'))));
+    EXPECT_GT(grid.horizontalScrollBar()->maximum(), 0) << "a narrow grid scrolls its columns";
+}
+
+TEST_F(DbGridTest, AScreenIsAsWideAsItsGridsColumnsAndALookupShowsEightRows) {
+    for (int code = 4; code <= 20; ++code) addProduct(code, "PRODUTO " + std::to_string(code), code);
+    for (const bool lookup : {false, true}) {
+        QDialog screen;
+        auto* grid = new ui::DbGrid(produtos(), columns());
+        if (lookup) QObject::connect(grid, &ui::DbGrid::chosen, &screen, &QDialog::accept);
+        (new QVBoxLayout(&screen))->addWidget(grid);
+        screen.resize(10, 10);
+        screen.show();
+        QApplication::processEvents();
+        EXPECT_EQ(grid->isLookup(), lookup);
+        EXPECT_GE(grid->viewport()->width(), grid->horizontalHeader()->length());
+        const int rows = grid->viewport()->height() / grid->verticalHeader()->defaultSectionSize();
+        if (lookup)
+            EXPECT_GE(rows, ui::DbGrid::kLookupRows);
+        else
+            EXPECT_LT(rows, ui::DbGrid::kLookupRows) << "only a look-up asks for the rows";
+    }
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // How wide a field must be: the text it may hold, the pixels that text takes by the font
 // (checked against what the box really shows), and data fields keeping that width in a
-// squeezed form while only long ones stretch.
+// squeezed form while only long ones stretch. A grid's cell by the same rules.
 #include <gtest/gtest.h>
 #include <QDialog>
+#include <QStandardItemModel>
 #include <QStyle>
+#include <QTableView>
 
 #include "ui/db_edit.h"
 #include "ui/db_mask_edit.h"
@@ -105,6 +107,31 @@ TEST_F(DataFieldWidth, ASqueezedFormKeepsEveryFieldReadableAndStretchesOnlyLongO
     EXPECT_EQ(rg->width(), ui::contentWidth(*rg));
     EXPECT_GT(nome->width(), ui::contentWidth(*nome));
     EXPECT_FALSE(ui::hasShortContent(*nome));
+}
+
+TEST_F(DataFieldWidth, AGridCellShowsTextUpToFortyCapitalsAndFiguresAndDatesFilledIn) {
+    const store::TableDef& def = dm.TbFuncionario.definition();
+    const auto widest = [&def](const char* field) { return ui::widestCellText(*def.findField(field)); };
+    EXPECT_EQ(widest("Nome"), QString(40, QLatin1Char('X')));  // 60 characters
+    EXPECT_EQ(widest("RG"), QString(20, QLatin1Char('X')));
+    EXPECT_EQ(widest("Salario"), QStringLiteral("-99.999.999,99"));
+    EXPECT_EQ(widest("Codigo"), QStringLiteral("-99999999"));
+    EXPECT_EQ(widest("Admissao"), QStringLiteral("28/12/2000"));
+}
+
+TEST(CellWidth, IsWhatTheGridItselfGivesItsText) {
+    QStandardItemModel model(1, 1);
+    const QString name = QStringLiteral("ANA PAULA DE SOUZA MENDES");
+    model.setItem(0, 0, new QStandardItem(name));
+    QTableView grid;
+    grid.setModel(&model);
+    // The view's own measure of its column, public on the base class.
+    const QAbstractItemView& view = grid;
+    EXPECT_EQ(ui::cellWidthToShow(grid, name), view.sizeHintForColumn(0));
+    grid.setShowGrid(false);
+    EXPECT_EQ(ui::cellWidthToShow(grid, name), view.sizeHintForColumn(0));
+    grid.setFont(QFont(grid.font().family(), 20));
+    EXPECT_EQ(ui::cellWidthToShow(grid, name), view.sizeHintForColumn(0));
 }
 
 }  // namespace

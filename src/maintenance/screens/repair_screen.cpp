@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "data/store/repair.h"
+#include "ui/caption_width.h"
 #include "ui/dialogs.h"
 #include "ui/guarded.h"
 
@@ -41,6 +42,7 @@ TFmReparador::TFmReparador(std::filesystem::path dataDirectory, QWidget* parent)
     ProgressGauge->setRange(0, 100);
     ProgressGauge->hide();
     layout->addWidget(ProgressGauge);
+    ui::keepCaptionWhole(*layout);
 }
 
 void TFmReparador::repararArquivo() {
