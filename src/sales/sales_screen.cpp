@@ -27,6 +27,7 @@
 #include "sales/sale_query_screen.h"
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
+#include "ui/desktop.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
 #include "ui/field_binding.h"
@@ -601,6 +602,7 @@ void TFmModuloVENDA::showLookupPanel() {
     if (!inProgress()) return;
     ui::runGuarded([this] { dm_.TbProdutos.setIndexName(""); });
     lookupPanel_->show();
+    ui::keepOnScreen(*this);
     nomeProduto_->setFocus();
 }
 

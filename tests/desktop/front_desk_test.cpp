@@ -2,6 +2,8 @@
 // payment and after a cancelled one, look-ups fill the names they exist for, and the receipt's
 // preview comes up over the till and goes back to it.
 #include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QLineEdit>
 
 #include "data/dm.h"
@@ -182,9 +184,27 @@ TEST_F(FrontDeskTest, TheProductLookUpPanelShowsNamesWholeAndTakesTheItemWithF5)
     ASSERT_TRUE(waitForFocus(QStringLiteral("DBEdit9")));
     key(XK_F4);
     ASSERT_TRUE(waitForFocus(QStringLiteral("EdNomeProduto")));
+    // The screen grew by the panel: still whole on the desktop.
+    EXPECT_TRUE(waitFor([] { return till()->screen()->availableGeometry().contains(till()->frameGeometry()); },
+                        "the till with its look-up panel inside the screen"));
     screenshot("product-look-up-panel");
-    EXPECT_TRUE(waitFor([] { return till()->findChild<ui::DbGrid*>("DBGrid2")->model()->rowCount() >= 8; },
+    ASSERT_TRUE(waitFor([] { return till()->findChild<ui::DbGrid*>("DBGrid2")->model()->rowCount() >= 8; },
                         "the demo's catalogue in the look-up"));
+    // Eight rows in view, and the description column as wide as its widest name.
+    EXPECT_TRUE(onGui([] {
+        auto* grid = till()->findChild<ui::DbGrid*>("DBGrid2");
+        return grid->viewport()->height() >= 8 * grid->rowHeight(0);
+    })) << "the look-up shows fewer than eight rows";
+    EXPECT_TRUE(onGui([] {
+        auto* grid = till()->findChild<ui::DbGrid*>("DBGrid2");
+        const QFontMetrics metrics(grid->font());
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            for (int column = 0; column < grid->model()->columnCount(); ++column)
+                if (metrics.horizontalAdvance(grid->model()->index(row, column).data().toString()) >
+                    grid->columnWidth(column))
+                    return false;
+        return true;
+    })) << "a name in the look-up is cut";
 }
 
 // A NOTINHA names its client on the payment screen; a cheque sale of the same day is then
