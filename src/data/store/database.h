@@ -4,11 +4,19 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace store {
 
 class Backend;
 class Scope;
+
+// A data set on a database server: a libpq connection string or service name
+// ("host=… dbname=… user=…", "service=velmora"). The password is never in it: libpq's own
+// password or service file holds it.
+struct ServerConnection {
+    std::string connection;
+};
 
 struct LockSettings {
     int retryCount = 15;
@@ -18,6 +26,8 @@ struct LockSettings {
 class Database {
   public:
     explicit Database(std::filesystem::path directory, LockSettings locks = {});
+    // Connects at once; throws ConnectionError when the server cannot be reached.
+    explicit Database(ServerConnection server, LockSettings locks = {});
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -31,6 +41,8 @@ class Database {
     Backend& backend() { return *backend_; }
     // True when the tables are files of the data directory (repair and file backups apply).
     bool keepsTableFiles() const;
+    // Where the tables are, for messages and captions: the folder, or the server and database.
+    std::string location() const;
 
     // The posting or consistent read now running on this data set, if any: while it runs,
     // every table of its files reads and writes through it.

@@ -1,0 +1,50 @@
+#include "server_schema.h"
+
+#include <libpq-fe.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace storetest {
+namespace {
+
+std::string schemaFor(const std::filesystem::path& dir) {
+    const std::string path = std::filesystem::absolute(dir).lexically_normal().string();
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (unsigned char c : path) hash = (hash ^ c) * 1099511628211ull;
+    std::string name = "t";
+    for (unsigned char c : dir.filename().string())
+        if (std::isalnum(c) && name.size() < 30) name += static_cast<char>(std::tolower(c));
+    char suffix[20];
+    std::snprintf(suffix, sizeof suffix, "_%016llx", static_cast<unsigned long long>(hash));
+    return name + suffix;
+}
+
+}  // namespace
+
+std::string serverConnectionFor(const std::filesystem::path& dir) {
+    const char* server = std::getenv(kServerVariable);
+    if (!server || !*server)
+        throw std::runtime_error(std::string(kServerVariable) +
+                                 " não está definida: os testes no PostgreSQL rodam no servidor de testes "
+                                 "que 'make test' inicia (ou defina-a com uma conexão).");
+    const std::string schema = schemaFor(dir);
+    PGconn* conn = PQconnectdb(server);
+    if (PQstatus(conn) != CONNECTION_OK) {
+        const std::string why = PQerrorMessage(conn);
+        PQfinish(conn);
+        throw std::runtime_error("servidor de testes inacessível (" + std::string(server) + "): " + why);
+    }
+    // Two processes of one test may get here together: the one that loses finds it made.
+    PGresult* made = PQexec(conn, ("CREATE SCHEMA IF NOT EXISTS " + schema).c_str());
+    const bool ok = PQresultStatus(made) == PGRES_COMMAND_OK;
+    const std::string why = PQresultErrorMessage(made);
+    PQclear(made);
+    PQfinish(conn);
+    if (!ok && why.find("already exists") == std::string::npos && why.find("duplicate") == std::string::npos)
+        throw std::runtime_error("o esquema " + schema + " não pôde ser criado: " + why);
+    return std::string(server) + " options='-csearch_path=" + schema + "'";
+}
+
+}  // namespace storetest
