@@ -21,21 +21,31 @@ std::string schemaFor(const std::filesystem::path& dir) {
     return name + suffix;
 }
 
-}  // namespace
-
-std::string serverConnectionFor(const std::filesystem::path& dir) {
+const char* serverOrThrow() {
     const char* server = std::getenv(kServerVariable);
     if (!server || !*server)
         throw std::runtime_error(std::string(kServerVariable) +
                                  " não está definida: os testes no PostgreSQL rodam no servidor de testes "
                                  "que 'make test' inicia (ou defina-a com uma conexão).");
-    const std::string schema = schemaFor(dir);
+    return server;
+}
+
+PGconn* connectOrThrow(const char* server) {
     PGconn* conn = PQconnectdb(server);
     if (PQstatus(conn) != CONNECTION_OK) {
         const std::string why = PQerrorMessage(conn);
         PQfinish(conn);
         throw std::runtime_error("servidor de testes inacessível (" + std::string(server) + "): " + why);
     }
+    return conn;
+}
+
+}  // namespace
+
+std::string serverConnectionFor(const std::filesystem::path& dir) {
+    const char* server = serverOrThrow();
+    const std::string schema = schemaFor(dir);
+    PGconn* conn = connectOrThrow(server);
     // Two processes of one test may get here together: the one that loses finds it made.
     PGresult* made = PQexec(conn, ("CREATE SCHEMA IF NOT EXISTS " + schema).c_str());
     const bool ok = PQresultStatus(made) == PGRES_COMMAND_OK;
@@ -44,7 +54,26 @@ std::string serverConnectionFor(const std::filesystem::path& dir) {
     PQfinish(conn);
     if (!ok && why.find("already exists") == std::string::npos && why.find("duplicate") == std::string::npos)
         throw std::runtime_error("o esquema " + schema + " não pôde ser criado: " + why);
-    return std::string(server) + " options='-csearch_path=" + schema + "'";
+    // Its sessions carry the schema's name, so that a test can end exactly those.
+    return std::string(server) + " options='-csearch_path=" + schema + "' application_name=" + schema;
+}
+
+void endServerSessions(const std::filesystem::path& dir) {
+    PGconn* conn = connectOrThrow(serverOrThrow());
+    const std::string schema = schemaFor(dir);
+    const char* params[] = {schema.c_str()};
+    PGresult* ended = PQexecParams(conn,
+                                   // OFFSET 0 keeps the filter apart: it is applied before any
+                                   // session is ended.
+                                   "SELECT pg_terminate_backend(pid, 5000) FROM (SELECT pid FROM "
+                                   "pg_stat_activity WHERE application_name = $1 AND pid <> "
+                                   "pg_backend_pid() OFFSET 0) AS sessions",
+                                   1, nullptr, params, nullptr, nullptr, 0);
+    const bool ok = PQresultStatus(ended) == PGRES_TUPLES_OK;
+    const std::string why = PQresultErrorMessage(ended);
+    PQclear(ended);
+    PQfinish(conn);
+    if (!ok) throw std::runtime_error("as sessões de " + schema + " não puderam ser encerradas: " + why);
 }
 
 }  // namespace storetest

@@ -15,4 +15,8 @@ inline constexpr const char* kServerVariable = "VELMORA_TEST_PG";
 // fails, never passes, without one.
 std::string serverConnectionFor(const std::filesystem::path& dir);
 
+// Ends, as a server restart would, every session of this process and its children on the data
+// set standing for `dir`, and waits until they are gone.
+void endServerSessions(const std::filesystem::path& dir);
+
 }  // namespace storetest
