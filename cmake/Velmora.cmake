@@ -34,7 +34,8 @@ set(VELMORA_TEST_SERVER "host=${VELMORA_TEST_SERVER_DIR} dbname=velmora_test use
 
 # One test executable per test folder, every .cpp of the folder in it.
 # QT: the executable gets the Qt test main (offscreen platform, QApplication first).
-# SERVER: its tests whose backend is postgres run on the test server and need it started.
+# SERVER: its tests whose backend is postgres (".../postgres") or whose suite is on a server
+# ("...OnServer.") run on the test server and need it started.
 function(velmora_test name)
   cmake_parse_arguments(ARG "QT;SERVER" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -50,9 +51,9 @@ function(velmora_test name)
     target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
   if(ARG_SERVER)
-    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*/postgres" PROPERTIES TIMEOUT 300
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*/postgres:*OnServer.*" PROPERTIES TIMEOUT 300
                          ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*/postgres" PROPERTIES TIMEOUT 300
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*/postgres:*OnServer.*" PROPERTIES TIMEOUT 300
                          ENVIRONMENT "VELMORA_TEST_PG=${VELMORA_TEST_SERVER}"
                          FIXTURES_REQUIRED velmora_test_server)
   else()

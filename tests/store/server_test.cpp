@@ -25,7 +25,7 @@ TEST_P(StoreTest, ALostConnectionFailsTheActionInPortugueseAndTheNextOneConnects
     add(*t, 1, "Ana");
 
     // Idle: the first action meets the loss and says so; the next works.
-    endServerSessions(dir.path());
+    testsupport::endServerSessions(dir.path());
     const std::string lost = connectionLossOf([&] { t->refresh(); });
     EXPECT_EQ(lost.rfind("Sem conexão com o servidor de dados", 0), 0u) << lost;
     t->refresh();
@@ -36,7 +36,7 @@ TEST_P(StoreTest, ALostConnectionFailsTheActionInPortugueseAndTheNextOneConnects
     {
         store::Posting posting({t.get()});
         add(*t, 3, "Cida");
-        endServerSessions(dir.path());
+        testsupport::endServerSessions(dir.path());
         t->insert();
         t->field("Codigo").setInteger(4);
         EXPECT_FALSE(connectionLossOf([&] { t->post(); }).empty());

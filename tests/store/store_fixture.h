@@ -12,8 +12,8 @@
 
 #include "data/store/database.h"
 #include "data/store/table.h"
-#include "server_schema.h"
 #include "support/processes.h"
+#include "support/server_schema.h"
 #include "support/temp_dir.h"
 
 namespace storetest {
@@ -63,7 +63,8 @@ inline const std::vector<BackendUnderTest>& backendsUnderTest() {
                       store::LockSettings locks) { return std::make_unique<store::Database>(dir, locks); }},
         {"postgres",
          [](const std::filesystem::path& dir, store::LockSettings locks) {
-             return std::make_unique<store::Database>(store::ServerConnection{serverConnectionFor(dir)}, locks);
+             return std::make_unique<store::Database>(
+                 store::ServerConnection{testsupport::serverConnectionFor(dir)}, locks);
          }},
     };
     return backends;

@@ -5,11 +5,22 @@
 
 namespace store {
 
-Database::Database(std::filesystem::path directory, LockSettings locks)
-    : directory_(std::move(directory)), locks_(locks), backend_(std::make_unique<SqliteBackend>(*this)) {}
+namespace {
 
-Database::Database(ServerConnection server, LockSettings locks)
-    : locks_(locks), backend_(std::make_unique<PostgresBackend>(std::move(server.connection), locks_)) {}
+std::unique_ptr<Backend> backendFor(const Location& location, Database& database, const LockSettings& locks) {
+    if (location.server) return std::make_unique<PostgresBackend>(location.server->connection, locks);
+    return std::make_unique<SqliteBackend>(database);
+}
+
+}  // namespace
+
+std::string Location::describe() const {
+    return server ? "o servidor de dados " + server->connection
+                  : "o diretório de dados " + directory.string();
+}
+
+Database::Database(Location location, LockSettings locks)
+    : directory_(location.directory), locks_(locks), backend_(backendFor(location, *this, locks_)) {}
 
 Database::~Database() = default;
 

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace store {
@@ -18,6 +19,18 @@ struct ServerConnection {
     std::string connection;
 };
 
+// Where a data set's tables are: the table files of a data directory, or a server.
+struct Location {
+    Location(std::filesystem::path directory) : directory(std::move(directory)) {}
+    Location(ServerConnection server) : server(std::move(server)) {}
+    bool onServer() const { return server.has_value(); }
+    // "o diretório de dados /x" or "o servidor de dados host=… dbname=…", for messages.
+    std::string describe() const;
+
+    std::filesystem::path directory;
+    std::optional<ServerConnection> server;
+};
+
 struct LockSettings {
     int retryCount = 15;
     std::chrono::milliseconds waitTime{100};
@@ -25,9 +38,10 @@ struct LockSettings {
 
 class Database {
   public:
-    explicit Database(std::filesystem::path directory, LockSettings locks = {});
-    // Connects at once; throws ConnectionError when the server cannot be reached.
-    explicit Database(ServerConnection server, LockSettings locks = {});
+    explicit Database(std::filesystem::path directory, LockSettings locks = {})
+        : Database(Location(std::move(directory)), locks) {}
+    // A server is connected to at once: throws ConnectionError when it cannot be reached.
+    explicit Database(Location location, LockSettings locks = {});
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;

@@ -100,9 +100,9 @@ void PgConnection::connect() {
     prepared_.clear();
     // The station's own settings first: what the connection string names wins. Keepalives end
     // the session of a station that was switched off within a minute, freeing its locks.
-    const char* keys[] = {"application_name", "client_encoding",     "connect_timeout",  "keepalives",
-                          "keepalives_idle",  "keepalives_interval", "keepalives_count", "dbname",
-                          nullptr};
+    const char* keys[] = {"application_name", "client_encoding", "connect_timeout",
+                          "keepalives",       "keepalives_idle", "keepalives_interval",
+                          "keepalives_count", "dbname",          nullptr};
     const char* values[] = {"velmora", "UTF8", "10", "1", "20", "10", "3", connection_.c_str(), nullptr};
     conn_ = PQconnectdbParams(keys, values, 1);
     if (PQstatus(conn_) != CONNECTION_OK) {
@@ -214,8 +214,8 @@ void PgConnection::execute(const std::string& sql, const ErrorContext& context) 
 std::string PgConnection::describe() const {
     if (!conn_) return "(desconectado)";
     const std::string host = PQhost(conn_) ? PQhost(conn_) : "";
-    return std::string(PQdb(conn_)) + " em " + (host.empty() || host.front() == '/' ? "este computador" : host) +
-           ":" + PQport(conn_);
+    return std::string(PQdb(conn_)) + " em " +
+           (host.empty() || host.front() == '/' ? "este computador" : host) + ":" + PQport(conn_);
 }
 
 bool PgConnection::inTransaction() const {

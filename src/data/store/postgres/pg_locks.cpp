@@ -44,8 +44,8 @@ bool AdvisoryLocks::tryTable(std::int32_t table, const void* holder, bool exclus
         hold.holders.insert(holder);
         return true;
     }
-    PgResult got = connection_.run(exclusive ? kTryTableExclusive : kTryTableShared,
-                                   {{std::int64_t{table}}}, context);
+    PgResult got =
+        connection_.run(exclusive ? kTryTableExclusive : kTryTableShared, {{std::int64_t{table}}}, context);
     if (got.integer(0, 0) == 0) {
         tables_.erase(table);
         return false;

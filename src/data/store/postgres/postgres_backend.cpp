@@ -59,8 +59,8 @@ class PgRows : public Base {
         }
         const std::string target = pgName(pgTableName(table.def));
         const std::string sql = fields.empty() ? "INSERT INTO " + target + " DEFAULT VALUES RETURNING linha"
-                                               : "INSERT INTO " + target + " (" + names + ") VALUES (" + marks +
-                                                     ") RETURNING linha";
+                                               : "INSERT INTO " + target + " (" + names + ") VALUES (" +
+                                                     marks + ") RETURNING linha";
         std::int64_t rowid = 0;
         writing(table, [&] {
             rowid = connection().run(sql, paramsOf(table.def, fields, values), table.context).integer(0, 0);
@@ -74,8 +74,8 @@ class PgRows : public Base {
         if (fields.empty()) return;
         std::string assignments;
         for (std::size_t i = 0; i < fields.size(); ++i)
-            assignments += (i ? ", " : "") + pgName(table.def.fields[fields[i]].name) + " = $" +
-                           std::to_string(i + 1);
+            assignments +=
+                (i ? ", " : "") + pgName(table.def.fields[fields[i]].name) + " = $" + std::to_string(i + 1);
         auto params = paramsOf(table.def, fields, values);
         params.emplace_back(PgParam{Value(rowid), false});
         const std::string sql = "UPDATE " + pgName(pgTableName(table.def)) + " SET " + assignments +
@@ -88,8 +88,8 @@ class PgRows : public Base {
         bool removed = false;
         writing(table, [&] {
             removed = connection()
-                          .run("DELETE FROM " + pgName(pgTableName(table.def)) + " WHERE linha = $1", {{rowid}},
-                               table.context)
+                          .run("DELETE FROM " + pgName(pgTableName(table.def)) + " WHERE linha = $1",
+                               {{rowid}}, table.context)
                           .changed() > 0;
         });
         return removed;
@@ -97,7 +97,8 @@ class PgRows : public Base {
 
     void removeAll(const TableRef& table) override {
         check(table);
-        writing(table, [&] { connection().run("DELETE FROM " + pgName(pgTableName(table.def)), table.context); });
+        writing(table,
+                [&] { connection().run("DELETE FROM " + pgName(pgTableName(table.def)), table.context); });
     }
 
   protected:
@@ -237,7 +238,8 @@ std::unique_ptr<RecordLocks> PostgresBackend::recordLocks(const TableRef& table)
 std::unique_ptr<Transaction> PostgresBackend::begin(const std::vector<std::string>& fileNames, bool writing,
                                                     const ErrorContext& context) {
     if (!transactions_) transactions_ = std::make_unique<PgConnection>(connection_, lockTimeoutOf(locks_));
-    return std::make_unique<PgTransaction>(*transactions_, fileNames, writing, context, lockTimeoutOf(locks_));
+    return std::make_unique<PgTransaction>(*transactions_, fileNames, writing, context,
+                                           lockTimeoutOf(locks_));
 }
 
 }  // namespace store

@@ -1,4 +1,4 @@
-#include "server_schema.h"
+#include "support/server_schema.h"
 
 #include <libpq-fe.h>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace storetest {
+namespace testsupport {
 namespace {
 
 std::string schemaFor(const std::filesystem::path& dir) {
@@ -76,4 +76,4 @@ void endServerSessions(const std::filesystem::path& dir) {
     if (!ok) throw std::runtime_error("as sessões de " + schema + " não puderam ser encerradas: " + why);
 }
 
-}  // namespace storetest
+}  // namespace testsupport

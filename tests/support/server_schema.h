@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-namespace storetest {
+namespace testsupport {
 
 // The variable `make test` sets to the throwaway server's connection string.
 inline constexpr const char* kServerVariable = "VELMORA_TEST_PG";
@@ -19,4 +19,4 @@ std::string serverConnectionFor(const std::filesystem::path& dir);
 // set standing for `dir`, and waits until they are gone.
 void endServerSessions(const std::filesystem::path& dir);
 
-}  // namespace storetest
+}  // namespace testsupport
