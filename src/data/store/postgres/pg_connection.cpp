@@ -111,6 +111,9 @@ void PgConnection::connect() {
         conn_ = nullptr;
         throw ConnectionError("Sem conexão com o servidor de dados: " + detail);
     }
+    // The server's notices ("already exists, skipping") are for administrators, not for the
+    // station's terminal.
+    PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
     const ErrorContext context{"servidor", PQdb(conn_)};
     PgResult settings = run("SELECT set_config('lock_timeout', $1, false), current_schema()",
                             {{std::to_string(lockTimeoutMs_) + "ms"}}, context);
