@@ -217,8 +217,8 @@ void PgConnection::execute(const std::string& sql, const ErrorContext& context) 
 std::string PgConnection::describe() const {
     if (!conn_) return "(desconectado)";
     const std::string host = PQhost(conn_) ? PQhost(conn_) : "";
-    return std::string(PQdb(conn_)) + " em " +
-           (host.empty() || host.front() == '/' ? "este computador" : host) + ":" + PQport(conn_);
+    if (host.empty() || host.front() == '/') return std::string(PQdb(conn_)) + " neste computador";
+    return std::string(PQdb(conn_)) + " em " + host + ":" + PQport(conn_);
 }
 
 bool PgConnection::inTransaction() const {

@@ -63,7 +63,8 @@ class PgConnection {
     void rollback() noexcept;
     // The schema the tables are in (the first of the search path), for lock keys.
     const std::string& schema() const { return schema_; }
-    // "velmora em servidor:5432", for messages and captions (never the password).
+    // "velmora em servidor:5432" or "velmora neste computador", for messages and captions
+    // (never the password).
     std::string describe() const;
     // Called after a lost connection was made anew, before the action that found it.
     std::function<void()> onReconnected;
