@@ -346,6 +346,50 @@ TEST_P(PostingTest, AProcessKilledInsideAPostingLeavesNoneOfItsRows) {
     EXPECT_EQ(rowsOnDisk(dir.path(), "Caixa.DAT")[0], "1:PRIMEIRO:101");
 }
 
+TEST_P(PostingTest, APostingOnTablesAnotherStationIsPostingToFailsAfterTheWaitWithNothingWritten) {
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    pid_t holder = spawn([&] {
+        auto databaseOwned = openDatabase(dir.path());
+        auto c = tableOn(*databaseOwned, "Caixa.DAT", "TbCaixa");
+        store::Posting posting({c.get()});
+        addTo(*c, 2, Currency::fromReais(5));
+        char x = 1;
+        if (write(ready[1], &x, 1) != 1 || read(release[0], &x, 1) != 1) return 2;
+        posting.commit();
+        return 0;
+    });
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1);
+
+    auto quickOwned = openDatabase(dir.path(), quickLocks());
+    auto mineCaixa = tableOn(*quickOwned, "Caixa.DAT", "TbCaixa");
+    auto mineBanco = tableOn(*quickOwned, "Banco.DAT", "TbBanco");
+    const std::vector<store::Table*> both{mineCaixa.get(), mineBanco.get()};
+    try {
+        store::post(both, [&] { addTo(*mineBanco, 1, Currency::fromReais(1)); });
+        FAIL() << "the posting got tables another station was posting to";
+    } catch (const store::LockError& error) {
+        const std::string text = error.what();
+        EXPECT_NE(text.find("As tabelas TbBanco, TbCaixa estão sendo gravadas por outro usuário. Nada foi "
+                            "gravado"),
+                  std::string::npos)
+            << text;
+    }
+    EXPECT_EQ(rowsOnDisk(dir.path(), "Banco.DAT")[0], "1:PRIMEIRO:100");
+
+    ASSERT_EQ(write(release[1], &c, 1), 1);
+    EXPECT_EQ(exitCodeOf(holder), 0);
+    store::post(both, [&] {
+        addTo(*mineBanco, 1, Currency::fromReais(1));
+        addTo(*mineCaixa, 2, Currency::fromReais(1));
+    });
+    EXPECT_EQ(rowsOnDisk(dir.path(), "Banco.DAT")[0], "1:PRIMEIRO:101");
+    EXPECT_EQ(rowsOnDisk(dir.path(), "Caixa.DAT")[1], "2:SEGUNDO:206");
+}
+
 namespace {
 
 // Moves 1,00 from one table's record to the other's, `times` times, one posting each; the
