@@ -14,11 +14,13 @@ int lockTimeoutOf(const LockSettings& locks) {
     return static_cast<int>(std::max<long>(1, locks.retryCount * locks.waitTime.count()));
 }
 
+// The values of `fields`, then `also` (a row identity), when given.
 std::vector<PgParam> paramsOf(const TableDef& def, const std::vector<int>& fields,
-                              const std::vector<Value>& values) {
-    std::vector<PgParam> params;
+                              const std::vector<Value>& values, const Value& also = {}) {
+    std::vector<PgParam> params(fields.size() + (isNull(also) ? 0 : 1));
     for (std::size_t i = 0; i < fields.size(); ++i)
-        params.push_back({values[i], def.fields[fields[i]].type == FieldType::Graphic});
+        params[i] = {values[i], def.fields[fields[i]].type == FieldType::Graphic};
+    if (!isNull(also)) params.back().value = also;
     return params;
 }
 
@@ -76,8 +78,7 @@ class PgRows : public Base {
         for (std::size_t i = 0; i < fields.size(); ++i)
             assignments +=
                 (i ? ", " : "") + pgName(table.def.fields[fields[i]].name) + " = $" + std::to_string(i + 1);
-        auto params = paramsOf(table.def, fields, values);
-        params.emplace_back(PgParam{Value(rowid), false});
+        const auto params = paramsOf(table.def, fields, values, rowid);
         const std::string sql = "UPDATE " + pgName(pgTableName(table.def)) + " SET " + assignments +
                                 " WHERE linha = $" + std::to_string(params.size());
         writing(table, [&] { connection().run(sql, params, table.context); });
@@ -124,7 +125,7 @@ class PgTableSession : public PgRows<Session> {
 class PgTransaction : public PgRows<Transaction> {
   public:
     PgTransaction(PgConnection& connection, const std::vector<std::string>& fileNames, bool writing,
-                  const ErrorContext& context, int lockTimeoutMs)
+                  const ErrorContext& context)
         : connection_(connection), fileNames_(fileNames), context_(context) {
         connection_.rollback();  // a transaction a lost connection left behind
         if (!writing) {
@@ -139,11 +140,9 @@ class PgTransaction : public PgRows<Transaction> {
         std::sort(tables.begin(), tables.end());
         std::string list;
         for (const auto& table : tables) list += (list.empty() ? "" : ", ") + pgName(table);
+        // One round trip; the session's lock_timeout (the store's lock wait) bounds the LOCK.
         try {
-            connection_.execute("BEGIN", context_);
-            connection_.run("SELECT set_config('lock_timeout', $1, true)",
-                            {{std::to_string(lockTimeoutMs) + "ms"}}, context_);
-            connection_.execute("LOCK TABLE " + list + " IN SHARE ROW EXCLUSIVE MODE", context_);
+            connection_.execute("BEGIN; LOCK TABLE " + list + " IN SHARE ROW EXCLUSIVE MODE", context_);
         } catch (const LockError&) {
             connection_.rollback();
             throw LockError("As tabelas " + context_.table +
@@ -179,9 +178,13 @@ class PgTransaction : public PgRows<Transaction> {
     }
 
     // A failed write undoes only itself, and the posting goes on (a key taken meanwhile may be
-    // handled by the caller), as it does on table files.
+    // handled by the caller), as it does on table files. Each write has a savepoint before it,
+    // the one of the write before released in the same round trip.
     void writing(const TableRef& table, const std::function<void()>& work) override {
-        connection_.execute("SAVEPOINT velmora_passo", table.context);
+        connection_.execute(savepoint_ ? "RELEASE SAVEPOINT velmora_passo; SAVEPOINT velmora_passo"
+                                       : "SAVEPOINT velmora_passo",
+                            table.context);
+        savepoint_ = true;
         try {
             work();
         } catch (const ConnectionError&) {
@@ -189,18 +192,17 @@ class PgTransaction : public PgRows<Transaction> {
         } catch (...) {
             try {
                 connection_.execute("ROLLBACK TO SAVEPOINT velmora_passo", table.context);
-                connection_.execute("RELEASE SAVEPOINT velmora_passo", table.context);
             } catch (...) {
             }
             throw;
         }
-        connection_.execute("RELEASE SAVEPOINT velmora_passo", table.context);
     }
 
   private:
     PgConnection& connection_;
     std::vector<std::string> fileNames_;
     ErrorContext context_;
+    bool savepoint_ = false;
 };
 
 }  // namespace
@@ -238,8 +240,7 @@ std::unique_ptr<RecordLocks> PostgresBackend::recordLocks(const TableRef& table)
 std::unique_ptr<Transaction> PostgresBackend::begin(const std::vector<std::string>& fileNames, bool writing,
                                                     const ErrorContext& context) {
     if (!transactions_) transactions_ = std::make_unique<PgConnection>(connection_, lockTimeoutOf(locks_));
-    return std::make_unique<PgTransaction>(*transactions_, fileNames, writing, context,
-                                           lockTimeoutOf(locks_));
+    return std::make_unique<PgTransaction>(*transactions_, fileNames, writing, context);
 }
 
 }  // namespace store
