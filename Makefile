@@ -1,11 +1,13 @@
 # Everything a fresh Debian 12 machine needs: `make run` starts the program on a demo
-# salon, `make test` builds and runs every test, `make package` builds the Debian package
-# and `make check-package` checks, installs, upgrades, removes and purges it (needs root).
+# salon (`make run-servidor` on a throwaway PostgreSQL server holding it), `make test`
+# builds and runs every test (starting a throwaway PostgreSQL server for those on a server),
+# `make package` builds the Debian package and `make check-package` checks, installs,
+# upgrades, removes and purges it (needs root).
 BUILD_DIR ?= build
 DEMO_DIR  ?= $(BUILD_DIR)/demo-data
 JOBS      ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench package check-package clean
+.PHONY: deps configure build test run run-servidor bench package check-package clean
 
 deps:
 	bash scripts/install-deps
@@ -23,6 +25,9 @@ test: build
 
 run: build
 	bash scripts/run-demo $(BUILD_DIR) $(DEMO_DIR)
+
+run-servidor: build
+	bash scripts/run-servidor $(BUILD_DIR)
 
 bench: build
 	bash scripts/run-benchmarks $(BUILD_DIR)

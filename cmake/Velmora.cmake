@@ -27,10 +27,17 @@ function(velmora_library name)
   endif()
 endfunction()
 
+# The throwaway PostgreSQL server of the tests (tests/store/pg-test-server): started before the
+# first test that needs it, stopped after the last whatever the outcome.
+set(VELMORA_TEST_SERVER_DIR ${PROJECT_BINARY_DIR}/pgtest)
+set(VELMORA_TEST_SERVER "host=${VELMORA_TEST_SERVER_DIR} dbname=velmora_test user=velmora")
+
 # One test executable per test folder, every .cpp of the folder in it.
 # QT: the executable gets the Qt test main (offscreen platform, QApplication first).
+# SERVER: its tests whose backend is postgres (".../postgres") or whose suite is on a server
+# ("...OnServer.") run on the test server and need it started.
 function(velmora_test name)
-  cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "QT;SERVER" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
     return()
@@ -43,6 +50,14 @@ function(velmora_test name)
   else()
     target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
-  gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300
-                       ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(ARG_SERVER)
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*/postgres:*OnServer.*" PROPERTIES TIMEOUT 300
+                         ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*/postgres:*OnServer.*" PROPERTIES TIMEOUT 300
+                         ENVIRONMENT "VELMORA_TEST_PG=${VELMORA_TEST_SERVER}"
+                         FIXTURES_REQUIRED velmora_test_server)
+  else()
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300
+                         ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
 endfunction()

@@ -39,11 +39,11 @@ bool has(const std::vector<std::string>& args, const std::string& option) {
 // (they live above the data module, so the data command cannot call them itself).
 int withDemoHistory(const std::vector<std::string>& args, int status, std::ostream& err) {
     if (status != 0 || !has(args, "--demo")) return status;
-    const auto directory = std::next(std::find(args.begin(), args.end(), std::string("--init-data")));
-    if (directory == args.end()) return status;
+    const auto dataSet = data::initDataSet(args);
+    if (!dataSet) return status;
     try {
         data::FailOnMessage failOnMessage;
-        data::Tdm dm(*directory, failOnMessage);
+        data::Tdm dm(*dataSet, failOnMessage);
         demo::addSalonHistory(dm, core::Date::today());
     } catch (const std::exception& error) {
         err << "velmora: o histórico do salão de demonstração não pôde ser criado: " << error.what() << '\n';
@@ -82,9 +82,14 @@ std::string usage() {
     std::string text =
         "Uso:\n"
         "  velmora [--data DIRETÓRIO]\n"
-        "      Abre o programa nos dados de DIRETÓRIO. Sem --data, no diretório indicado pelo\n"
-        "      primeiro config.ini encontrado: ao lado do programa, na pasta de configuração do\n"
-        "      usuário (~/.config/velmora) ou em /etc/velmora.\n";
+        "      Abre o programa nos dados de DIRETÓRIO. Sem --data, nos dados indicados pelo\n"
+        "      primeiro config.ini encontrado ([Servidor] conexao=, senão [Dados] diretorio=): ao\n"
+        "      lado do programa, na pasta de configuração do usuário (~/.config/velmora) ou em\n"
+        "      /etc/velmora.\n"
+        "  velmora --servidor CONEXAO\n"
+        "      Abre o programa nos dados de um servidor PostgreSQL. CONEXAO é uma conexão do libpq\n"
+        "      (\"host=… dbname=… user=…\" ou \"service=velmora\"); a senha fica no arquivo de senhas\n"
+        "      do libpq (~/.pgpass), nunca no config.ini.\n";
     for (const Command& command : commands()) text += command.usage();
     text +=
         "  velmora --help | -h\n"
@@ -106,26 +111,41 @@ int usageError(const std::string& problem, std::ostream& err) {
     return 2;
 }
 
-// The interactive run accepts nothing but --data DIR. Empty when that is all there is; the
-// problem otherwise.
+// The interactive run accepts nothing but --data DIR or --servidor CONEXAO. Empty when that
+// is all there is; the problem otherwise.
 std::optional<std::string> interactiveProblem(const std::vector<std::string>& args) {
+    bool named = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "--data") return "argumento desconhecido: " + args[i];
+        if (args[i] != "--data" && args[i] != "--servidor") return "argumento desconhecido: " + args[i];
         if (i + 1 == args.size() || args[i + 1].starts_with("-"))
-            return std::string("falta o diretório de --data");
+            return args[i] == "--data" ? std::string("falta o diretório de --data")
+                                       : std::string("falta a conexão de --servidor");
+        if (named) return std::string("use --data ou --servidor, uma vez só");
+        named = true;
         ++i;
     }
     return std::nullopt;
 }
 
-std::optional<fs::path> dataOption(const std::vector<std::string>& args) {
+std::optional<std::string> optionValue(const std::vector<std::string>& args, const char* option) {
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
-        if (args[i] == "--data") return args[i + 1];
+        if (args[i] == option) return args[i + 1];
     return std::nullopt;
 }
 
-fs::path dataDirectory(const std::vector<std::string>& args, const data::ConfigPlaces& places) {
-    return dataOption(args).value_or(data::locateDataDirectory(places).dataDirectory);
+std::optional<fs::path> dataOption(const std::vector<std::string>& args) {
+    if (auto directory = optionValue(args, "--data")) return fs::path(*directory);
+    return std::nullopt;
+}
+
+// --data DIR, --servidor CONEXAO, then what config.ini says: its server before its directory.
+store::Location dataSetOf(const std::vector<std::string>& args, const data::ConfigPlaces& places) {
+    if (auto directory = dataOption(args)) return store::Location(*directory);
+    if (auto server = optionValue(args, "--servidor"))
+        return store::Location(store::ServerConnection{*server});
+    const data::DataLocation location = data::locateDataDirectory(places);
+    if (location.server) return store::Location(store::ServerConnection{*location.server});
+    return store::Location(location.dataDirectory);
 }
 
 // Which config.ini and which data directory this run would use, and where it looked.
@@ -139,6 +159,12 @@ std::string whereThisRunLooks(const std::vector<std::string>& args, const data::
         for (const fs::path& file : data::configSearchOrder(places)) text += "    " + file.string() + "\n";
     }
     const auto option = dataOption(args);
+    const auto server = optionValue(args, "--servidor");
+    if (!option && (server || location.server)) {
+        text += "  servidor de dados: " + server.value_or(location.server.value_or("")) +
+                (server ? " (de --servidor)\n" : "\n");
+        return text;
+    }
     text += "  diretório de dados: " + option.value_or(location.dataDirectory).string() +
             (option ? " (de --data)\n" : "\n");
     return text;
@@ -146,9 +172,9 @@ std::string whereThisRunLooks(const std::vector<std::string>& args, const data::
 
 }  // namespace
 
-std::variant<int, fs::path> runCommandLine(const std::vector<std::string>& args,
-                                           const data::ConfigPlaces& places, std::ostream& out,
-                                           std::ostream& err) {
+std::variant<int, store::Location> runCommandLine(const std::vector<std::string>& args,
+                                                  const data::ConfigPlaces& places, std::ostream& out,
+                                                  std::ostream& err) {
     if (has(args, "--help") || has(args, "-h")) {
         out << usage() << whereThisRunLooks(args, places);
         return 0;
@@ -163,8 +189,18 @@ std::variant<int, fs::path> runCommandLine(const std::vector<std::string>& args,
         if (chosen) return usageError("só uma operação por vez", err);
         chosen = &command;
     }
-    const fs::path dataDir = dataDirectory(args, places);
-    if (chosen) return chosen->run(args, dataDir, out, err);
+    if (chosen == &commands().front()) return chosen->run(args, {}, out, err);  // names its own data set
+    const store::Location dataSet = dataSetOf(args, places);
+    if (chosen) {
+        // Reports and backups read table files of a data directory.
+        if (dataSet.onServer()) {
+            err << "velmora: este comando trabalha com os arquivos de tabela de um diretório de dados, e os "
+                   "dados estão no servidor "
+                << dataSet.server->connection << ". Use --data DIRETÓRIO, ou as ferramentas do servidor.\n";
+            return 1;
+        }
+        return chosen->run(args, dataSet.directory, out, err);
+    }
     if (const auto problem = interactiveProblem(args)) return usageError(*problem, err);
-    return dataDir;
+    return dataSet;
 }

@@ -1,8 +1,8 @@
 // Velmora: management of a beauty salon.
 //
-// Without options the program opens its windows on the configured data directory (or the
-// one of --data DIR). Every other form of the command line (`velmora --help` lists them)
-// does its work without a window and ends the run with its exit status.
+// Without options the program opens its windows on the configured data set (or the one of
+// --data DIR or --servidor CONEXAO). Every other form of the command line (`velmora --help`
+// lists them) does its work without a window and ends the run with its exit status.
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -30,5 +30,5 @@ int main(int argc, char** argv) {
     const auto places = data::standardConfigPlaces(programDirectory(argv[0]), VELMORA_INSTALLED_BINDIR);
     const auto outcome = runCommandLine(args, places, std::cout, std::cerr);
     if (const int* status = std::get_if<int>(&outcome)) return *status;
-    return app::runProgram(argc, argv, std::get<std::filesystem::path>(outcome), wireScreens);
+    return app::runProgram(argc, argv, std::get<store::Location>(outcome), wireScreens);
 }

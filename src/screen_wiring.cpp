@@ -12,6 +12,7 @@
 #include "cash/conference_screen.h"
 #include "cash/opening_screen.h"
 #include "data/dm.h"
+#include "data/store/table_files.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/repair_screen.h"
 #include "payables/balance_screen.h"
@@ -85,9 +86,15 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Comanda, [&dm] { sales::showComando(dm); });
     menu.wire(entry::EntradaProdutos, [&dm] { sales::showEntrada(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
-    menu.wire(entry::Backup,
-              [&dm] { showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); }); });
-    menu.wire(entry::Manutencao, [&dm] { showScreen<maintenance::TFmReparador>(dm.DbVelmora.directory()); });
+    // Both work on table files, which a data set on a server does not have.
+    menu.wire(entry::Backup, [&dm] {
+        if (ui::runGuarded([&dm] { store::requireTableFiles(dm.DbVelmora, "O backup"); }))
+            showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); });
+    });
+    menu.wire(entry::Manutencao, [&dm] {
+        if (ui::runGuarded([&dm] { store::requireTableFiles(dm.DbVelmora, "O reparador de arquivos"); }))
+            showScreen<maintenance::TFmReparador>(dm.DbVelmora.directory());
+    });
     menu.wire(entry::PrecoServicos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Servicos); });
     menu.wire(entry::PrecoProdutos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Produtos); });
     menu.wire(entry::PrecoProdutosServicos,

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -86,6 +87,11 @@ void TFmMenu::setEntriesUsable(bool usable) {
 
 void TFmMenu::attach(data::Tdm& dm) {
     dm_ = &dm;
+    // Which data set this station works on: a folder, or a database on a server.
+    auto* where =
+        new QLabel(QStringLiteral("Dados: ") + QString::fromStdString(dm.DbVelmora.location()), this);
+    where->setObjectName(QStringLiteral("LocalDados"));
+    statusBar()->addPermanentWidget(where);
 }
 
 void TFmMenu::buildBackground() {

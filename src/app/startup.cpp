@@ -44,20 +44,31 @@ class InstalledDialogs {
 
 }  // namespace
 
-bool ensureDataSet(const std::filesystem::path& dataDirectory, ui::Dialogs& dialogs) {
-    if (data::holdsTables(dataDirectory)) return true;
-    const QString directory = QString::fromStdString(dataDirectory.string());
-    const QString problem = std::filesystem::exists(dataDirectory)
-                                ? QStringLiteral("O diretório de dados %1 não contém as tabelas do sistema.")
-                                : QStringLiteral("O diretório de dados %1 não existe.");
-    if (!dialogs.confirma(problem.arg(directory) +
-                          QStringLiteral("\nCriar um novo conjunto de dados nele?"))) {
-        dialogs.message(problem.arg(directory) + QStringLiteral("\nO programa será encerrado."));
+bool ensureDataSet(const store::Location& dataSet, ui::Dialogs& dialogs) {
+    QString problem;
+    try {
+        if (data::holdsTables(dataSet)) return true;
+    } catch (const std::exception& failure) {
+        dialogs.error(QString::fromStdString(failure.what()));  // the server cannot be reached
+        return false;
+    }
+    if (dataSet.onServer()) {
+        problem = QStringLiteral("O banco de dados do servidor %1 não contém as tabelas do sistema.")
+                      .arg(QString::fromStdString(dataSet.server->connection));
+    } else {
+        const QString directory = QString::fromStdString(dataSet.directory.string());
+        problem = (std::filesystem::exists(dataSet.directory)
+                       ? QStringLiteral("O diretório de dados %1 não contém as tabelas do sistema.")
+                       : QStringLiteral("O diretório de dados %1 não existe."))
+                      .arg(directory);
+    }
+    if (!dialogs.confirma(problem + QStringLiteral("\nCriar um novo conjunto de dados nele?"))) {
+        dialogs.message(problem + QStringLiteral("\nO programa será encerrado."));
         return false;
     }
     std::string masterPassword;
     try {
-        masterPassword = data::createDataSet(dataDirectory, false);
+        masterPassword = data::createDataSet(dataSet, false);
     } catch (const std::exception& failure) {
         dialogs.error(QString::fromStdString(failure.what()));
         return false;
@@ -66,8 +77,7 @@ bool ensureDataSet(const std::filesystem::path& dataDirectory, ui::Dialogs& dial
     return true;
 }
 
-int runProgram(int& argc, char** argv, const std::filesystem::path& dataDirectory,
-               const ScreenWiring& wireScreens) {
+int runProgram(int& argc, char** argv, const store::Location& dataSet, const ScreenWiring& wireScreens) {
     std::unique_ptr<QApplication> ownApplication;
     if (QApplication::instance() == nullptr) ownApplication = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora..."));
@@ -76,10 +86,16 @@ int runProgram(int& argc, char** argv, const std::filesystem::path& dataDirector
 
     // The window comes first and touches no table until the data module exists.
     TFmMenu menu;
-    if (!ensureDataSet(dataDirectory, *dialogs)) return 1;
-    data::Tdm dm(dataDirectory, *dialogs);
-    menu.attach(dm);
-    if (wireScreens) wireScreens(menu, dm);
+    if (!ensureDataSet(dataSet, *dialogs)) return 1;
+    std::unique_ptr<data::Tdm> dm;
+    try {
+        dm = std::make_unique<data::Tdm>(dataSet, *dialogs);
+    } catch (const std::exception& failure) {
+        (*dialogs).error(QString::fromStdString(failure.what()));  // the server went away meanwhile
+        return 1;
+    }
+    menu.attach(*dm);
+    if (wireScreens) wireScreens(menu, *dm);
     menu.showMaximized();
     return QApplication::exec();
 }

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "data/store/database.h"
+
 namespace data {
 class Tdm;
 }
@@ -20,12 +22,12 @@ using ScreenWiring = std::function<void(TFmMenu& menu, data::Tdm& dm)>;
 
 // The whole interactive run; returns the exit status. Creates the QApplication unless the
 // caller already has one.
-int runProgram(int& argc, char** argv, const std::filesystem::path& dataDirectory,
-               const ScreenWiring& wireScreens = {});
+int runProgram(int& argc, char** argv, const store::Location& dataSet, const ScreenWiring& wireScreens = {});
 
 // A data directory without the program's tables is named to the user, who may have a new
 // data set created there; its master password is then shown, this once. False when there is still no data set
 // to work on (the user said no, or it could not be created; the reason has been shown).
-bool ensureDataSet(const std::filesystem::path& dataDirectory, ui::Dialogs& dialogs);
+// A database on a server without them is named and offered the same way.
+bool ensureDataSet(const store::Location& dataSet, ui::Dialogs& dialogs);
 
 }  // namespace app

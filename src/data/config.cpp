@@ -113,7 +113,10 @@ DataLocation locateDataDirectory(const ConfigPlaces& places) {
         std::error_code error;
         if (!std::filesystem::is_regular_file(file, error)) continue;
         const auto value = readIniValue(file, "Dados", "diretorio");
-        return {file, value && !value->empty() ? std::filesystem::path(*value) : places.defaultDataDirectory};
+        auto server = readIniValue(file, "Servidor", "conexao");
+        if (server && server->empty()) server.reset();
+        return {file, value && !value->empty() ? std::filesystem::path(*value) : places.defaultDataDirectory,
+                std::move(server)};
     }
     return {std::nullopt, places.defaultDataDirectory};
 }

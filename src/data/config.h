@@ -40,11 +40,14 @@ std::vector<std::filesystem::path> configSearchOrder(const ConfigPlaces& places)
 struct DataLocation {
     std::optional<std::filesystem::path> configFile;  // the config.ini read, when one exists
     std::filesystem::path dataDirectory;
+    // The database server the data set is on instead, when config.ini names one.
+    std::optional<std::string> server;
 };
 
 // The first config.ini that exists is the one read: its section "Dados", key "diretorio",
 // taken as written. When no file exists, or the one found lacks the section or the key or
-// leaves it empty, the default data directory.
+// leaves it empty, the default data directory. Its section "Servidor", key "conexao" (a libpq
+// connection string or service name, never a password), puts the data set on that server.
 DataLocation locateDataDirectory(const ConfigPlaces& places);
 
 }  // namespace data

@@ -19,9 +19,9 @@ constexpr store::LockSettings kLockSettings{.retryCount = 15, .waitTime = std::c
 
 }  // namespace
 
-Tdm::Tdm(std::filesystem::path dataDirectory, Messages& messages)
+Tdm::Tdm(store::Location dataSet, Messages& messages)
     : messages_(messages),
-      DbVelmora(std::move(dataDirectory), kLockSettings),
+      DbVelmora(std::move(dataSet), kLockSettings),
       DbTrabalho(std::filesystem::path(), kLockSettings) {
     tables_ = {&TbCliente,   &TbFoto,     &TbFuncionario, &TbHora,         &TbFornec,      &TbProdutos,
                &TbDuplicado, &TbPlano,    &TbConta,       &TbSenha,        &TbAcesso,      &TbItemAcesso,

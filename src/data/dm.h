@@ -27,10 +27,12 @@ class Tdm {
     ScratchDirectory scratchDirectory_;
 
   public:
-    // Points the store at `dataDirectory` and opens TbSenha, TbConfig, TbAcesso and
-    // TbItemAcesso, in that order. A table that will not open is reported with the store's
-    // own message and stays closed; the program goes on without it.
-    Tdm(std::filesystem::path dataDirectory, Messages& messages);
+    // Points the store at the data set (a data directory or a server) and opens TbSenha,
+    // TbConfig, TbAcesso and TbItemAcesso, in that order. A table that will not open is reported with the
+    // store's own message and stays closed; the program goes on without it.
+    Tdm(store::Location dataSet, Messages& messages);
+    Tdm(std::filesystem::path dataDirectory, Messages& messages)
+        : Tdm(store::Location(std::move(dataDirectory)), messages) {}
     // Closes every table still open; unposted changes are dropped, posted ones are on disk.
     ~Tdm();
     Tdm(const Tdm&) = delete;

@@ -14,8 +14,8 @@ namespace data {
 
 namespace {
 
-void createTableFiles(const std::filesystem::path& directory) {
-    store::Database database(directory);
+void createTables(const store::Location& dataSet) {
+    store::Database database(dataSet);
     for (const TableEntry& entry : tableCatalogue())
         if (entry.placement == Placement::Shared)
             store::Table(database, entry.definition, entry.component).createTable();
@@ -59,23 +59,34 @@ void addFirstUser(Tdm& dm) {
 
 }  // namespace
 
-bool holdsTables(const std::filesystem::path& directory) {
+bool holdsTables(const store::Location& dataSet) {
+    if (!dataSet.onServer()) {
+        for (const TableEntry& entry : tableCatalogue())
+            if (entry.placement == Placement::Shared &&
+                std::filesystem::exists(dataSet.directory / entry.definition.fileName))
+                return true;
+        return false;
+    }
+    store::Database database(dataSet);
     for (const TableEntry& entry : tableCatalogue())
         if (entry.placement == Placement::Shared &&
-            std::filesystem::exists(directory / entry.definition.fileName))
+            store::Table(database, entry.definition, entry.component).fileExists())
             return true;
     return false;
 }
 
-void createInitialData(const std::filesystem::path& directory, bool demo) {
-    if (holdsTables(directory))
-        throw std::runtime_error("O diretório " + directory.string() +
-                                 " já contém tabelas do sistema: os dados iniciais não foram criados.");
-    std::filesystem::create_directories(directory);
-    createTableFiles(directory);
+void createInitialData(const store::Location& dataSet, bool demo) {
+    if (holdsTables(dataSet))
+        throw std::runtime_error(
+            dataSet.onServer() ? "O banco de dados do servidor já contém tabelas do sistema: os dados "
+                                 "iniciais não foram criados."
+                               : "O diretório " + dataSet.directory.string() +
+                                     " já contém tabelas do sistema: os dados iniciais não foram criados.");
+    if (!dataSet.onServer()) std::filesystem::create_directories(dataSet.directory);
+    createTables(dataSet);
 
     FailOnMessage silent;
-    Tdm dm(directory, silent);
+    Tdm dm(dataSet, silent);
     addSettingsAndCounters(dm);
     addAccessAreas(dm);
     addProtectedHeadings(dm);
@@ -83,10 +94,10 @@ void createInitialData(const std::filesystem::path& directory, bool demo) {
     if (demo) addDemoSalon(dm, core::Date::today());
 }
 
-std::string createDataSet(const std::filesystem::path& directory, bool demo) {
-    createInitialData(directory, demo);
+std::string createDataSet(const store::Location& dataSet, bool demo) {
+    createInitialData(dataSet, demo);
     FailOnMessage silent;
-    Tdm dm(directory, silent);
+    Tdm dm(dataSet, silent);
     return renewMasterPassword(dm);
 }
 

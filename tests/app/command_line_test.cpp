@@ -49,11 +49,13 @@ TEST(ProgramCommandLine, HelpListsEveryFormAndEveryReport) {
     ASSERT_TRUE(help.exitedNormally) << help.err.toStdString();
     EXPECT_EQ(help.code, 0);
     EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
-    for (const char* form : {"velmora [--data DIRETÓRIO]", "velmora --init-data DIRETÓRIO [--demo]",
-                             "velmora --senha-master DIRETÓRIO", "velmora --pdf RELATÓRIO ARQUIVO.pdf",
-                             "velmora --recibo NOME SAIDA.bin", "velmora --backup ARQUIVO.bck",
-                             "velmora --restore ARQUIVO.bck DIRETÓRIO", "velmora --archive-info ARQUIVO.bck",
-                             "velmora --help", "velmora --version"})
+    for (const char* form :
+         {"velmora [--data DIRETÓRIO]", "velmora --servidor CONEXAO",
+          "velmora --init-data DIRETÓRIO [--demo]", "velmora --init-data --servidor CONEXAO [--demo]",
+          "velmora --senha-master DIRETÓRIO", "velmora --pdf RELATÓRIO ARQUIVO.pdf",
+          "velmora --recibo NOME SAIDA.bin", "velmora --backup ARQUIVO.bck",
+          "velmora --restore ARQUIVO.bck DIRETÓRIO", "velmora --archive-info ARQUIVO.bck", "velmora --help",
+          "velmora --version"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(form))) << form << "\n" << help.out.toStdString();
     // Every report --pdf knows, with the options it asks for.
     for (const std::string& name : reports::pdfReportNames())
@@ -123,6 +125,10 @@ TEST(ProgramCommandLine, WrongArgumentsSayWhatIsWrongThenTheUsageAndExitWithTwo)
              Case{{"--data", data, "--bogus"}, "velmora: argumento desconhecido: --bogus"},
              Case{{"salao"}, "velmora: argumento desconhecido: salao"},
              Case{{"--data"}, "velmora: falta o diretório de --data"},
+             Case{{"--servidor"}, "velmora: falta a conexão de --servidor"},
+             Case{{"--data", data, "--servidor", "dbname=x"},
+                  "velmora: use --data ou --servidor, uma vez só"},
+             Case{{"--init-data", "--servidor"}, "velmora: falta a conexão de --servidor"},
              Case{{"--pdf", "clientes"}, "velmora: falta o relatório ou o arquivo PDF"},
              Case{{"--pdf", "clientes", "c.pdf", "--bogus", "1"},
                   "velmora: argumento desconhecido para o relatório clientes: --bogus"},

@@ -1,24 +1,26 @@
-// Two program instances taking numbers from one data directory at the same time.
+// Two program instances taking numbers from one data set at the same time: a data directory,
+// and a database on the test server.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <set>
 
+#include "data/initial_data.h"
 #include "support/data_fixture.h"
+#include "support/server_schema.h"
 
 namespace {
 
-using testsupport::InitialDataDirectory;
 using testsupport::RecordingMessages;
 
 constexpr int kSalesPerStation = 500;
 
 // Runs in a child process: a station recording sales. Exit status 0 when all were stored.
-int recordSales(const std::filesystem::path& directory) {
+int recordSales(const store::Location& dataSet) {
     try {
         RecordingMessages messages;
-        data::Tdm dm(directory, messages);
+        data::Tdm dm(dataSet, messages);
         dm.TbServico.open();
         for (int i = 0; i < kSalesPerStation; ++i) {
             dm.TbServico.insert();
@@ -31,13 +33,25 @@ int recordSales(const std::filesystem::path& directory) {
     }
 }
 
-TEST(Concurrency, TwoStationsNeverGetTheSameSaleNumber) {
-    InitialDataDirectory directory;
+// The initial data on a directory (false) or on the test server (true).
+class Concurrency : public ::testing::TestWithParam<bool> {
+  protected:
+    testsupport::TempDir dir;
+    store::Location dataSet =
+        GetParam() ? store::Location(store::ServerConnection{testsupport::serverConnectionFor(dir.path())})
+                   : store::Location(dir.path() / "Dados");
+    void SetUp() override { data::createInitialData(dataSet, false); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Backends, Concurrency, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "postgres" : "sqlite"; });
+
+TEST_P(Concurrency, TwoStationsNeverGetTheSameSaleNumber) {
     std::vector<pid_t> stations;
     for (int station = 0; station < 2; ++station) {
         const pid_t pid = fork();
         ASSERT_GE(pid, 0);
-        if (pid == 0) _exit(recordSales(directory.path()));
+        if (pid == 0) _exit(recordSales(dataSet));
         stations.push_back(pid);
     }
     for (pid_t pid : stations) {
@@ -48,7 +62,7 @@ TEST(Concurrency, TwoStationsNeverGetTheSameSaleNumber) {
     }
 
     RecordingMessages messages;
-    data::Tdm dm(directory.path(), messages);
+    data::Tdm dm(dataSet, messages);
     dm.TbServico.open();
     std::set<std::int64_t> numbers;
     for (dm.TbServico.first(); !dm.TbServico.eof(); dm.TbServico.next())

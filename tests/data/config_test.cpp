@@ -96,6 +96,25 @@ TEST_F(ConfigTest, FirstConfigFoundWinsBesideTheProgramThenUserThenMachine) {
               (std::vector{program_ / "config.ini", user_ / "config.ini", system_ / "config.ini"}));
 }
 
+TEST_F(ConfigTest, ServidorConexaoPutsTheDataSetOnAServer) {
+    struct Case {
+        const char* text;
+        std::optional<std::string> server;
+    };
+    for (const Case& c : {
+             Case{"[Servidor]\nconexao=host=servidor dbname=velmora user=estacao\n",
+                  "host=servidor dbname=velmora user=estacao"},
+             Case{"[Dados]\ndiretorio=/srv/salao\n[servidor]\n CONEXAO = service=velmora \n",
+                  "service=velmora"},
+             Case{"[Servidor]\nconexao=\n[Dados]\ndiretorio=/srv/salao\n", std::nullopt},
+             Case{"[Dados]\ndiretorio=/srv/salao\n", std::nullopt},
+         }) {
+        SCOPED_TRACE(c.text);
+        writeConfig(c.text);
+        EXPECT_EQ(data::locateDataDirectory(places_).server, c.server);
+    }
+}
+
 TEST_F(ConfigTest, TheFileFoundIsTheOneReadEvenWithoutTheKey) {
     // A later file is not consulted: which config.ini is in charge stays plain to see.
     writeIni(user_.path(), "[Dados]\ndiretorio=/srv/usuario\n");

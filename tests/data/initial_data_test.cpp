@@ -11,6 +11,7 @@
 #include "data/initial_data.h"
 #include "data/tables.h"
 #include "support/data_fixture.h"
+#include "support/server_schema.h"
 
 namespace {
 
@@ -84,6 +85,33 @@ TEST(InitData, CreatesADirectoryThatOpensWithEveryAreaAndTheFirstUser) {
     rowCount(dm.TbFuncionario);
     ASSERT_TRUE(dm.TbFuncionario.findKey({dm.TbSenha.field("CodFUN").asInteger()}));
     EXPECT_EQ(dm.TbFuncionario.field("Nome").asString(), "ADMINISTRADOR");
+}
+
+TEST(InitDataOnServer, FillsAnEmptyDatabaseThatThenOpensAndIsNeverFilledTwice) {
+    TempDir standIn;  // names the test server's schema for this data set
+    const std::string connection = testsupport::serverConnectionFor(standIn.path());
+    const store::Location server{store::ServerConnection{connection}};
+    EXPECT_FALSE(data::holdsTables(server));
+    const CommandResult result = run({"--init-data", "--servidor", connection});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_NE(result.out.find("Dados iniciais criados no servidor"), std::string::npos) << result.out;
+    EXPECT_TRUE(data::holdsTables(server));
+    {
+        RecordingMessages messages;
+        data::Tdm dm(server, messages);
+        EXPECT_TRUE(messages.said.empty());
+        EXPECT_FALSE(dm.DbVelmora.keepsTableFiles());
+        EXPECT_EQ(rowCount(dm.TbAcesso), static_cast<int>(data::accessAreas().size()));
+        ASSERT_EQ(rowCount(dm.TbSenha), 1);
+        EXPECT_EQ(dm.TbSenha.field("Usuario").asString(), "ADMINISTRADOR");
+        // Scratch tables stay on this station's own folder.
+        EXPECT_TRUE(dm.DbTrabalho.keepsTableFiles());
+    }
+    const CommandResult again = run({"--init-data", "--servidor", connection, "--demo"});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_NE(again.err.find("já contém tabelas"), std::string::npos) << again.err;
+    const CommandResult renewed = run({"--senha-master", "--servidor", connection});
+    EXPECT_EQ(renewed.code, 0) << renewed.err;
 }
 
 TEST(InitData, RefusesADirectoryThatAlreadyHoldsTables) {

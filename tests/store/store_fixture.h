@@ -6,12 +6,14 @@
 #include <unistd.h>
 
 #include <functional>
+#include <ostream>
 #include <memory>
 #include <string>
 
 #include "data/store/database.h"
 #include "data/store/table.h"
 #include "support/processes.h"
+#include "support/server_schema.h"
 #include "support/temp_dir.h"
 
 namespace storetest {
@@ -59,8 +61,18 @@ inline const std::vector<BackendUnderTest>& backendsUnderTest() {
     static const std::vector<BackendUnderTest> backends = {
         {"sqlite", [](const std::filesystem::path& dir,
                       store::LockSettings locks) { return std::make_unique<store::Database>(dir, locks); }},
+        {"postgres",
+         [](const std::filesystem::path& dir, store::LockSettings locks) {
+             return std::make_unique<store::Database>(
+                 store::ServerConnection{testsupport::serverConnectionFor(dir)}, locks);
+         }},
     };
     return backends;
+}
+
+// Test names and messages show the backend by name.
+inline void PrintTo(const BackendUnderTest* backend, std::ostream* out) {
+    *out << backend->name;
 }
 
 inline std::string backendName(const ::testing::TestParamInfo<const BackendUnderTest*>& info) {

@@ -4,11 +4,32 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace store {
 
 class Backend;
 class Scope;
+
+// A data set on a database server: a libpq connection string or service name
+// ("host=… dbname=… user=…", "service=velmora"). The password is never in it: libpq's own
+// password or service file holds it.
+struct ServerConnection {
+    std::string connection;
+};
+
+// Where a data set's tables are: the table files of a data directory, or a server.
+struct Location {
+    Location(std::filesystem::path directory) : directory(std::move(directory)) {}
+    Location(ServerConnection server) : server(std::move(server)) {}
+    bool onServer() const { return server.has_value(); }
+    // "o diretório de dados /x" or "o servidor de dados host=… dbname=…", for messages.
+    std::string describe() const;
+
+    std::filesystem::path directory;
+    std::optional<ServerConnection> server;
+};
 
 struct LockSettings {
     int retryCount = 15;
@@ -17,7 +38,10 @@ struct LockSettings {
 
 class Database {
   public:
-    explicit Database(std::filesystem::path directory, LockSettings locks = {});
+    explicit Database(std::filesystem::path directory, LockSettings locks = {})
+        : Database(Location(std::move(directory)), locks) {}
+    // A server is connected to at once: throws ConnectionError when it cannot be reached.
+    explicit Database(Location location, LockSettings locks = {});
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -31,6 +55,8 @@ class Database {
     Backend& backend() { return *backend_; }
     // True when the tables are files of the data directory (repair and file backups apply).
     bool keepsTableFiles() const;
+    // Where the tables are, for messages and captions: the folder, or the server and database.
+    std::string location() const;
 
     // The posting or consistent read now running on this data set, if any: while it runs,
     // every table of its files reads and writes through it.

@@ -36,6 +36,13 @@ class FileError : public Error {
     using Error::Error;
 };
 
+// The data server cannot be reached, or the connection to it was lost during the action:
+// the action failed (a posting wrote nothing) and the next one connects again.
+class ConnectionError : public Error {
+  public:
+    using Error::Error;
+};
+
 // A post cancelled by its OnPostError hook after the hook has told the user: the action
 // stops without a further message.
 class Aborted : public Error {

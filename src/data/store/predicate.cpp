@@ -72,6 +72,9 @@ Predicate compareKeys(const std::vector<KeyColumn>& keys, const std::vector<Valu
     const bool greater = op == Compare::Greater || op == Compare::GreaterEqual;
     const bool orEqual = op == Compare::GreaterEqual || op == Compare::LessEqual;
     if (greater && !anyNull(values)) {
+        // One key needs no row comparison: its bound alone is the whole condition (nulls, which
+        // come first, are below any value).
+        if (keys.size() == 1) return Predicate::comparison(keys[0], op, values[0]);
         result = {Predicate::Kind::RowComparison, op, keys, values};
         result.andWith(Predicate::comparison(keys[0], Compare::GreaterEqual, values[0]));
         return result;

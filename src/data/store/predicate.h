@@ -51,7 +51,7 @@ struct Predicate {
 
 // `keys` and `values` of the same length. Greater and GreaterEqual on values without nulls
 // become a row comparison plus a bound on the first key, which lets an index seek instead
-// of scanning.
+// of scanning (with one key, the bound alone).
 Predicate compareKeys(const std::vector<KeyColumn>& keys, const std::vector<Value>& values, Compare op);
 
 Predicate keyIsNull(const KeyColumn& key, bool null);

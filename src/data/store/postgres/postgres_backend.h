@@ -1,0 +1,40 @@
+#pragma once
+// Tables on a PostgreSQL server, one per table file, shared by every station. A station has
+// one session for its tables' own reads and writes and for its locks, and one more for the
+// transaction of a posting (which locks its tables, in name order, against other writers)
+// or of a consistent read (a read-only snapshot).
+#include <memory>
+#include <string>
+
+#include "data/store/backend.h"
+#include "data/store/database.h"
+
+namespace store {
+
+class AdvisoryLocks;
+class PgConnection;
+
+class PostgresBackend : public Backend {
+  public:
+    // Connects at once: throws ConnectionError when the server cannot be reached.
+    PostgresBackend(std::string connection, const LockSettings& locks);
+    ~PostgresBackend() override;
+
+    bool tableExists(const TableDef& def) const override;
+    std::string location() const override;
+    void createTable(const TableRef& table) override;
+    std::unique_ptr<Session> openTable(const TableRef& table) override;
+    std::unique_ptr<RecordLocks> recordLocks(const TableRef& table) override;
+    std::unique_ptr<Transaction> begin(const std::vector<std::string>& fileNames, bool writing,
+                                       const ErrorContext& context) override;
+    bool keepsTableFiles() const override { return false; }
+
+  private:
+    std::string connection_;
+    LockSettings locks_;
+    std::unique_ptr<PgConnection> session_;
+    std::unique_ptr<PgConnection> transactions_;
+    std::unique_ptr<AdvisoryLocks> advisory_;
+};
+
+}  // namespace store

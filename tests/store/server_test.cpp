@@ -1,0 +1,82 @@
+// What only a data set on a server meets: its connection lost in the middle of the work.
+#include <gtest/gtest.h>
+
+#include "data/store/posting.h"
+#include "store_fixture.h"
+
+using namespace storetest;
+
+namespace {
+
+std::string connectionLossOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const store::ConnectionError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST_P(StoreTest, ALostConnectionFailsTheActionInPortugueseAndTheNextOneConnectsAgain) {
+    if (db.keepsTableFiles()) GTEST_SKIP() << "a data set on a server";
+    auto t = makePeople();
+    add(*t, 1, "Ana");
+
+    // Idle: the first action meets the loss and says so; the next works.
+    testsupport::endServerSessions(dir.path());
+    const std::string lost = connectionLossOf([&] { t->refresh(); });
+    EXPECT_EQ(lost.rfind("Sem conexão com o servidor de dados", 0), 0u) << lost;
+    t->refresh();
+    EXPECT_EQ(t->field("Nome").asString(), "Ana");
+    add(*t, 2, "Bia");
+
+    // Inside a posting: it fails and stores nothing of what it wrote before.
+    {
+        store::Posting posting({t.get()});
+        add(*t, 3, "Cida");
+        testsupport::endServerSessions(dir.path());
+        t->insert();
+        t->field("Codigo").setInteger(4);
+        EXPECT_FALSE(connectionLossOf([&] { t->post(); }).empty());
+        t->cancel();
+        EXPECT_THROW(posting.commit(), store::Error);
+    }
+    EXPECT_EQ(t->recordCount(), 2);
+    EXPECT_FALSE(t->findKey({store::Value{std::int64_t{3}}}));
+    // And the next try works, with its record lock taken again.
+    store::post({t.get()}, [&] { add(*t, 3, "Cida"); });
+    EXPECT_EQ(t->recordCount(), 3);
+    t->first();
+    t->edit();
+    t->field("Nome").setString("Ana Maria");
+    t->post();
+    EXPECT_EQ(forward(*t), (std::vector<std::string>{"Ana Maria", "Bia", "Cida"}));
+}
+
+TEST_P(StoreTest, SqlMetacharactersInEveryTextFieldRoundTripUnchanged) {
+    auto t = makePeople();
+    const std::string name = "O'Neil'; DROP TABLE";
+    const std::string type = "\"x\"--\\";
+    const std::string memo = "'; DROP TABLE pessoas_dat; --\n$1 $$ %s ? \\x00 ' OR '1'='1";
+    const std::string photo("\0'\"\\;\xff", 6);
+    t->insert();
+    t->field("Codigo").setInteger(1);
+    t->field("Nome").setString(name);
+    t->field("Tipo").setString(type);
+    t->field("Obs").setString(memo);
+    t->field("Foto").setBlob(photo);
+    t->post();
+    t->close();
+    t->open();
+    EXPECT_EQ(t->field("Nome").asString(), name);
+    EXPECT_EQ(t->field("Tipo").asString(), type);
+    EXPECT_EQ(t->field("Obs").asString(), memo);
+    EXPECT_EQ(t->field("Foto").asBlob(), photo);
+    t->setIndexName("siNome");
+    EXPECT_TRUE(t->findKey({store::Value{name}}));
+    t->setFilter("Nome = 'O''Neil''; DROP TABLE'");
+    t->setFiltered(true);
+    EXPECT_EQ(t->recordCount(), 1);
+}
