@@ -1,5 +1,6 @@
 #include "screen_catalogue.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include <utility>
@@ -145,6 +146,11 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     {
         app::TFmAjuda help;
         present(help, QStringLiteral("TFmAjuda"), visit);
+    }
+    {
+        // The manual beside the program, where a build or an installation puts it.
+        app::TFmManual manual(app::manualFile(QCoreApplication::applicationDirPath()));
+        present(manual, QStringLiteral("TFmManual"), visit);
     }
     // The search and detail screens find their tables opened by their register screen.
     {

@@ -108,7 +108,11 @@ QString manualFile(const QString& programDirectory) {
 }
 
 void openManualFile(const QString& manual, const OpenDocument& systemOpen, QWidget* parent) {
-    if (manual.isEmpty() || systemOpen(QUrl::fromLocalFile(manual))) return;
+    // Doing nothing would read as a menu item that is broken.
+    if (manual.isEmpty())
+        return ui::Dialogs::current().message(
+            QStringLiteral("O Manual do Programa (manual-velmora.html) não foi encontrado junto ao programa."));
+    if (systemOpen(QUrl::fromLocalFile(manual))) return;
     TFmManual viewer(manual, parent);
     ui::Dialogs::current().exec(viewer);
 }

@@ -85,10 +85,11 @@ TEST_F(OpeningTheManual, WithoutAnApplicationTheProgramShowsItInItsOwnWindow) {
     EXPECT_TRUE(maximised);
 }
 
-TEST_F(OpeningTheManual, AMissingManualOpensNothingAndSaysNothing) {
+TEST_F(OpeningTheManual, AMissingManualOpensNothingAndSaysSo) {
     app::openManualFile(app::manualFile(qt(folder_.path())), systemThatAnswers(false), nullptr);
     EXPECT_TRUE(asked_.isEmpty());
-    EXPECT_TRUE(dialogs_.messages.isEmpty());
+    EXPECT_EQ(dialogs_.messages,
+              QStringList{"O Manual do Programa (manual-velmora.html) não foi encontrado junto ao programa."});
     EXPECT_TRUE(dialogs_.errors.isEmpty());
 }
 
