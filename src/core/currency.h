@@ -1,8 +1,11 @@
 #pragma once
 // Exact money: an integer count of ten-thousandths of a real, so sums never drift
 // (ten times 0,10 is exactly 1,00). Conversions from double round to the nearest unit.
+// Every operation saturates: a result beyond the type's range stays at its largest or
+// smallest value, never wrapping round to the other sign (sums and differences included).
 #include <compare>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -28,15 +31,27 @@ public:
     // The amount times a factor (a quantity, a percentage / 100), rounded to the nearest unit.
     Currency times(double factor) const;
 
-    constexpr Currency operator-() const { return Currency(-units_); }
-    constexpr Currency operator+(Currency other) const { return Currency(units_ + other.units_); }
-    constexpr Currency operator-(Currency other) const { return Currency(units_ - other.units_); }
-    constexpr Currency& operator+=(Currency other) { units_ += other.units_; return *this; }
-    constexpr Currency& operator-=(Currency other) { units_ -= other.units_; return *this; }
+    constexpr Currency operator-() const { return units_ == kLowest ? Currency(kHighest) : Currency(-units_); }
+    constexpr Currency operator+(Currency other) const {
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(units_, other.units_, &sum)) return Currency(other.units_ > 0 ? kHighest : kLowest);
+        return Currency(sum);
+    }
+    constexpr Currency operator-(Currency other) const {
+        std::int64_t difference = 0;
+        if (__builtin_sub_overflow(units_, other.units_, &difference))
+            return Currency(other.units_ < 0 ? kHighest : kLowest);
+        return Currency(difference);
+    }
+    constexpr Currency& operator+=(Currency other) { return *this = *this + other; }
+    constexpr Currency& operator-=(Currency other) { return *this = *this - other; }
     constexpr auto operator<=>(const Currency&) const = default;
     constexpr bool isZero() const { return units_ == 0; }
 
 private:
+    static constexpr std::int64_t kHighest = std::numeric_limits<std::int64_t>::max();
+    static constexpr std::int64_t kLowest = std::numeric_limits<std::int64_t>::min();
+
     constexpr explicit Currency(std::int64_t units) : units_(units) {}
     std::int64_t units_ = 0;
 };

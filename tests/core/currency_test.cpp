@@ -110,6 +110,23 @@ TEST(Currency, Arithmetic) {
     EXPECT_TRUE(c.isZero());
 }
 
+// Past the type's range a sum, a difference or a negation stays at the limit, as products
+// and conversions do; wrapping round would turn a huge credit into a huge debt.
+TEST(Currency, SumsAndDifferencesSaturateLikeEveryOtherOperation) {
+    constexpr auto max = std::numeric_limits<std::int64_t>::max();
+    constexpr auto min = std::numeric_limits<std::int64_t>::min();
+    const Currency top = Currency::fromUnits(max), bottom = Currency::fromUnits(min), one = Currency::fromUnits(1);
+    const struct {
+        Currency result;
+        std::int64_t expected;
+    } cases[] = {
+        {top + one, max},         {bottom - one, min},  {bottom + (-one), min}, {top - (-one), max},
+        {-bottom, max},           {top + bottom, -1},   {top - one, max - 1},   {one - top, min + 2},
+        {Currency(top) += one, max}, {Currency(bottom) -= one, min},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].result.units(), cases[i].expected) << i;
+}
+
 struct ParseCase {
     const char* text;
     std::optional<std::int64_t> units;
