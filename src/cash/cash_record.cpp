@@ -5,18 +5,15 @@
 #include "core/text.h"
 #include "data/cash_status.h"
 #include "data/dm.h"
+#include "data/payment_form.h"
 #include "data/refusal.h"
 
 namespace cash {
 
 std::string cashFieldOf(std::string_view paymentWord) {
-    static const std::pair<std::string_view, const char*> fields[] = {
-        {"DINHEIRO", "Dinheiro"}, {"CHEQUE", "Cheque"}, {"CARTÃO", "Cartao"},
-        {"DÉBITO", "Debito"},     {"NOTINHA", "TEF"},   {"CRÉDITO", ""},
-    };
-    for (const auto& [word, field] : fields)
-        if (word == paymentWord) return field;
-    throw std::invalid_argument("forma de pagamento desconhecida: " + std::string(paymentWord));
+    const std::optional<data::PaymentForm> form = data::paymentFormOf(paymentWord);
+    if (!form) throw std::invalid_argument("forma de pagamento desconhecida: " + std::string(paymentWord));
+    return std::string(data::cashField(*form).value_or(""));
 }
 
 std::vector<CashAddition> paymentAdditions(std::string_view paymentWord, core::Currency amount) {

@@ -2,24 +2,26 @@
 
 #include "core/format.h"
 #include "data/dm.h"
+#include "data/payment_form.h"
 #include "reports/engine/items.h"
 #include "reports/engine/salon_header.h"
 
 namespace reports {
 
 void PaymentFormTotals::add(std::string_view word, core::Currency amount) {
-    if (word == "DINHEIRO")
-        cash += amount;
-    else if (word == "CHEQUE")
-        cheque += amount;
-    else if (word == "CARTÃO")
-        creditCard += amount;
-    else if (word == "DÉBITO")
-        debitCard += amount;
-    else if (word == "NOTINHA")
-        notinha += amount;
-    else
+    const std::optional<data::PaymentForm> form = data::paymentFormOf(word);
+    if (!form) {
         others += amount;
+        return;
+    }
+    switch (*form) {
+        case data::PaymentForm::Dinheiro: cash += amount; break;
+        case data::PaymentForm::Cheque: cheque += amount; break;
+        case data::PaymentForm::Cartao: creditCard += amount; break;
+        case data::PaymentForm::Debito: debitCard += amount; break;
+        case data::PaymentForm::Notinha: notinha += amount; break;
+        case data::PaymentForm::Credito: others += amount; break;
+    }
 }
 
 core::Currency PaymentFormTotals::sum() const {

@@ -4,6 +4,7 @@
 
 #include "cash/cash_record.h"
 #include "data/dm.h"
+#include "data/payment_form.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "sales/opened_for_action.h"
@@ -12,14 +13,15 @@
 namespace sales {
 
 std::optional<std::string> creditPurchaseWord(int code) {
-    // The first three codes are those of the sale payment.
-    if (code < 1 || code > 3) return std::nullopt;
-    return salePaymentWord(code);
+    using enum data::PaymentForm;
+    static constexpr data::PaymentForm kByCode[] = {Dinheiro, Cheque, Cartao};
+    return data::wordOfCode(code, kByCode);
 }
 
 std::optional<std::string> settlementWord(int code) {
-    // The debit card is code 4 here, 6 on the sale payment.
-    return code == 4 ? salePaymentWord(6) : creditPurchaseWord(code);
+    using enum data::PaymentForm;
+    static constexpr data::PaymentForm kByCode[] = {Dinheiro, Cheque, Cartao, Debito};
+    return data::wordOfCode(code, kByCode);
 }
 
 namespace {
@@ -111,7 +113,7 @@ SettlementResult settleNotes(data::Tdm& dm, const Settlement& settlement, const 
             receber.field("DataLan").setDate(today);
             receber.field("DataVen").setDate(today);
             receber.field("Documento").setString("DIFERENÇA");
-            receber.field("Vendedor").setString("NOTINHA");
+            receber.field("Vendedor").setString(std::string(data::storedWord(data::PaymentForm::Notinha)));
             receber.field("Descricao").setString("DIFERENÇA EM PAGAMENTO");
             receber.field("CodCliente").setInteger(settlement.clientCode);
             receber.field("Cliente").setValue(cliente.field("Nome").value());

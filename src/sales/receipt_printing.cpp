@@ -2,6 +2,7 @@
 
 #include "app/receipt_printer_output.h"
 #include "data/dm.h"
+#include "data/payment_form.h"
 #include "reports/narrow_receipts.h"
 #include "sales/opened_for_action.h"
 
@@ -11,7 +12,7 @@ bool receiptPrinterSet(data::Tdm& dm) { return app::receiptPrinter(dm).transport
 
 std::string currentSaleReceipt(data::Tdm& dm, const receipts::PrinterSettings& settings,
                                std::optional<core::Currency> handedOver, bool payment) {
-    const bool pulse = payment && settings.openDrawer && dm.TbServico.field("TipoPG").asString() == "DINHEIRO";
+    const bool pulse = payment && settings.openDrawer && dm.TbServico.field("TipoPG").asString() == data::storedWord(data::PaymentForm::Dinheiro);
     // The items follow the sale through the master link; the payment may have closed them.
     OpenedForAction items{&dm.TbItensServico};
     return reports::narrowSaleReceipt(dm, settings.columns, reports::PrintedAt::now(), handedOver)

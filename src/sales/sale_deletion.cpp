@@ -6,6 +6,7 @@
 #include "core/currency.h"
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/payment_form.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "sales/opened_for_action.h"
@@ -58,14 +59,15 @@ void deleteSale(data::Tdm& dm, std::int64_t saleNumber, const core::Date& today)
         const std::int64_t clientCode = sale.field("CodCliente").asInteger();
         const Currency total = sale.field("Total").asCurrency();
         const Currency creditUsed = sale.field("Saldo").asCurrency();
-        const bool onNote = word == "NOTINHA";
+        const std::string_view notinha = data::storedWord(data::PaymentForm::Notinha);
+        const bool onNote = word == notinha;
 
         // Its own note (the client's, with its number) or its own received amount: a
         // settlement's row carries a note's number too, but says "NOTINHA".
         store::Table& receivable = onNote ? receber : baixa;
         const bool found = findSaleRow(receivable, document, [&](store::Table& row) {
             if (onNote) return row.field("CodCliente").asInteger() == clientCode;
-            return core::trimmed(row.field("Vendedor").asString()) != "NOTINHA";
+            return core::trimmed(row.field("Vendedor").asString()) != notinha;
         });
         if (onNote && !found)
             throw data::Refusal("A Notinha Deste Lançamento Já Foi Acertada! Exclusão Não Permitida.");

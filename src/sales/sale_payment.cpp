@@ -8,6 +8,7 @@
 #include "core/format.h"
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/payment_form.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "sales/opened_for_action.h"
@@ -16,32 +17,20 @@
 namespace sales {
 
 std::optional<std::string> salePaymentWord(int code) {
-    switch (code) {
-        case 1:
-            return "DINHEIRO";
-        case 2:
-            return "CHEQUE";
-        case 3:
-            return "CARTÃO";
-        case 4:
-            return "NOTINHA";
-        case 5:
-            return "CRÉDITO";
-        case 6:
-            return "DÉBITO";
-        default:
-            return std::nullopt;
-    }
+    // The payment screen's codes, in the order its list shows them.
+    using enum data::PaymentForm;
+    static constexpr data::PaymentForm kByCode[] = {Dinheiro, Cheque, Cartao, Notinha, Credito, Debito};
+    return data::wordOfCode(code, kByCode);
 }
 
 namespace {
 
 using core::Currency;
 
-constexpr const char* kNotinha = "NOTINHA";
-constexpr const char* kCredito = "CRÉDITO";
-constexpr const char* kDinheiro = "DINHEIRO";
-constexpr const char* kCartao = "CARTÃO";
+const std::string_view kNotinha = data::storedWord(data::PaymentForm::Notinha);
+const std::string_view kCredito = data::storedWord(data::PaymentForm::Credito);
+const std::string_view kDinheiro = data::storedWord(data::PaymentForm::Dinheiro);
+const std::string_view kCartao = data::storedWord(data::PaymentForm::Cartao);
 
 struct SaleItem {
     std::int64_t code;
@@ -154,7 +143,7 @@ void registerSalePayment(data::Tdm& dm, const SalePayment& payment, const core::
                 receber.field("Valor").setCurrency(total);
                 receber.field("Cliente").setString(saleClient);
                 receber.field("CodCliente").setInteger(clientCode);
-                receber.field("Vendedor").setString(kNotinha);
+                receber.field("Vendedor").setString(std::string(kNotinha));
                 receber.field("SubNome").setString(sale.field("Funcioario").asString());
                 receber.field("Descricao").setString(descriptions);  // the field keeps what fits
                 receber.field("Servicos").setString(descriptions);
