@@ -181,22 +181,9 @@ bool DesktopTest::waitForFocus(const QString& control) {
         "the focus on '" + control.toStdString() + "'");
 }
 
-void DesktopTest::click(const QString& control) {
+std::optional<QPoint> DesktopTest::centreOf(const QString& control) {
     QPoint centre;
-    const bool found = waitFor(
-        [&] {
-            QWidget* widget = controlOf(QApplication::activeWindow(), control);
-            if (widget == nullptr || !widget->isVisible()) return false;
-            centre = widget->mapToGlobal(widget->rect().center());
-            return true;
-        },
-        "'" + control.toStdString() + "' on the active window");
-    if (found) x_.click(centre.x(), centre.y());
-}
-
-void DesktopTest::doubleClick(const QString& control) {
-    QPoint centre;
-    if (waitFor(
+    if (!waitFor(
             [&] {
                 QWidget* widget = controlOf(QApplication::activeWindow(), control);
                 if (widget == nullptr || !widget->isVisible()) return false;
@@ -204,7 +191,12 @@ void DesktopTest::doubleClick(const QString& control) {
                 return true;
             },
             "'" + control.toStdString() + "' on the active window"))
-        x_.doubleClick(centre.x(), centre.y());
+        return std::nullopt;
+    return centre;
+}
+
+void DesktopTest::click(const QString& control) {
+    if (const auto centre = centreOf(control)) x_.click(centre->x(), centre->y());
 }
 
 void DesktopTest::clickButton(const QString& caption) {

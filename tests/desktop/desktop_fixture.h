@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -80,7 +81,6 @@ class DesktopTest : public testing::Test {
     }
     // A click in the middle of a control of the active window (a QAction: its button).
     void click(const QString& control);
-    void doubleClick(const QString& control);
     void clickAt(QPoint global) { x_.click(global.x(), global.y()); }
     // A click on the button of the active window that shows `caption` (a bar button has no name).
     void clickButton(const QString& caption);
@@ -113,6 +113,8 @@ class DesktopTest : public testing::Test {
 
   private:
     void closeEveryWindow();
+    // The middle of a control of the active window, once it shows.
+    std::optional<QPoint> centreOf(const QString& control);
 
     testsupport::TempDir dir_{"velmora-desktop"};
     XInput x_;

@@ -75,14 +75,4 @@ void XInput::click(int x, int y) {
     pause();
 }
 
-void XInput::doubleClick(int x, int y) {
-    XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
-    for (int i = 0; i < 2; ++i) {
-        XTestFakeButtonEvent(display_, 1, True, CurrentTime);
-        XTestFakeButtonEvent(display_, 1, False, CurrentTime);
-    }
-    XSync(display_, False);
-    pause();
-}
-
 }  // namespace desktop

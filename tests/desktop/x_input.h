@@ -27,7 +27,6 @@ class XInput {
     // Plain ASCII text, key by key.
     void type(std::string_view text);
     void click(int x, int y);
-    void doubleClick(int x, int y);
 
   private:
     void press(KeySym symbol, bool down);
