@@ -11,6 +11,7 @@
 #include "cash/closing_screen.h"
 #include "cash/conference_screen.h"
 #include "cash/opening_screen.h"
+#include "data/access_areas.h"
 #include "data/dm.h"
 #include "data/store/table_files.h"
 #include "maintenance/screens/backup_screen.h"
@@ -89,7 +90,8 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     // Both work on table files, which a data set on a server does not have.
     menu.wire(entry::Backup, [&dm] {
         if (ui::runGuarded([&dm] { store::requireTableFiles(dm.DbVelmora, "O backup"); }))
-            showScreen<maintenance::TFmBackup>(dm, [&dm] { return app::accessCheck(dm, 1.3); });
+            showScreen<maintenance::TFmBackup>(
+                dm, [&dm] { return app::accessCheck(dm, data::area::kRestaurarBackup); });
     });
     menu.wire(entry::Manutencao, [&dm] {
         if (ui::runGuarded([&dm] { store::requireTableFiles(dm.DbVelmora, "O reparador de arquivos"); }))

@@ -1,6 +1,10 @@
 #include "app/menu_entries.h"
 
+#include "data/access_areas.h"
+
 namespace app {
+
+namespace area = data::area;
 
 namespace {
 
@@ -39,35 +43,37 @@ std::vector<MenuEntry> buildEntries() {
     const QStringList sobre{QStringLiteral("Sobre")};
 
     return {
-        button(Clientes, "Clientes", "Cadastro de Clientes", 3),
-        button(Agenda, "&Agenda", "Agenda Diária", 2.2, CashNeed::None, WhileOpen::ButtonBar),
-        button(Abrir, "A&brir", "Abrir Caixa", 15, CashNeed::NotOpen),
-        button(Fechar, "&Fechar", "Fechar Caixa", 16, CashNeed::NotClosed),
-        button(Caixa, "&Caixa", "Controle de Caixa", 17, CashNeed::NotClosed, WhileOpen::ButtonBar),
-        button(Balancete, "&Balancete", "Demonstrativo Financeiro", 2.1),
-        button(Pagar, "&Pagar", "Contas a Pagar", 21),
-        button(Vale, "Vale", "Vale Para Funcionário", 17.01),
-        button(Acerto, "Acerto", "Acerto de Notinhas", 19, CashNeed::NotClosed),
-        button(Credito, "Crédito", "Inserir Crédito Para Cliente", 18, CashNeed::NotClosed),
-        button(Banco, "Banco", "", 24),
-        hiddenEntry(button(Relatorios, "&Relatórios", "Exibir Menu Relatórios", 2)),
+        button(Clientes, "Clientes", "Cadastro de Clientes", area::kClientes),
+        button(Agenda, "&Agenda", "Agenda Diária", area::kAgenda, CashNeed::None, WhileOpen::ButtonBar),
+        button(Abrir, "A&brir", "Abrir Caixa", area::kAbrirCaixa, CashNeed::NotOpen),
+        button(Fechar, "&Fechar", "Fechar Caixa", area::kFecharCaixa, CashNeed::NotClosed),
+        button(Caixa, "&Caixa", "Controle de Caixa", area::kVendas, CashNeed::NotClosed,
+               WhileOpen::ButtonBar),
+        button(Balancete, "&Balancete", "Demonstrativo Financeiro", area::kBalancete),
+        button(Pagar, "&Pagar", "Contas a Pagar", area::kContasPagar),
+        button(Vale, "Vale", "Vale Para Funcionário", area::kVale),
+        button(Acerto, "Acerto", "Acerto de Notinhas", area::kAcertoNotinhas, CashNeed::NotClosed),
+        button(Credito, "Crédito", "Inserir Crédito Para Cliente", area::kCreditoClientes,
+               CashNeed::NotClosed),
+        button(Banco, "Banco", "", area::kControleBancario),
+        hiddenEntry(button(Relatorios, "&Relatórios", "Exibir Menu Relatórios", area::kRelatorios)),
         hiddenEntry(
             button(Comanda, "Comanda", "", std::nullopt, CashNeed::None, WhileOpen::ButtonBarAndMenus)),
-        button(Backup, "&Backup", "Cópia de Segurança", 1.2),
+        button(Backup, "&Backup", "Cópia de Segurança", area::kBackup),
 
-        item(MenuClientes, arquivos, "&Clientes...", 3),
-        item(Funcionarios, arquivos, "&Funcionários...", 6),
-        item(Fornecedores, arquivos, "F&ornecedores...", 9),
-        item(Produtos, arquivos, "Cadastro de Produtos e Serviços...", 12),
-        item(EntradaProdutos, arquivos, "Entrada de Produtos...", 14.1),
-        item(ContasBancarias, arquivos, "Cadastro de Contas Bancárias...", 26),
-        item(Senhas, arquivos, "Cadastrar &Senhas...", 1),
-        item(Acesso, configuracoes, "Acesso...", 1),
+        item(MenuClientes, arquivos, "&Clientes...", area::kClientes),
+        item(Funcionarios, arquivos, "&Funcionários...", area::kFuncionarios),
+        item(Fornecedores, arquivos, "F&ornecedores...", area::kFornecedores),
+        item(Produtos, arquivos, "Cadastro de Produtos e Serviços...", area::kProdutos),
+        item(EntradaProdutos, arquivos, "Entrada de Produtos...", area::kEntradaProdutos),
+        item(ContasBancarias, arquivos, "Cadastro de Contas Bancárias...", area::kContasBancarias),
+        item(Senhas, arquivos, "Cadastrar &Senhas...", area::kSenhas),
+        item(Acesso, configuracoes, "Acesso...", area::kSenhas),
         item(AcessoAlternativo, configuracoes, "Acesso Alternativo..."),
-        item(PlanoContas, arquivos, "Cadastrar Plano de Contas...", 1.4),
+        item(PlanoContas, arquivos, "Cadastrar Plano de Contas...", area::kPlanoContas),
         item(Sair, arquivos, "Sair do Programa..."),
 
-        item(Manutencao, {}, "Manutenção", 1.1),
+        item(Manutencao, {}, "Manutenção", area::kManutencao),
 
         item(PagarPeriodo, aPagar, "Por Período..."),
         item(PagarFornecedor, aPagar, "Por Fornecedor..."),

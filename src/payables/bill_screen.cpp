@@ -10,6 +10,7 @@
 
 #include "app/access.h"
 #include "cash/money_box.h"
+#include "data/access_areas.h"
 #include "data/dm.h"
 #include "payables/installments.h"
 #include "payables/open_bills_screen.h"
@@ -124,7 +125,7 @@ void TFmPagar::consultar() {
 }
 
 void TFmPagar::alterar() {
-    if (!app::accessCheck(dm_, 22)) return;
+    if (!app::accessCheck(dm_, data::area::kAlterarContaPagar)) return;
     store::Table& pagar = dm_.TbPagar;
     if (!pagar.isOpen() || pagar.isEmpty()) {
         ui::Dialogs::current().message(QStringLiteral("Selecione o Registro a ser Alterado!"));
@@ -139,7 +140,7 @@ void TFmPagar::alterar() {
 }
 
 void TFmPagar::excluir() {
-    if (!app::accessCheck(dm_, 23)) return;
+    if (!app::accessCheck(dm_, data::area::kExcluirContaPagar)) return;
     store::Table& pagar = dm_.TbPagar;
     if (pending_ == 0 && (!pagar.isOpen() || pagar.isEmpty())) {
         ui::Dialogs::current().message(QStringLiteral("Selecione o Registro a ser Excluído!"));

@@ -1,16 +1,14 @@
 #include "registers/client_screen.h"
 
 #include "app/access.h"
+#include "data/access_areas.h"
 #include "registers/client_history.h"
 #include "registers/client_search.h"
 #include "ui/dialogs.h"
 
 namespace registers {
 
-namespace {
-constexpr double kChangeArea = 4;
-constexpr double kDeleteArea = 5;
-}  // namespace
+namespace {}  // namespace
 
 TFmClientes::TFmClientes(data::Tdm& dm, QWidget* parent)
     : ClientFormScreen(dm,
@@ -31,11 +29,11 @@ TFmClientes::TFmClientes(data::Tdm& dm, QWidget* parent)
 }
 
 bool TFmClientes::mayChange() {
-    return app::accessCheck(dm(), kChangeArea);
+    return app::accessCheck(dm(), data::area::kAlterarCliente);
 }
 
 bool TFmClientes::mayDelete() {
-    return app::accessCheck(dm(), kDeleteArea);
+    return app::accessCheck(dm(), data::area::kExcluirCliente);
 }
 
 void TFmClientes::excluirCliente() {

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/access.h"
+#include "data/access_areas.h"
 #include "registers/employee_hours.h"
 #include "registers/employee_search.h"
 #include "registers/picture_file.h"
@@ -19,9 +20,6 @@
 namespace registers {
 
 namespace {
-
-constexpr double kChangeArea = 7;
-constexpr double kDeleteArea = 8;
 
 ui::RegisterSetup employeeSetup() {
     return {.editingRefusal = QStringLiteral("Registro em Edição! Grave ou Exclua o Registro."),
@@ -187,11 +185,11 @@ void TFmFuncionario::excluiFoto() {
 }
 
 bool TFmFuncionario::mayChange() {
-    return app::accessCheck(dm_, kChangeArea);
+    return app::accessCheck(dm_, data::area::kAlterarFuncionario);
 }
 
 bool TFmFuncionario::mayDelete() {
-    return app::accessCheck(dm_, kDeleteArea);
+    return app::accessCheck(dm_, data::area::kExcluirFuncionario);
 }
 
 void TFmFuncionario::search() {

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 
 #include "app/access.h"
+#include "data/access_areas.h"
 #include "registers/plan_search.h"
 #include "ui/db_edit.h"
 #include "ui/dialogs.h"
@@ -12,9 +13,7 @@
 
 namespace registers {
 
-namespace {
-constexpr double kChangeArea = 1.5;
-}
+namespace {}
 
 TFmPlano::TFmPlano(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     setObjectName(QStringLiteral("TFmPlano"));
@@ -73,7 +72,9 @@ bool TFmPlano::isProtected(const QString& refusal) {
 void TFmPlano::excluir() {
     if (dm_.TbPlano.isEmpty() && !dm_.TbPlano.isEditing()) return;
     if (isProtected(QStringLiteral("Este Plano de Contas Não Poderá Ser Excluído!"))) return;
-    if (!app::accessCheck(dm_, kChangeArea) || !ui::Confirma(QStringLiteral("Exclui o Registro?"))) return;
+    if (!app::accessCheck(dm_, data::area::kAlterarPlano) ||
+        !ui::Confirma(QStringLiteral("Exclui o Registro?")))
+        return;
     ui::runGuarded([this] {
         store::Table& plano = dm_.TbPlano;
         if (plano.state() == store::TableState::Insert) {
@@ -89,7 +90,9 @@ void TFmPlano::excluir() {
 void TFmPlano::alterar() {
     if (dm_.TbPlano.isEmpty()) return;
     if (isProtected(QStringLiteral("Este Plano de Contas Não Poderá Ser Alterado!"))) return;
-    if (!app::accessCheck(dm_, kChangeArea) || !ui::Confirma(QStringLiteral("Alterar o Registro?"))) return;
+    if (!app::accessCheck(dm_, data::area::kAlterarPlano) ||
+        !ui::Confirma(QStringLiteral("Alterar o Registro?")))
+        return;
     ui::runGuarded([this] {
         if (!dm_.TbPlano.isEditing()) dm_.TbPlano.edit();
         fields_.codigo->setFocus();

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/access.h"
+#include "data/access_areas.h"
 #include "data/register_rules.h"
 #include "registers/product_search.h"
 #include "ui/db_combo_box.h"
@@ -23,8 +24,6 @@ namespace registers {
 namespace {
 
 const QString kRefusal = QStringLiteral("Registro em Edição! Grave ou Exclua o Produto ou Serviço!");
-constexpr double kAreaExcluir = 13;
-constexpr double kAreaEstoque = 14;
 
 ui::DbEdit* boundEdit(data::Tdm& dm, const char* field, const QString& name, QWidget* parent) {
     auto* edit = new ui::DbEdit(dm.DsProdutos, field, parent);
@@ -150,7 +149,7 @@ void TFmProdutos::rememberSavedCode() {
 }
 
 bool TFmProdutos::mayDelete() {
-    return app::accessCheck(dm_, kAreaExcluir);
+    return app::accessCheck(dm_, data::area::kExcluirProduto);
 }
 
 bool TFmProdutos::saveCurrent() {
@@ -199,7 +198,9 @@ void TFmProdutos::showPromotion() {
 }
 
 void TFmProdutos::unlockEstoque() {
-    if (!app::accessCheck(dm_, kAreaEstoque) || !ui::Confirma(QStringLiteral("Alterar o Estoque?"))) return;
+    if (!app::accessCheck(dm_, data::area::kAlterarEstoque) ||
+        !ui::Confirma(QStringLiteral("Alterar o Estoque?")))
+        return;
     estoque_->setFieldReadOnly(false);
     estoque_->setFocus();
 }

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/access.h"
+#include "data/access_areas.h"
 #include "registers/supplier_search.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
@@ -15,8 +16,6 @@ namespace registers {
 
 namespace {
 
-constexpr double kChangeArea = 10;
-constexpr double kDeleteArea = 11;
 const QString kEditing = QStringLiteral("Registro em Edição! Grave ou Exclua o Registro.");
 
 }  // namespace
@@ -86,11 +85,11 @@ void TFmFornecedores::step(bool forward) {
 }
 
 bool TFmFornecedores::mayChange() {
-    return app::accessCheck(dm(), kChangeArea);
+    return app::accessCheck(dm(), data::area::kAlterarFornecedor);
 }
 
 bool TFmFornecedores::mayDelete() {
-    return app::accessCheck(dm(), kDeleteArea);
+    return app::accessCheck(dm(), data::area::kExcluirFornecedor);
 }
 
 void TFmFornecedores::search() {

@@ -15,6 +15,7 @@
 
 #include "app/access.h"
 #include "core/date.h"
+#include "data/access_areas.h"
 #include "data/refusal.h"
 #include "registers/client_search.h"
 #include "registers/employee_search.h"
@@ -45,8 +46,6 @@ std::function<void(data::Tdm&)>& withdrawalScreen() {
 }
 
 const QString kInProgress = QStringLiteral("Registro em Andamento! Grave ou Cancele o Lançamento.");
-constexpr double kAreaAlterarValor = 17.2;
-constexpr double kAreaExcluir = 17.1;
 
 QPushButton* hinted(QPushButton* button, const QString& hint) {
     button->setToolTip(hint);
@@ -287,7 +286,7 @@ QGroupBox* TFmModuloVENDA::buildLookupPanel() {
 
 void TFmModuloVENDA::retirada() {
     if (inProgress()) return ui::Dialogs::current().message(kInProgress);
-    if (!app::accessCheck(dm_, 20)) return;
+    if (!app::accessCheck(dm_, data::area::kRetirada)) return;
     hide();
     withdrawalScreen()(dm_);
     show();
@@ -463,7 +462,8 @@ void TFmModuloVENDA::excluir() {
     if (day != core::Date::today())
         return ui::Dialogs::current().message(
             QStringLiteral("Você Poderá Excluir Somente Lançamentos do Dia!"));
-    if (!app::accessCheck(dm_, kAreaExcluir) || !ui::Confirma(QStringLiteral("Excluir o Lançamento?")))
+    if (!app::accessCheck(dm_, data::area::kExcluirVenda) ||
+        !ui::Confirma(QStringLiteral("Excluir o Lançamento?")))
         return;
     if (!ui::runGuarded([this] { deleteSale(dm_, *current_); })) return;
     current_.reset();
@@ -592,7 +592,7 @@ void TFmModuloVENDA::chooseClient() {
 }
 
 void TFmModuloVENDA::unlockValue() {
-    if (!inProgress() || !app::accessCheck(dm_, kAreaAlterarValor)) return;
+    if (!inProgress() || !app::accessCheck(dm_, data::area::kAlterarValor)) return;
     valueUnlocked_ = true;
     lockValue(false);
     valor_->setFocus();

@@ -11,6 +11,7 @@
 
 #include "app/access.h"
 #include "core/format.h"
+#include "data/access_areas.h"
 #include "registers/product_search.h"
 #include "registers/supplier_search.h"
 #include "sales/stock_entry_query_screen.h"
@@ -27,7 +28,6 @@ namespace sales {
 
 namespace {
 
-constexpr double kAreaAlterarExcluir = 14.2;
 const QString kInEdit = QStringLiteral("Registro em Edição. Grave ou Cancele a Entrada!");
 
 QLineEdit* box(const char* name, QWidget* parent, bool readOnly = false) {
@@ -407,7 +407,8 @@ void TFmEntrada::cancelar() {
 void TFmEntrada::alterar() {
     if (!entry_)
         return ui::Dialogs::current().message(QStringLiteral("Seleciona a Entrada a Para Alteração!"));
-    if (!app::accessCheck(dm_, kAreaAlterarExcluir) || !ui::Confirma(QStringLiteral("Alterar a Entrada?")))
+    if (!app::accessCheck(dm_, data::area::kAlterarEntrada) ||
+        !ui::Confirma(QStringLiteral("Alterar a Entrada?")))
         return;
     if (!ui::runGuarded([this] { alterEntry(dm_, *entry_); })) return;
     setButtons(Step::Alterar);
@@ -418,7 +419,8 @@ void TFmEntrada::alterar() {
 
 void TFmEntrada::excluir() {
     if (!entry_) return ui::Dialogs::current().message(QStringLiteral("Seleciona a Entrada Para Exclusão!"));
-    if (!app::accessCheck(dm_, kAreaAlterarExcluir) || !ui::Confirma(QStringLiteral("Excluir a Entrada?")))
+    if (!app::accessCheck(dm_, data::area::kAlterarEntrada) ||
+        !ui::Confirma(QStringLiteral("Excluir a Entrada?")))
         return;
     if (!ui::runGuarded([this] { deleteEntry(dm_, *entry_); })) return;
     setButtons(Step::Excluir);

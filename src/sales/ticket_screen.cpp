@@ -11,6 +11,7 @@
 
 #include "app/access.h"
 #include "core/format.h"
+#include "data/access_areas.h"
 #include "registers/employee_search.h"
 #include "registers/product_search.h"
 #include "reports/ticket_report.h"
@@ -26,8 +27,6 @@
 namespace sales {
 
 namespace {
-
-constexpr double kAreaExcluir = 14.3;
 
 QLineEdit* box(const char* name, QWidget* parent, bool readOnly = false) {
     auto* b = new QLineEdit(parent);
@@ -312,7 +311,9 @@ void TFmComando::excluir() {
         return refuse(comanda_, QStringLiteral("Selecione a Comanda Para Exclusão do Serviço!"));
     if (items.isEmpty())
         return ui::Dialogs::current().message(QStringLiteral("Não Existe Serviço Para Exclusão!"));
-    if (!app::accessCheck(dm_, kAreaExcluir) || !ui::Confirma(QStringLiteral("Excluir o Serviço?"))) return;
+    if (!app::accessCheck(dm_, data::area::kExcluirServicoComanda) ||
+        !ui::Confirma(QStringLiteral("Excluir o Serviço?")))
+        return;
     const std::int64_t ticket = items.field("Comando").asInteger();
     const std::int64_t ordem = items.field("Ordem").asInteger();
     ui::runGuarded([&] { deleteTicketItem(dm_, ticket, ordem); });
