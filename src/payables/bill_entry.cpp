@@ -3,6 +3,7 @@
 #include "cash/cash_record.h"
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/least_amount.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "payables/bank_account.h"
@@ -15,10 +16,8 @@ using core::Currency;
 
 namespace {
 
-constexpr Currency kLeastAmount = Currency::fromUnits(1000);  // 0,10
-
 void checkAmount(const BillEntry& entry) {
-    if (entry.valor < kLeastAmount) throw data::Refusal("Digite o Valor do Documento!");
+    if (entry.valor < data::kLeastAmount) throw data::Refusal("Digite o Valor do Documento!");
 }
 
 // Writes the typed values into the locked bill, with the defaults for empty codes when asked.

@@ -4,6 +4,7 @@
 
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/least_amount.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "payables/bill_lock.h"
@@ -28,8 +29,6 @@ std::vector<Currency> splitAmount(Currency total, int count) {
 }
 
 namespace {
-
-constexpr Currency kLeastInstallment = Currency::fromUnits(1000);  // 0,10
 
 // A whole number written with digits only (blanks around allowed).
 std::optional<std::int64_t> wholeNumber(const std::string& text) {
@@ -73,7 +72,7 @@ std::vector<std::int64_t> splitBill(data::Tdm& dm, const InstallmentRun& run) {
             run.typedValue ? std::vector<Currency>(static_cast<std::size_t>(*count), *run.typedValue)
                            : splitAmount(pagar.field("Valor").asCurrency(), static_cast<int>(*count));
         for (const Currency amount : amounts)
-            if (amount < kLeastInstallment) throw data::Refusal("Digite o Valor da Parcela!");
+            if (amount < data::kLeastAmount) throw data::Refusal("Digite o Valor da Parcela!");
 
         std::vector<store::Value> copied;
         for (const char* name : kCopied) copied.push_back(pagar.field(name).value());

@@ -4,6 +4,7 @@
 
 #include "cash/cash_record.h"
 #include "data/dm.h"
+#include "data/least_amount.h"
 #include "data/payment_form.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
@@ -27,8 +28,6 @@ std::optional<std::string> settlementWord(int code) {
 namespace {
 
 using core::Currency;
-
-constexpr Currency kLeastAmount = Currency::fromUnits(1000);  // 0,10
 
 // The client under its lock, as stored now; refuses when it is gone. TbCliente is left in
 // edit on it.
@@ -84,7 +83,7 @@ SettlementResult settleNotes(data::Tdm& dm, const Settlement& settlement, const 
         if (notes != listed || credit != settlement.creditSeen)
             throw data::Refusal("As Notinhas do Cliente Foram Alteradas! Pesquise Novamente.");
         const Currency balance = owed - credit;
-        if (balance < kLeastAmount) throw data::Refusal("Não Existe Saldo Para Baixa!");
+        if (balance < data::kLeastAmount) throw data::Refusal("Não Existe Saldo Para Baixa!");
 
         cash::addToOpenCash(dm, cash::paymentAdditions(*word, settlement.paid));
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/format.h"
+#include "data/least_amount.h"
 #include "registers/client_search.h"
 #include "sales/receipt_printing.h"
 #include "sales/sale_items.h"
@@ -172,7 +173,7 @@ bool TFmPagamento::checkAmountHandedOver() {
         core::Currency::parse(handedOverPanel_.amount->text().toStdString()).value_or(core::Currency{});
     const core::Currency due = dm_.TbServico.field("Total").asCurrency();
     // Less than is due would be a negative change: the money handed over must cover the sale.
-    if (handed < kLeastAmount || handed < due) {
+    if (handed < data::kLeastAmount || handed < due) {
         refuse(handedOverPanel_.amount, kValorPago);
         return false;
     }
@@ -268,8 +269,8 @@ void TFmPagamento::registrar() {
     // The sale is stored: a receipt printer that fails costs only the receipt. Change is
     // what cash handed over exceeds the sale by, unless it was kept as credit.
     if (receiptPrinterSet(dm_))
-        printSaleOnReceiptPrinter(dm_, amountPanelShown() && !overpayment ? std::optional(handedOver_) : std::nullopt,
-                                  true);
+        printSaleOnReceiptPrinter(
+            dm_, amountPanelShown() && !overpayment ? std::optional(handedOver_) : std::nullopt, true);
     accept();
 }
 

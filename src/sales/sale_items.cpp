@@ -2,6 +2,7 @@
 
 #include "core/format.h"
 #include "data/dm.h"
+#include "data/least_amount.h"
 #include "data/store/posting.h"
 #include "sales/sale_payment.h"
 
@@ -89,7 +90,7 @@ bool lookupIsStale(data::Tdm& dm, const ItemLookup& item) {
 std::optional<EntryProblem> checkItem(data::Tdm& dm, const ItemLookup& item) {
     store::Table& sale = dm.TbServico;
     const core::Currency value = sale.field("Valor").asCurrency();
-    if (value < kLeastAmount) return problem(EntryBox::Value, "Digite o Valor do Serviço Prestado!");
+    if (value < data::kLeastAmount) return problem(EntryBox::Value, "Digite o Valor do Serviço Prestado!");
     if (sale.field("CodTipo").asInteger() < 1)
         return problem(EntryBox::Quantity, "Digite a Quantidade do Produto ou Serviço!");
     if (sale.field("COM").asFloat() < 0.10)

@@ -7,15 +7,13 @@
 #include <string>
 
 #include "core/currency.h"
+#include "data/least_amount.h"
 
 namespace data {
 class Tdm;
 }
 
 namespace sales {
-
-// The least amount a value or a sale may have.
-inline constexpr core::Currency kLeastAmount = core::Currency::fromUnits(core::Currency::kScale / 10);
 
 // The box of the entry line a problem sends the user back to.
 enum class EntryBox { Employee, ItemCode, Value, Quantity, Commission };

@@ -2,6 +2,7 @@
 
 #include "core/date.h"
 #include "data/dm.h"
+#include "data/least_amount.h"
 #include "data/store/posting.h"
 #include "sales/sale_payment.h"
 
@@ -36,7 +37,7 @@ void cancelSale(data::Tdm& dm) {
 
 std::optional<EntryProblem> prepareForPayment(data::Tdm& dm) {
     store::Table& sale = dm.TbServico;
-    if (sale.field("Total").asCurrency() < kLeastAmount)
+    if (sale.field("Total").asCurrency() < data::kLeastAmount)
         return EntryProblem{EntryBox::ItemCode, "Não Houve Lançamento de Produtos ou Serviços!"};
     if (sale.field("CodFun").asInteger() < 1)
         return EntryProblem{EntryBox::Employee, "Selecione o Funcionário Para o Lançamento!"};

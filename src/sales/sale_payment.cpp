@@ -8,6 +8,7 @@
 #include "core/format.h"
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/least_amount.h"
 #include "data/payment_form.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
@@ -98,7 +99,7 @@ void registerSalePayment(data::Tdm& dm, const SalePayment& payment, const core::
             const Currency total = subTotal - creditTaken;
             const bool asksAmountHandedOver = *word == kDinheiro || payment.overpayment;
             if (asksAmountHandedOver &&
-                (payment.handedOver < Currency::fromUnits(1000) || payment.handedOver < total))
+                (payment.handedOver < data::kLeastAmount || payment.handedOver < total))
                 throw data::Refusal("Digite o Valor Pago R$!");
             const Currency registered = wholeByCredit         ? Currency()
                                         : payment.overpayment ? payment.handedOver

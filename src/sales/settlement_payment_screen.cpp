@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/format.h"
+#include "data/least_amount.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
 #include "ui/field_binding.h"
@@ -21,8 +22,6 @@ namespace sales {
 namespace {
 
 using core::Currency;
-
-constexpr Currency kLeastAmount = Currency::fromUnits(Currency::kScale / 10);
 
 QString shown(Currency amount) {
     return QString::fromStdString(core::formatMask(amount, core::kCaptionMoneyMask));
@@ -135,7 +134,7 @@ bool TFmPagamentoBA::checkAmountHandedOver() {
     const Currency handed =
         Currency::parse(handedOverPanel_.amount->text().toStdString()).value_or(Currency{});
     // Less than is paid would be a negative change: the cash handed over must cover it.
-    if (handed < kLeastAmount || handed < settlement_.paid) {
+    if (handed < data::kLeastAmount || handed < settlement_.paid) {
         refuse(handedOverPanel_.amount, QStringLiteral("Digite o Valor Pago R$!"));
         return false;
     }
