@@ -35,7 +35,8 @@ set(VELMORA_TEST_SERVER "host=${VELMORA_TEST_SERVER_DIR} dbname=velmora_test use
 # One test executable per test folder, every .cpp of the folder in it.
 # QT: the executable gets the Qt test main (offscreen platform, QApplication first).
 # SERVER: its tests whose backend is postgres (".../postgres") or whose suite is on a server
-# ("...OnServer.") run on the test server and need it started.
+# ("...OnServer.") run on the test server and need it started; those of a suite named
+# "...RestartedServer" restart that server, so they run alone.
 function(velmora_test name)
   cmake_parse_arguments(ARG "QT;SERVER" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -53,7 +54,12 @@ function(velmora_test name)
   if(ARG_SERVER)
     gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*/postgres:*OnServer.*" PROPERTIES TIMEOUT 300
                          ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*/postgres:*OnServer.*" PROPERTIES TIMEOUT 300
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*/postgres:*OnServer.*-*RestartedServer.*"
+                         PROPERTIES TIMEOUT 300
+                         ENVIRONMENT "VELMORA_TEST_PG=${VELMORA_TEST_SERVER}"
+                         FIXTURES_REQUIRED velmora_test_server)
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*RestartedServer.*"
+                         PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE
                          ENVIRONMENT "VELMORA_TEST_PG=${VELMORA_TEST_SERVER}"
                          FIXTURES_REQUIRED velmora_test_server)
   else()

@@ -1,4 +1,4 @@
-// Two real processes on one data directory, at the same moment.
+// Two real processes on one data set, at the same moment: a data directory and a server.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +9,7 @@
 #include "bank/ledger.h"
 #include "bank_fixture.h"
 #include "support/processes.h"
+#include "support/temp_dir.h"
 
 namespace banktest {
 namespace {
@@ -24,20 +25,24 @@ class Quiet final : public data::Messages {
 
 // A station that waits for the start signal, then does `work` on its own data module.
 template <typename Work>
-pid_t station(const std::filesystem::path& dir, const std::filesystem::path& go, Work work) {
-    return testsupport::spawn([dir, go, work] {
+pid_t station(const store::Location& dataSet, const std::filesystem::path& go, Work work) {
+    return testsupport::spawn([dataSet, go, work] {
         Quiet quiet;
-        data::Tdm dm{dir, quiet};
+        data::Tdm dm{dataSet, quiet};
         while (!std::filesystem::exists(go)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
         return work(dm);
     });
 }
 
-TEST_F(BankTest, TwoStationsDeletingOneLineTakeItOffItsDayOnce) {
+using BankStationsTest = testsupport::OnEveryBackend<BankTest>;
+DATA_ON_EVERY_BACKEND(BankStationsTest);
+
+TEST_P(BankStationsTest, TwoStationsDeletingOneLineTakeItOffItsDayOnce) {
     bank::registerEntry(dm, {"11", kDay, bank::kCredito, "", kDay, reais("100,00"), "DEPOSITO"});
     const std::int64_t debit =
         bank::registerEntry(dm, {"11", kDay, bank::kDebito, "", kDay, reais("30,00"), "CHEQUE"});
-    const std::filesystem::path go = dataDir() / "go";
+    const testsupport::TempDir signals;
+    const std::filesystem::path go = signals / "go";
     auto remove = [debit](data::Tdm& other) {
         try {
             bank::deleteEntry(other, debit);
@@ -46,8 +51,8 @@ TEST_F(BankTest, TwoStationsDeletingOneLineTakeItOffItsDayOnce) {
             return 1;
         }
     };
-    const pid_t a = station(dataDir(), go, remove);
-    const pid_t b = station(dataDir(), go, remove);
+    const pid_t a = station(dataSet(), go, remove);
+    const pid_t b = station(dataSet(), go, remove);
     std::filesystem::create_directory(go);
     const int codes = testsupport::exitCodeOf(a) + testsupport::exitCodeOf(b);
     EXPECT_EQ(codes, 1) << "one deletes, the other is refused";
@@ -55,16 +60,17 @@ TEST_F(BankTest, TwoStationsDeletingOneLineTakeItOffItsDayOnce) {
     EXPECT_EQ(balance("11", kDay), reais("100,00"));
 }
 
-TEST_F(BankTest, TwoStationsOpeningOneDayShareOneRowHoldingBoth) {
-    const std::filesystem::path go = dataDir() / "go";
+TEST_P(BankStationsTest, TwoStationsOpeningOneDayShareOneRowHoldingBoth) {
+    const testsupport::TempDir signals;
+    const std::filesystem::path go = signals / "go";
     auto enter = [](const char* valor) {
         return [valor](data::Tdm& other) {
             bank::registerEntry(other, {"11", kDay, bank::kCredito, "", kDay, reais(valor), "DEPOSITO"});
             return 0;
         };
     };
-    const pid_t a = station(dataDir(), go, enter("100,00"));
-    const pid_t b = station(dataDir(), go, enter("25,00"));
+    const pid_t a = station(dataSet(), go, enter("100,00"));
+    const pid_t b = station(dataSet(), go, enter("25,00"));
     std::filesystem::create_directory(go);
     EXPECT_EQ(testsupport::exitCodeOf(a), 0);
     EXPECT_EQ(testsupport::exitCodeOf(b), 0);

@@ -50,7 +50,7 @@ class CashTest : public testsupport::DataTest {
     // DinheiroDIA Repasse Deposito" per record.
     std::vector<std::string> periodsOnDisk() {
         testsupport::RecordingMessages quiet;
-        data::Tdm fresh(dataDir(), quiet);
+        data::Tdm fresh(dataSet(), quiet);
         store::Table& t = fresh.TbCaixa;
         t.open();
         std::vector<std::string> rows;

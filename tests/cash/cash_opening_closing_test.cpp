@@ -21,6 +21,10 @@ Currency reais(std::int64_t value) {
     return Currency::fromReais(value);
 }
 
+// With other stations as real processes: on a data directory and on a server.
+using CashStationsTest = testsupport::OnEveryBackend<CashTest>;
+DATA_ON_EVERY_BACKEND(CashStationsTest);
+
 TEST_F(CashTest, TheFirstOpeningIsNumberOneWithNoOpeningCash) {
     const cash::OpeningProposal proposal = cash::proposeOpening(dm);
     EXPECT_EQ(proposal.number, 1);
@@ -49,7 +53,7 @@ TEST_F(CashTest, AnOpeningRefusedWhenAnotherStationOpenedMeanwhileWritesNothing)
     ASSERT_FALSE(cash::proposeOpening(dm).alreadyOpen);  // what the screen saw
     {
         testsupport::RecordingMessages quiet;
-        data::Tdm other(dataDir(), quiet);
+        data::Tdm other(dataSet(), quiet);
         cash::openCash(other, {2, "CARLA"}, reais(10));
     }
     try {
@@ -111,12 +115,12 @@ TEST_F(CashTest, ClosingWithNoCashPeriodIsRefused) {
     EXPECT_TRUE(periodsOnDisk().empty());
 }
 
-TEST_F(CashTest, OfTwoStationsClosingAtOnceExactlyOneCloses) {
+TEST_P(CashStationsTest, OfTwoStationsClosingAtOnceExactlyOneCloses) {
     addPeriod({1, "ABERTO", 80, 500, 120});
     const auto station = [this](std::int64_t repasse) {
         return testsupport::spawn([this, repasse] {
             testsupport::RecordingMessages quiet;
-            data::Tdm own(dataDir(), quiet);
+            data::Tdm own(dataSet(), quiet);
             return cash::closeCash(own, 1, reais(repasse)) ? 0 : 1;
         });
     };

@@ -23,7 +23,7 @@ class CashRecordTest : public DataTest {
     // The last cash record as the next station reads it.
     std::pair<Currency, Currency> lastOnDisk(const char* field) {
         testsupport::RecordingMessages quiet;
-        data::Tdm fresh(dataDir(), quiet);
+        data::Tdm fresh(dataSet(), quiet);
         fresh.TbCaixa.open();
         fresh.TbCaixa.last();
         return {fresh.TbCaixa.field(field).asCurrency(), fresh.TbCaixa.field("Total").asCurrency()};
@@ -35,6 +35,10 @@ class CashRecordTest : public DataTest {
         return number;
     }
 };
+
+// With other stations as real processes: on a data directory and on a server.
+using CashRecordStationsTest = testsupport::OnEveryBackend<CashRecordTest>;
+DATA_ON_EVERY_BACKEND(CashRecordStationsTest);
 
 TEST_F(CashRecordTest, EachPaymentWordFeedsItsFieldAndTotal) {
     const std::pair<const char*, const char*> cases[] = {
@@ -85,7 +89,7 @@ TEST_F(CashRecordTest, ACashClosedElsewhereAfterTheScreenLookedIsRefused) {
     dm.TbCaixa.last();  // the screen saw it open
     {
         testsupport::RecordingMessages quiet;
-        data::Tdm other(dataDir(), quiet);
+        data::Tdm other(dataSet(), quiet);
         other.TbCaixa.open();
         other.TbCaixa.last();
         other.TbCaixa.edit();
@@ -96,12 +100,12 @@ TEST_F(CashRecordTest, ACashClosedElsewhereAfterTheScreenLookedIsRefused) {
     EXPECT_EQ(lastOnDisk("Dinheiro").second, Currency());
 }
 
-TEST_F(CashRecordTest, ACashRecordLockedByAnotherProcessFailsThePostingWithNothingWritten) {
+TEST_P(CashRecordStationsTest, ACashRecordLockedByAnotherProcessFailsThePostingWithNothingWritten) {
     cashRecord(1, "ABERTO");
     dm.TbCliente.open();
     data::addRow(dm.TbCliente, {{"Codigo", std::int64_t{1}}, {"Nome", "CARLA"}, {"Saldo", 30.0}});
     const Currency creditBefore = dm.TbCliente.field("Saldo").asCurrency();
-    testsupport::LockHolder holder(dataDir(), "TbCaixa");  // another station editing the cash record
+    testsupport::LockHolder holder(dataSet(), "TbCaixa");  // another station editing the cash record
     EXPECT_THROW(
         store::post({&dm.TbCliente, &dm.TbCaixa},
                     [&] {
@@ -114,7 +118,7 @@ TEST_F(CashRecordTest, ACashRecordLockedByAnotherProcessFailsThePostingWithNothi
     holder.release();
     EXPECT_EQ(lastOnDisk("Cheque").second, Currency());
     testsupport::RecordingMessages quiet;
-    data::Tdm fresh(dataDir(), quiet);
+    data::Tdm fresh(dataSet(), quiet);
     fresh.TbCliente.open();
     EXPECT_EQ(fresh.TbCliente.field("Saldo").asCurrency(), creditBefore);
 }

@@ -40,7 +40,11 @@ class ClosingScreenTest : public cashtest::CashTest {
     std::size_t pages = 0;
 };
 
-TEST_F(ClosingScreenTest, ShowsTheDrawerAndClosesWithTheTypedRepass) {
+// With other stations as real processes: on a data directory and on a server.
+using ClosingScreenStationsTest = testsupport::OnEveryBackend<ClosingScreenTest>;
+DATA_ON_EVERY_BACKEND(ClosingScreenStationsTest);
+
+TEST_P(ClosingScreenStationsTest, ShowsTheDrawerAndClosesWithTheTypedRepass) {
     addPeriod({1, "ABERTO", 150, 500, 120});
     addSale(1, "2024-03-08", "CARLA", "ANA PAULA", "DINHEIRO", 500);
     cash::TFmFechar screen(dm, keep());
@@ -62,7 +66,7 @@ TEST_F(ClosingScreenTest, ShowsTheDrawerAndClosesWithTheTypedRepass) {
     QTest::keyClicks(repasse, "100");
     EXPECT_EQ(dm.TbCaixa.state(), store::TableState::Browse);  // typing edits no record
     // Another station can still take the record's lock meanwhile.
-    EXPECT_NO_THROW(testsupport::LockHolder(dataDir(), "TbCaixa"));
+    EXPECT_NO_THROW(testsupport::LockHolder(dataSet(), "TbCaixa"));
     QTest::keyClick(repasse, Qt::Key_Return);
     EXPECT_TRUE(control(screen, "BitBtn1")->hasFocus());
 
@@ -94,7 +98,7 @@ TEST_F(ClosingScreenTest, RegistrarOnAPeriodClosedElsewhereChangesNothingAndStil
     screen.show();
     {
         testsupport::RecordingMessages quiet;
-        data::Tdm other(dataDir(), quiet);
+        data::Tdm other(dataSet(), quiet);
         cash::closeCash(other, 1, core::Currency::fromReais(100));
     }
     const Rows closed = periodsOnDisk();

@@ -6,9 +6,7 @@
 
 #include <set>
 
-#include "data/initial_data.h"
 #include "support/data_fixture.h"
-#include "support/server_schema.h"
 
 namespace {
 
@@ -33,18 +31,14 @@ int recordSales(const store::Location& dataSet) {
     }
 }
 
-// The initial data on a directory (false) or on the test server (true).
-class Concurrency : public ::testing::TestWithParam<bool> {
+// The initial data on a directory or on the test server.
+class Concurrency : public ::testing::TestWithParam<testsupport::Backend> {
   protected:
-    testsupport::TempDir dir;
-    store::Location dataSet =
-        GetParam() ? store::Location(store::ServerConnection{testsupport::serverConnectionFor(dir.path())})
-                   : store::Location(dir.path() / "Dados");
-    void SetUp() override { data::createInitialData(dataSet, false); }
+    testsupport::InitialDataSet initial{GetParam()};
+    const store::Location& dataSet = initial.location();
 };
 
-INSTANTIATE_TEST_SUITE_P(Backends, Concurrency, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "postgres" : "sqlite"; });
+DATA_ON_EVERY_BACKEND(Concurrency);
 
 TEST_P(Concurrency, TwoStationsNeverGetTheSameSaleNumber) {
     std::vector<pid_t> stations;

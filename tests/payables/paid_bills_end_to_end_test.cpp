@@ -28,6 +28,10 @@ class PaidBillsEndToEndTest : public PayablesTest {
     }
 };
 
+// With other stations as real processes: on a data directory and on a server.
+using PaidBillsStationsTest = testsupport::OnEveryBackend<PaidBillsEndToEndTest>;
+DATA_ON_EVERY_BACKEND(PaidBillsStationsTest);
+
 TEST_F(PaidBillsEndToEndTest, TheMonthsPaymentsArePrintedWithTheirTotal) {
     pay("100,00", "1234", {2025, 5, 10});
     pay("50,00", "", {2025, 5, 28});
@@ -47,10 +51,10 @@ TEST_F(PaidBillsEndToEndTest, TheMonthsPaymentsArePrintedWithTheirTotal) {
         EXPECT_NE(text.find(wanted), std::string::npos) << wanted << "\n" << text;
 }
 
-TEST_F(PaidBillsEndToEndTest, OfTwoStationsReversingOnePaymentExactlyOneDoes) {
+TEST_P(PaidBillsStationsTest, OfTwoStationsReversingOnePaymentExactlyOneDoes) {
     const std::int64_t paid = pay("100,00", "1234", {2025, 5, 10});
     EXPECT_EQ(testsupport::stationsDoingAtOnce(
-                  dataDir(), [&](data::Tdm& other) { payables::reversePaidBill(other, paid); }),
+                  dataSet(), [&](data::Tdm& other) { payables::reversePaidBill(other, paid); }),
               1);
 
     EXPECT_EQ(count(dm.TbBaixaP), 0);

@@ -48,7 +48,7 @@ class AccountPaymentsTest : public testsupport::DataTest {
     };
     Disk disk() {
         testsupport::RecordingMessages quiet;
-        data::Tdm fresh(dataDir(), quiet);
+        data::Tdm fresh(dataSet(), quiet);
         Disk seen;
         fresh.TbCaixa.open();
         fresh.TbCaixa.last();
@@ -73,6 +73,10 @@ class AccountPaymentsTest : public testsupport::DataTest {
         return seen;
     }
 };
+
+// With other stations as real processes: on a data directory and on a server.
+using AccountPaymentsStationsTest = testsupport::OnEveryBackend<AccountPaymentsTest>;
+DATA_ON_EVERY_BACKEND(AccountPaymentsStationsTest);
 
 TEST_F(AccountPaymentsTest, ACreditPurchaseRaisesTheCashAndTheClientsCredit) {
     sales::registerCreditPurchase(dm, kClient, 1, reais(50));
@@ -200,11 +204,11 @@ TEST_F(AccountPaymentsTest, NothingOwedIsRefused) {
     }
 }
 
-TEST_F(AccountPaymentsTest, NotesSettledByAnotherStationMeanwhileAreNotSettledTwice) {
+TEST_P(AccountPaymentsStationsTest, NotesSettledByAnotherStationMeanwhileAreNotSettledTwice) {
     const std::vector<std::int64_t> notes{note(kClient, 50, "101"), note(kClient, 70, "102")};
     const pid_t other = testsupport::spawn([&] {
         testsupport::RecordingMessages quiet;
-        data::Tdm station(dataDir(), quiet);
+        data::Tdm station(dataSet(), quiet);
         sales::settleNotes(station, {kClient, notes, reais(20), 1, reais(100)});
         return 0;
     });

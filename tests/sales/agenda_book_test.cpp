@@ -30,6 +30,10 @@ class AgendaBookTest : public AgendaTest {
     SlotSeen freeSlot(std::int64_t code, const char* hora) { return {code, day, hora, "", ""}; }
 };
 
+// With other stations as real processes: on a data directory and on a server.
+using AgendaBookStationsTest = testsupport::OnEveryBackend<AgendaBookTest>;
+DATA_ON_EVERY_BACKEND(AgendaBookStationsTest);
+
 TEST_F(AgendaBookTest, ADayIsMadeFromTheHoursOnceAndKeepsItsBookingsWhenHoursAreAdded) {
     sales::openEmployeeDay(dm, kBia, day);
     EXPECT_EQ(slotsOnDisk(kBia), (Rows{"09:00 BIA", "10:00 BIA", "11:00 BIA"}));
@@ -104,12 +108,12 @@ TEST_F(AgendaBookTest, FreeingTakesOnlyTheBookingThatWasShown) {
               "O Horário Não Existe Mais! Carregue a Agenda Novamente.");
 }
 
-TEST_F(AgendaBookTest, TwoStationsBookingTheSameSlotLeaveOneBookingAndTellTheOther) {
+TEST_P(AgendaBookStationsTest, TwoStationsBookingTheSameSlotLeaveOneBookingAndTellTheOther) {
     sales::openEmployeeDay(dm, kBia, day);
     auto station = [&](const char* cliente) {
         return testsupport::spawn([&, cliente] {
             testsupport::RecordingMessages quiet;
-            data::Tdm other(dataDir(), quiet);
+            data::Tdm other(dataSet(), quiet);
             try {
                 sales::bookSlot(other, freeSlot(kBia, "10:00"), cliente, {"CORTE", 1});
                 return 0;
@@ -126,11 +130,11 @@ TEST_F(AgendaBookTest, TwoStationsBookingTheSameSlotLeaveOneBookingAndTellTheOth
     EXPECT_EQ(slotsOnDisk(kBia)[1], mariaExit == 0 ? "10:00 BIA MARIA CORTE" : "10:00 BIA JOANA CORTE");
 }
 
-TEST_F(AgendaBookTest, TwoStationsOpeningTheSameNewDayMakeItOnce) {
+TEST_P(AgendaBookStationsTest, TwoStationsOpeningTheSameNewDayMakeItOnce) {
     auto station = [&] {
         return testsupport::spawn([&] {
             testsupport::RecordingMessages quiet;
-            data::Tdm other(dataDir(), quiet);
+            data::Tdm other(dataSet(), quiet);
             sales::openWholeDay(other, day);
             return 0;
         });

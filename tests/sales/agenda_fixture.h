@@ -47,7 +47,7 @@ class AgendaTest : public testsupport::DataTest {
     // siFUNC restricted to one employee.
     std::vector<std::string> slotsOnDisk(std::int64_t employee = 0) {
         testsupport::RecordingMessages quiet;
-        data::Tdm fresh(dataDir(), quiet);
+        data::Tdm fresh(dataSet(), quiet);
         store::Table& agenda = fresh.TbAgenda;
         agenda.open();
         if (employee) {

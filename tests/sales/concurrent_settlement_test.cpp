@@ -11,12 +11,18 @@ namespace {
 
 using core::Currency;
 
-TEST(ConcurrentSettlementTest, ExactlyOneOfTwoStationsSettles) {
-    testsupport::InitialDataDirectory directory;
+// On a data directory and on a server.
+class ConcurrentSettlementTest : public ::testing::TestWithParam<testsupport::Backend> {
+  protected:
+    testsupport::InitialDataSet dataSet{GetParam()};
+};
+DATA_ON_EVERY_BACKEND(ConcurrentSettlementTest);
+
+TEST_P(ConcurrentSettlementTest, ExactlyOneOfTwoStationsSettles) {
     std::vector<std::int64_t> notes;
     {
         testsupport::RecordingMessages quiet;
-        data::Tdm dm(directory.path(), quiet);
+        data::Tdm dm(dataSet.location(), quiet);
         for (auto* table : {&dm.TbCliente, &dm.TbCaixa, &dm.TbReceber}) table->open();
         data::addRow(dm.TbCliente, {{"Codigo", std::int64_t{7}}, {"Nome", "ELAINE"}, {"Saldo", 20.0}});
         data::addRow(dm.TbCaixa, {{"Contador", std::int64_t{1}}, {"Status", "ABERTO"}});
@@ -28,14 +34,14 @@ TEST(ConcurrentSettlementTest, ExactlyOneOfTwoStationsSettles) {
     }
     EXPECT_EQ(
         testsupport::stationsDoingAtOnce(
-            directory.path(),
+            dataSet.location(),
             [&](data::Tdm& dm) {
                 sales::settleNotes(dm, {7, notes, Currency::fromReais(20), 1, Currency::fromReais(100)});
             }),
         1);
 
     testsupport::RecordingMessages quiet;
-    data::Tdm dm(directory.path(), quiet);
+    data::Tdm dm(dataSet.location(), quiet);
     dm.TbCaixa.open();
     dm.TbCaixa.last();
     EXPECT_EQ(dm.TbCaixa.field("Dinheiro").asCurrency(), Currency::fromReais(100));

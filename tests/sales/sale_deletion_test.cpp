@@ -75,7 +75,7 @@ class SaleDeletionTest : public testsupport::DataTest {
     };
     Disk disk() {
         testsupport::RecordingMessages quiet;
-        data::Tdm fresh(dataDir(), quiet);
+        data::Tdm fresh(dataSet(), quiet);
         Disk seen;
         fresh.TbCaixa.open();
         fresh.TbCaixa.last();
@@ -108,6 +108,10 @@ class SaleDeletionTest : public testsupport::DataTest {
         return "excluída";
     }
 };
+
+// With other stations as real processes: on a data directory and on a server.
+using SaleDeletionStationsTest = testsupport::OnEveryBackend<SaleDeletionTest>;
+DATA_ON_EVERY_BACKEND(SaleDeletionStationsTest);
 
 TEST_F(SaleDeletionTest, EachPaymentIsUndoneWholly) {
     const struct {
@@ -189,9 +193,9 @@ TEST_F(SaleDeletionTest, TheCashOpenNowIsTheOneAdjusted) {
     EXPECT_EQ(disk().dinheiro, reais(-77.5));
 }
 
-TEST_F(SaleDeletionTest, TwoStationsDeletingTheSameSaleUndoItOnce) {
+TEST_P(SaleDeletionStationsTest, TwoStationsDeletingTheSameSaleUndoItOnce) {
     const std::int64_t sale = paidSale({1, 0, {}, false, reais(80)});
-    EXPECT_EQ(testsupport::stationsDoingAtOnce(dataDir(),
+    EXPECT_EQ(testsupport::stationsDoingAtOnce(dataSet(),
                                                [&](data::Tdm& other) { sales::deleteSale(other, sale); }),
               1);
     const Disk after = disk();
@@ -200,11 +204,11 @@ TEST_F(SaleDeletionTest, TwoStationsDeletingTheSameSaleUndoItOnce) {
     EXPECT_EQ(after.sales, 0);
 }
 
-TEST_F(SaleDeletionTest, ASaleAnotherStationHasOpenIsNotDeleted) {
+TEST_P(SaleDeletionStationsTest, ASaleAnotherStationHasOpenIsNotDeleted) {
     const std::int64_t sale = paidSale({1, 0, {}, false, reais(80)});
     const Disk before = disk();
     {
-        testsupport::LockHolder holder(dataDir(), "TbServico");
+        testsupport::LockHolder holder(dataSet(), "TbServico");
         EXPECT_THROW(sales::deleteSale(dm, sale), store::LockError);
     }
     EXPECT_EQ(disk(), before);

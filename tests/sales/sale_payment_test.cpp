@@ -95,7 +95,7 @@ class SalePaymentTest : public testsupport::DataTest {
     };
     Disk disk() {
         testsupport::RecordingMessages quiet;
-        data::Tdm fresh(dataDir(), quiet);
+        data::Tdm fresh(dataSet(), quiet);
         Disk seen;
         fresh.TbCaixa.open();
         fresh.TbCaixa.last();
@@ -122,6 +122,10 @@ class SalePaymentTest : public testsupport::DataTest {
         return seen;
     }
 };
+
+// With other stations as real processes: on a data directory and on a server.
+using SalePaymentStationsTest = testsupport::OnEveryBackend<SalePaymentTest>;
+DATA_ON_EVERY_BACKEND(SalePaymentStationsTest);
 
 TEST_F(SalePaymentTest, EachPaymentFormMovesCashReceivablesStockAndCreditTogether) {
     struct Case {
@@ -317,12 +321,12 @@ TEST_F(SalePaymentTest, AnEmptyCashTableRefusesThePaymentInsteadOfMakingUpACashR
     EXPECT_EQ(disk().sales, 0);
 }
 
-TEST_F(SalePaymentTest, ACashClosedByAnotherStationAfterTheSaleBeganIsRefused) {
+TEST_P(SalePaymentStationsTest, ACashClosedByAnotherStationAfterTheSaleBeganIsRefused) {
     startSale(ANA, "ANA");
     item(SHAMPOO, 1, 12.5);
     const pid_t other = testsupport::spawn([&] {
         testsupport::RecordingMessages quiet;
-        data::Tdm station(dataDir(), quiet);
+        data::Tdm station(dataSet(), quiet);
         station.TbCaixa.open();
         station.TbCaixa.last();
         station.TbCaixa.edit();
@@ -341,12 +345,12 @@ TEST_F(SalePaymentTest, ACashClosedByAnotherStationAfterTheSaleBeganIsRefused) {
     EXPECT_EQ(disk().shampoo, 10);
 }
 
-TEST_F(SalePaymentTest, ACashRecordLockedByAnotherStationWritesNothingAtAll) {
+TEST_P(SalePaymentStationsTest, ACashRecordLockedByAnotherStationWritesNothingAtAll) {
     startSale(ANA, "ANA", CARLA, "CARLA");
     item(SHAMPOO, 2, 12.5);
     const Disk before = disk();
     {
-        testsupport::LockHolder holder(dataDir(), "TbCaixa");
+        testsupport::LockHolder holder(dataSet(), "TbCaixa");
         EXPECT_THROW(sales::registerSalePayment(dm, {3, CARLA, reais(10)}), store::LockError);
     }
     const Disk after = disk();
@@ -362,12 +366,12 @@ TEST_F(SalePaymentTest, ACashRecordLockedByAnotherStationWritesNothingAtAll) {
     EXPECT_EQ(disk().carla, reais(20));
 }
 
-TEST_F(SalePaymentTest, CreditSpentByAnotherStationIsRefusedNotDrivenNegative) {
+TEST_P(SalePaymentStationsTest, CreditSpentByAnotherStationIsRefusedNotDrivenNegative) {
     startSale(ANA, "ANA", CARLA, "CARLA");
     item(CORTE, 1, 50);
     const pid_t other = testsupport::spawn([&] {
         testsupport::RecordingMessages quiet;
-        data::Tdm station(dataDir(), quiet);
+        data::Tdm station(dataSet(), quiet);
         station.TbCliente.open();
         station.TbCliente.findKey({std::int64_t{CARLA}});
         station.TbCliente.edit();
@@ -390,9 +394,9 @@ namespace {
 
 // One station selling a SHAMPOO at 1,00 in cash, `times` times, trying a step again when
 // another station holds what it needs.
-int sellShampoos(const std::filesystem::path& dir, int times) {
+int sellShampoos(const store::Location& dataSet, int times) {
     testsupport::RecordingMessages quiet;
-    data::Tdm dm(dir, quiet);
+    data::Tdm dm(dataSet, quiet);
     dm.TbServico.open();
     dm.TbItensServico.open();
     dm.TbProdutos.open();
@@ -417,14 +421,14 @@ int sellShampoos(const std::filesystem::path& dir, int times) {
 
 }  // namespace
 
-TEST_F(SalePaymentTest, TwoStationsTakingCashPaymentsLoseNoCentAndNoStock) {
+TEST_P(SalePaymentStationsTest, TwoStationsTakingCashPaymentsLoseNoCentAndNoStock) {
     dm.TbProdutos.findKey({std::int64_t{SHAMPOO}});
     dm.TbProdutos.edit();
     dm.TbProdutos.field("Estoque").setFloat(1000);
     dm.TbProdutos.post();
     const Disk before = disk();
-    const pid_t a = testsupport::spawn([&] { return sellShampoos(dataDir(), 200); });
-    const pid_t b = testsupport::spawn([&] { return sellShampoos(dataDir(), 200); });
+    const pid_t a = testsupport::spawn([&] { return sellShampoos(dataSet(), 200); });
+    const pid_t b = testsupport::spawn([&] { return sellShampoos(dataSet(), 200); });
     EXPECT_EQ(testsupport::exitCodeOf(a), 0);
     EXPECT_EQ(testsupport::exitCodeOf(b), 0);
     const Disk after = disk();
@@ -437,11 +441,11 @@ TEST_F(SalePaymentTest, TwoStationsTakingCashPaymentsLoseNoCentAndNoStock) {
 // Station A keeps TbCaixa open on the last, open record as the sales screen does, and is
 // behind: station B took 10,00 since A read it. A's payment must add to what is stored now,
 // not to the record A still shows.
-TEST_F(SalePaymentTest, AStationShowingAnOldCashRecordAddsToWhatAnotherStationStored) {
+TEST_P(SalePaymentStationsTest, AStationShowingAnOldCashRecordAddsToWhatAnotherStationStored) {
     dm.TbCaixa.open();
     dm.TbCaixa.last();
     ASSERT_EQ(dm.TbCaixa.field("Dinheiro").asCurrency(), Currency{});
-    const pid_t b = testsupport::spawn([&] { return sellShampoos(dataDir(), 10); });
+    const pid_t b = testsupport::spawn([&] { return sellShampoos(dataSet(), 10); });
     ASSERT_EQ(testsupport::exitCodeOf(b), 0);
     EXPECT_EQ(dm.TbCaixa.field("Dinheiro").asCurrency(), Currency{});  // A has not looked again
 

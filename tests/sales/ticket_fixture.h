@@ -61,7 +61,7 @@ class TicketTest : public testsupport::DataTest {
     // `ticket`, as stored and computed now.
     std::vector<std::string> rowsOf(const char* component, std::int64_t ticket = 0) {
         testsupport::RecordingMessages quiet;
-        data::Tdm fresh(dataDir(), quiet);
+        data::Tdm fresh(dataSet(), quiet);
         if (ticket) {
             fresh.TbComando.open();
             if (!fresh.TbComando.findKey({ticket})) return {"(sem comanda)"};

@@ -33,6 +33,10 @@ class TicketItemsTest : public tickettest::TicketTest {
     }
 };
 
+// With other stations as real processes: on a data directory and on a server.
+using TicketItemsStationsTest = testsupport::OnEveryBackend<TicketItemsTest>;
+DATA_ON_EVERY_BACKEND(TicketItemsStationsTest);
+
 TEST_F(TicketItemsTest, ItemsAndTheirHistoryCarryTheCommissionAfterTheFeeInForceWhenRead) {
     const std::int64_t corte = record(kCorte, 5);
     const std::int64_t escova = record(kEscova);
@@ -94,11 +98,11 @@ TEST_F(TicketItemsTest, ATicketIsMadeOnceByItsFirstUseAndKeepsItsItems) {
     EXPECT_EQ(rowsOf("TbItemComando", 16).size(), 1u);
 }
 
-TEST_F(TicketItemsTest, TwoStationsRecordingOnTheSameNewTicketShareIt) {
+TEST_P(TicketItemsStationsTest, TwoStationsRecordingOnTheSameNewTicketShareIt) {
     auto station = [&](std::int64_t service) {
         return testsupport::spawn([&, service] {
             testsupport::RecordingMessages quiet;
-            data::Tdm other(dataDir(), quiet);
+            data::Tdm other(dataSet(), quiet);
             sales::openTicket(other, 40);
             sales::recordTicketItem(other, {40, kBia, "abc", service, {}});
             return 0;

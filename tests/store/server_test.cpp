@@ -17,42 +17,67 @@ std::string connectionLossOf(const std::function<void()>& action) {
     return "";
 }
 
+bool saysTheServerIsLost(const std::string& message) {
+    return message.rfind("Sem conexão com o servidor de dados", 0) == 0;
+}
+
 }  // namespace
 
-TEST_P(StoreTest, ALostConnectionFailsTheActionInPortugueseAndTheNextOneConnectsAgain) {
-    if (db.keepsTableFiles()) GTEST_SKIP() << "a data set on a server";
-    auto t = makePeople();
-    add(*t, 1, "Ana");
+// A station on the test server whose connection goes away, first while it is idle, then in
+// the middle of a posting.
+class ConnectionLossTest : public StoreTest {
+  protected:
+    void expectEachLossFailsOneActionInPortuguese(const std::function<void()>& loseConnection) {
+        auto t = makePeople();
+        add(*t, 1, "Ana");
 
-    // Idle: the first action meets the loss and says so; the next works.
-    testsupport::endServerSessions(dir.path());
-    const std::string lost = connectionLossOf([&] { t->refresh(); });
-    EXPECT_EQ(lost.rfind("Sem conexão com o servidor de dados", 0), 0u) << lost;
-    t->refresh();
-    EXPECT_EQ(t->field("Nome").asString(), "Ana");
-    add(*t, 2, "Bia");
+        // Idle: the first action meets the loss and says so; the next works.
+        loseConnection();
+        const std::string lost = connectionLossOf([&] { t->refresh(); });
+        EXPECT_TRUE(saysTheServerIsLost(lost)) << lost;
+        t->refresh();
+        EXPECT_EQ(t->field("Nome").asString(), "Ana");
+        add(*t, 2, "Bia");
 
-    // Inside a posting: it fails and stores nothing of what it wrote before.
-    {
-        store::Posting posting({t.get()});
-        add(*t, 3, "Cida");
-        testsupport::endServerSessions(dir.path());
-        t->insert();
-        t->field("Codigo").setInteger(4);
-        EXPECT_FALSE(connectionLossOf([&] { t->post(); }).empty());
-        t->cancel();
-        EXPECT_THROW(posting.commit(), store::Error);
+        // Inside a posting: it fails and stores nothing of what it wrote before.
+        {
+            store::Posting posting({t.get()});
+            add(*t, 3, "Cida");
+            loseConnection();
+            t->insert();
+            t->field("Codigo").setInteger(4);
+            const std::string failed = connectionLossOf([&] { t->post(); });
+            EXPECT_TRUE(saysTheServerIsLost(failed)) << failed;
+            t->cancel();
+            EXPECT_THROW(posting.commit(), store::Error);
+        }
+        EXPECT_EQ(t->recordCount(), 2);
+        EXPECT_FALSE(t->findKey({store::Value{std::int64_t{3}}}));
+        // And the next try works, with its record lock taken again.
+        store::post({t.get()}, [&] { add(*t, 3, "Cida"); });
+        EXPECT_EQ(t->recordCount(), 3);
+        t->first();
+        t->edit();
+        t->field("Nome").setString("Ana Maria");
+        t->post();
+        EXPECT_EQ(forward(*t), (std::vector<std::string>{"Ana Maria", "Bia", "Cida"}));
     }
-    EXPECT_EQ(t->recordCount(), 2);
-    EXPECT_FALSE(t->findKey({store::Value{std::int64_t{3}}}));
-    // And the next try works, with its record lock taken again.
-    store::post({t.get()}, [&] { add(*t, 3, "Cida"); });
-    EXPECT_EQ(t->recordCount(), 3);
-    t->first();
-    t->edit();
-    t->field("Nome").setString("Ana Maria");
-    t->post();
-    EXPECT_EQ(forward(*t), (std::vector<std::string>{"Ana Maria", "Bia", "Cida"}));
+};
+
+INSTANTIATE_TEST_SUITE_P(Backends, ConnectionLossTest, ::testing::Values(serverBackend()), backendName);
+
+TEST_P(ConnectionLossTest, SessionsEndedOnTheServerFailOneActionInPortugueseAndTheNextConnects) {
+    expectEachLossFailsOneActionInPortuguese([&] { testsupport::endServerSessions(dir.path()); });
+}
+
+// The test server itself restarted (pg_ctl restart), which ends every session on it: these
+// cases run alone.
+class RestartedServer : public ConnectionLossTest {};
+
+INSTANTIATE_TEST_SUITE_P(Backends, RestartedServer, ::testing::Values(serverBackend()), backendName);
+
+TEST_P(RestartedServer, FailsOneActionInPortugueseAndTheNextConnects) {
+    expectEachLossFailsOneActionInPortuguese(testsupport::restartTestServer);
 }
 
 TEST_P(StoreTest, SqlMetacharactersInEveryTextFieldRoundTripUnchanged) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <ostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "data/store/database.h"
@@ -94,6 +95,13 @@ inline std::vector<const BackendUnderTest*> everyBackend() {
     std::vector<const BackendUnderTest*> all;
     for (const auto& backend : backendsUnderTest()) all.push_back(&backend);
     return all;
+}
+
+// The backend on the test server, for what only a server meets.
+inline const BackendUnderTest* serverBackend() {
+    for (const auto& backend : backendsUnderTest())
+        if (backend.name == "postgres") return &backend;
+    throw std::logic_error("no postgres backend under test");
 }
 
 // Runs the tests of `fixture` on every backend.

@@ -48,10 +48,10 @@ enum StationEnd { Done = 0, Refused = 1, OutOfLockWait = 2 };
 
 }  // namespace
 
-int stationsDoingAtOnce(const std::filesystem::path& dataDir, const std::function<void(data::Tdm&)>& action) {
+int stationsDoingAtOnce(const store::Location& dataSet, const std::function<void(data::Tdm&)>& action) {
     const auto station = [&] {
         Quiet quiet;
-        data::Tdm dm(dataDir, quiet);
+        data::Tdm dm(dataSet, quiet);
         try {
             action(dm);
             return int{Done};
@@ -74,13 +74,13 @@ int stationsDoingAtOnce(const std::filesystem::path& dataDir, const std::functio
     return done;
 }
 
-LockHolder::LockHolder(const std::filesystem::path& dataDir, const std::string& component) {
+LockHolder::LockHolder(const store::Location& dataSet, const std::string& component) {
     int ready[2];
     int releasePipe[2];
     if (pipe(ready) != 0 || pipe(releasePipe) != 0) throw std::runtime_error("pipe failed");
     child_ = spawn([&] {
         Quiet quiet;
-        data::Tdm dm(dataDir, quiet);
+        data::Tdm dm(dataSet, quiet);
         store::Table& table = dm.table(component);
         table.open();
         table.last();

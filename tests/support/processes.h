@@ -1,10 +1,11 @@
 #pragma once
-// Other stations on the same data directory, as real child processes.
+// Other stations on the same data set (a data directory or a server), as real child processes.
 #include <sys/types.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
+
+#include "data/store/database.h"
 
 namespace data {
 class Tdm;
@@ -19,15 +20,15 @@ pid_t spawn(const std::function<int()>& work);
 int exitCodeOf(pid_t pid);
 
 // Two stations doing `action` at the same moment, each a process with its own data module on
-// `dataDir`; how many of them did it. A station refused (data::Refusal) or out of its lock wait
+// `dataSet`; how many of them did it. A station refused (data::Refusal) or out of its lock wait
 // (store::LockError) did not; any other ending fails the running test.
-int stationsDoingAtOnce(const std::filesystem::path& dataDir, const std::function<void(data::Tdm&)>& action);
+int stationsDoingAtOnce(const store::Location& dataSet, const std::function<void(data::Tdm&)>& action);
 
 // Another station editing the last record of a table: the lock is held from construction
 // until release() or destruction.
 class LockHolder {
   public:
-    LockHolder(const std::filesystem::path& dataDir, const std::string& component);
+    LockHolder(const store::Location& dataSet, const std::string& component);
     ~LockHolder();
     LockHolder(const LockHolder&) = delete;
     LockHolder& operator=(const LockHolder&) = delete;

@@ -1,6 +1,8 @@
 #include "support/server_schema.h"
 
 #include <libpq-fe.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cstdlib>
@@ -56,6 +58,33 @@ std::string serverConnectionFor(const std::filesystem::path& dir) {
         throw std::runtime_error("o esquema " + schema + " não pôde ser criado: " + why);
     // Its sessions carry the schema's name, so that a test can end exactly those.
     return std::string(server) + " options='-csearch_path=" + schema + "' application_name=" + schema;
+}
+
+void restartTestServer() {
+    const char* server = serverOrThrow();
+    char* why = nullptr;
+    PQconninfoOption* options = PQconninfoParse(server, &why);
+    if (!options) {
+        const std::string message = why ? why : "sem memória";
+        PQfreemem(why);
+        throw std::runtime_error("conexão de testes ilegível (" + std::string(server) + "): " + message);
+    }
+    std::string folder;
+    for (const PQconninfoOption* option = options; option->keyword; ++option)
+        if (std::string(option->keyword) == "host" && option->val) folder = option->val;
+    PQconninfoFree(options);
+    if (folder.empty() || folder.front() != '/')
+        throw std::runtime_error("só o servidor de testes local (host=PASTA) pode ser reiniciado: " +
+                                 std::string(server));
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork falhou");
+    if (pid == 0) {
+        execlp("bash", "bash", VELMORA_THROWAWAY_SERVER_SCRIPT, "restart", folder.c_str(), nullptr);
+        _exit(127);
+    }
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error("o servidor de testes em " + folder + " não reiniciou");
 }
 
 void endServerSessions(const std::filesystem::path& dir) {

@@ -15,6 +15,11 @@ inline constexpr const char* kServerVariable = "VELMORA_TEST_PG";
 // fails, never passes, without one.
 std::string serverConnectionFor(const std::filesystem::path& dir);
 
+// Restarts the test server itself (scripts/throwaway-pg-server restart on the folder its
+// connection names with host=), and returns once it takes connections again. Every session on
+// it ends: only a test that runs alone may call it.
+void restartTestServer();
+
 // Ends, as a server restart would, every session of this process and its children on the data
 // set standing for `dir`, and waits until they are gone.
 void endServerSessions(const std::filesystem::path& dir);
