@@ -12,6 +12,7 @@
 #include "demo/salon_history.h"
 #include "maintenance/backup_command.h"
 #include "maintenance/backup_command_line.h"
+#include "maintenance/migration/migration_command_line.h"
 #include "reports/report_command_line.h"
 
 namespace {
@@ -29,6 +30,8 @@ struct Command {
     std::vector<std::string> options;
     std::function<std::string()> usage;
     Run run;
+    // The command names its data sets itself, instead of --data or config.ini.
+    bool namesItsDataSets = false;
 };
 
 bool has(const std::vector<std::string>& args, const std::string& option) {
@@ -58,7 +61,14 @@ const std::vector<Command>& commands() {
          data::dataCommandUsage,
          [](const auto& args, const fs::path&, std::ostream& out, std::ostream& err) {
              return withDemoHistory(args, *data::runDataCommandLine(args, out, err), err);
-         }},
+         },
+         true},
+        {{"--migrar"},
+         migration::migrationUsage,
+         [](const auto& args, const fs::path&, std::ostream& out, std::ostream& err) {
+             return *migration::runMigrationCommandLine(args, out, err);
+         },
+         true},
         {{"--pdf"},
          reports::pdfUsage,
          [](const auto& args, const fs::path& dataDir, std::ostream&, std::ostream& err) {
@@ -189,7 +199,7 @@ std::variant<int, store::Location> runCommandLine(const std::vector<std::string>
         if (chosen) return usageError("só uma operação por vez", err);
         chosen = &command;
     }
-    if (chosen == &commands().front()) return chosen->run(args, {}, out, err);  // names its own data set
+    if (chosen && chosen->namesItsDataSets) return chosen->run(args, {}, out, err);
     const store::Location dataSet = dataSetOf(args, places);
     if (chosen) {
         // Reports and backups read table files of a data directory.

@@ -6,6 +6,7 @@
 #include "data/bank_balance.h"
 #include "data/computed_fields.h"
 #include "data/counters.h"
+#include "data/data_set_notes.h"
 #include "data/messages.h"
 #include "data/plan_duplicate.h"
 #include "data/tables.h"
@@ -30,6 +31,7 @@ Tdm::Tdm(store::Location dataSet, Messages& messages)
                &TbBaixaP,    &TbBanco,    &TbSaldos,      &TbEntrada,      &TbItemEntrada, &TbVirtual,
                &TbVirtualR,  &TbVirtualP, &TbTemp,        &TbPagarPC,      &TbAtende,      &TbCredito,
                &TbAtual,     &TbSoma,     &TbDatas};
+    refuseNotedDataSet(DbVelmora);
     linkDetails();
     attachHooks();
     for (store::Table* alwaysOpen : {&TbSenha, &TbConfig, &TbAcesso, &TbItemAcesso}) {

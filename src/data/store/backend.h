@@ -7,6 +7,7 @@
 // holds table and record locks, and raises its failures as store::Error subclasses.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,11 @@ class Session {
     // False when there was no such row (another station deleted it).
     virtual bool remove(const TableRef& table, std::int64_t rowid) = 0;
     virtual void removeAll(const TableRef& table) = 0;
+    // Writes rows as another data set holds them, each under its own identity (a copy keeps
+    // every row where it was), as one write; later inserts get identities past all of them.
+    // Only the stored fields `fields` are written, from each record's values by field index.
+    virtual void insertRows(const TableRef& table, const std::vector<int>& fields,
+                            const std::vector<Record>& rows) = 0;
 };
 
 // The one transaction of a posting (writing) or of a consistent read (reading as of one
@@ -100,6 +106,15 @@ class Backend {
     // True when each table is a file of its own in the data directory, which table repair
     // and a file-by-file backup work on.
     virtual bool keepsTableFiles() const = 0;
+
+    // Notes about the data set as a whole, kept beside its tables (a file of the data
+    // directory, a row on the server): an unfinished copy, tables that moved elsewhere.
+    virtual std::optional<std::string> note(const std::string& name) = 0;
+    virtual void writeNote(const std::string& name, const std::string& text) = 0;
+    virtual void removeNote(const std::string& name) = 0;
+    // How another station is pointed at these tables: the directory, or the connection
+    // without its password.
+    virtual std::string reachedBy() const = 0;
 };
 
 }  // namespace store

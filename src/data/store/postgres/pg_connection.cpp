@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <string_view>
 
 namespace store {
 namespace {
@@ -229,6 +230,23 @@ void PgConnection::rollback() noexcept {
     if (!conn_ || PQstatus(conn_) != CONNECTION_OK) return;
     if (PQtransactionStatus(conn_) == PQTRANS_IDLE) return;
     PQclear(PQexec(conn_, "ROLLBACK"));
+}
+
+std::string pgConnectionWithoutPassword(const std::string& connection) {
+    PQconninfoOption* options = PQconninfoParse(connection.c_str(), nullptr);
+    if (!options) return "";
+    std::string text;
+    for (const PQconninfoOption* option = options; option->keyword; ++option) {
+        if (!option->val || std::string_view(option->keyword) == "password") continue;
+        std::string quoted;
+        for (const char* c = option->val; *c; ++c) {
+            if (*c == '\\' || *c == '\'') quoted += '\\';
+            quoted += *c;
+        }
+        text += (text.empty() ? "" : " ") + std::string(option->keyword) + "='" + quoted + "'";
+    }
+    PQconninfoFree(options);
+    return text;
 }
 
 }  // namespace store

@@ -82,4 +82,7 @@ class PgConnection {
     bool reconnecting_ = false;
 };
 
+// The connection as given, without its password (for a note telling where the tables went).
+std::string pgConnectionWithoutPassword(const std::string& connection);
+
 }  // namespace store

@@ -4,6 +4,7 @@
 
 #include "data/store/postgres/pg_connection.h"
 #include "data/store/postgres/pg_locks.h"
+#include "data/store/postgres/pg_notes.h"
 #include "data/store/postgres/pg_schema.h"
 #include "data/store/postgres/pg_sql.h"
 
@@ -102,6 +103,46 @@ class PgRows : public Base {
                 [&] { connection().run("DELETE FROM " + pgName(pgTableName(table.def)), table.context); });
     }
 
+    // Many rows a statement, as many as the server takes parameters for; then the identity
+    // column's sequence goes past the highest identity.
+    void insertRows(const TableRef& table, const std::vector<int>& fields,
+                    const std::vector<Record>& rows) override {
+        check(table);
+        if (rows.empty()) return;
+        const std::string target = pgName(pgTableName(table.def));
+        std::string names = kPgRowIdentity;
+        for (int i : fields) names += ", " + pgName(table.def.fields[i].name);
+        const std::size_t perRow = fields.size() + 1;
+        const std::size_t rowsPerStatement = std::max<std::size_t>(1, std::min<std::size_t>(500, 60000 / perRow));
+        for (std::size_t first = 0; first < rows.size(); first += rowsPerStatement) {
+            const std::size_t last = std::min(rows.size(), first + rowsPerStatement);
+            std::string sql = "INSERT INTO " + target + " (" + names + ") VALUES ";
+            std::vector<PgParam> params;
+            params.reserve((last - first) * perRow);
+            for (std::size_t r = first; r < last; ++r) {
+                sql += r == first ? "(" : ", (";
+                for (std::size_t c = 0; c < perRow; ++c) {
+                    sql += (c ? ", $" : "$") + std::to_string(params.size() + 1);
+                    PgParam& param = params.emplace_back();
+                    if (c == 0) {
+                        param.value = rows[r].rowid;
+                    } else {
+                        const int field = fields[c - 1];
+                        param.value = rows[r].values[field];
+                        param.bytes = table.def.fields[field].type == FieldType::Graphic;
+                    }
+                }
+                sql += ")";
+            }
+            writing(table, [&] { connection().run(sql, params, table.context); });
+        }
+        writing(table, [&] {
+            connection().run("SELECT setval(pg_get_serial_sequence($1, '" + std::string(kPgRowIdentity) +
+                                 "'), (SELECT max(" + kPgRowIdentity + ") FROM " + target + "))",
+                             {{target}}, table.context);
+        });
+    }
+
   protected:
     virtual PgConnection& connection() = 0;
     // Refuses a table the transaction was not begun over.
@@ -113,6 +154,19 @@ class PgRows : public Base {
 class PgTableSession : public PgRows<Session> {
   public:
     explicit PgTableSession(PgConnection& connection) : connection_(connection) {}
+
+    // As one write, like every other write of a table's own.
+    void insertRows(const TableRef& table, const std::vector<int>& fields,
+                    const std::vector<Record>& rows) override {
+        connection_.execute("BEGIN", table.context);
+        try {
+            PgRows<Session>::insertRows(table, fields, rows);
+            connection_.execute("COMMIT", table.context);
+        } catch (...) {
+            connection_.rollback();
+            throw;
+        }
+    }
 
   protected:
     PgConnection& connection() override { return connection_; }
@@ -235,6 +289,22 @@ std::unique_ptr<Session> PostgresBackend::openTable(const TableRef& table) {
 std::unique_ptr<RecordLocks> PostgresBackend::recordLocks(const TableRef& table) {
     return std::make_unique<PgRecordLocks>(*advisory_, pgLockKey(session_->schema(), pgTableName(table.def)),
                                            locks_, table.context);
+}
+
+std::optional<std::string> PostgresBackend::note(const std::string& name) {
+    return pgReadNote(*session_, name);
+}
+
+void PostgresBackend::writeNote(const std::string& name, const std::string& text) {
+    pgWriteNote(*session_, name, text);
+}
+
+void PostgresBackend::removeNote(const std::string& name) {
+    pgRemoveNote(*session_, name);
+}
+
+std::string PostgresBackend::reachedBy() const {
+    return pgConnectionWithoutPassword(connection_);
 }
 
 std::unique_ptr<Transaction> PostgresBackend::begin(const std::vector<std::string>& fileNames, bool writing,

@@ -28,6 +28,10 @@ class PostgresBackend : public Backend {
     std::unique_ptr<Transaction> begin(const std::vector<std::string>& fileNames, bool writing,
                                        const ErrorContext& context) override;
     bool keepsTableFiles() const override { return false; }
+    std::optional<std::string> note(const std::string& name) override;
+    void writeNote(const std::string& name, const std::string& text) override;
+    void removeNote(const std::string& name) override;
+    std::string reachedBy() const override;
 
   private:
     std::string connection_;

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <thread>
 
@@ -108,6 +110,30 @@ class SqlRows : public Base {
     void removeAll(const TableRef& table) override {
         writing(
             [&] { connection().prepare("DELETE FROM " + rowsTableOf(table.def), &table.context).step(); });
+    }
+
+    void insertRows(const TableRef& table, const std::vector<int>& fields,
+                    const std::vector<Record>& rows) override {
+        if (rows.empty()) return;
+        std::string names = "rowid", marks = "?";
+        for (int i : fields) {
+            names += ", " + sqlName(table.def.fields[i].name);
+            marks += ", ?";
+        }
+        writing([&] {
+            Statement& statement = connection().prepare(
+                "INSERT INTO " + rowsTableOf(table.def) + " (" + names + ") VALUES (" + marks + ")",
+                &table.context);
+            // Without AUTOINCREMENT the next identity is always past the highest one.
+            for (const Record& row : rows) {
+                statement.bind(1, row.rowid);
+                int position = 2;
+                for (int i : fields)
+                    statement.bind(position++, row.values[i], table.def.fields[i].type == FieldType::Graphic);
+                statement.step();
+                statement.reset();
+            }
+        });
     }
 
   protected:
@@ -275,6 +301,32 @@ std::unique_ptr<Session> SqliteBackend::openTable(const TableRef& table) {
 std::unique_ptr<RecordLocks> SqliteBackend::recordLocks(const TableRef& table) {
     return std::make_unique<FileLocks>(database_.pathOf(table.def.fileName), database_.lockSettings(),
                                        table.context);
+}
+
+// A note is a small text file of the data directory, beside the table files.
+std::optional<std::string> SqliteBackend::note(const std::string& name) {
+    std::ifstream in(database_.pathOf(name), std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void SqliteBackend::writeNote(const std::string& name, const std::string& text) {
+    std::filesystem::create_directories(database_.directory());
+    const auto path = database_.pathOf(name);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) throw FileError("O arquivo " + path.string() + " não pôde ser gravado.");
+}
+
+void SqliteBackend::removeNote(const std::string& name) {
+    std::error_code error;
+    std::filesystem::remove(database_.pathOf(name), error);
+    if (error) throw FileError("O arquivo " + database_.pathOf(name).string() + " não pôde ser apagado.");
+}
+
+std::string SqliteBackend::reachedBy() const {
+    return database_.directory().string();
 }
 
 std::unique_ptr<Transaction> SqliteBackend::begin(const std::vector<std::string>& fileNames, bool writing,

@@ -21,6 +21,10 @@ class SqliteBackend : public Backend {
     std::unique_ptr<Transaction> begin(const std::vector<std::string>& fileNames, bool writing,
                                        const ErrorContext& context) override;
     bool keepsTableFiles() const override { return true; }
+    std::optional<std::string> note(const std::string& name) override;
+    void writeNote(const std::string& name, const std::string& text) override;
+    void removeNote(const std::string& name) override;
+    std::string reachedBy() const override;
 
   private:
     int busyTimeoutMs() const;

@@ -1,0 +1,89 @@
+#pragma once
+// Data sets for the copier's tests: a data directory with the initial or the demo data, and a
+// destination on each backend (a directory, or a schema of the test server standing for one).
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/store/backend.h"
+#include "data/store/database.h"
+#include "data/tables.h"
+#include "maintenance/migration/migration.h"
+#include "support/server_schema.h"
+#include "support/temp_dir.h"
+
+namespace migrationtest {
+
+// A destination backend, and how a test gets an empty data set on it.
+struct Side {
+    std::string name;
+    std::function<store::Location(const std::filesystem::path& standIn)> locate;
+};
+
+inline const std::vector<Side>& sides() {
+    static const std::vector<Side> all = {
+        {"sqlite", [](const std::filesystem::path& dir) { return store::Location(dir / "Dados"); }},
+        {"postgres",
+         [](const std::filesystem::path& dir) {
+             return store::Location(store::ServerConnection{testsupport::serverConnectionFor(dir)});
+         }},
+    };
+    return all;
+}
+
+inline std::vector<const Side*> everySide() {
+    std::vector<const Side*> all;
+    for (const auto& side : sides()) all.push_back(&side);
+    return all;
+}
+
+inline std::string sideName(const ::testing::TestParamInfo<const Side*>& info) {
+    return info.param->name;
+}
+
+inline void PrintTo(const Side* side, std::ostream* out) {
+    *out << side->name;
+}
+
+// Every row of one shared table in identity order, every stored field read.
+inline std::vector<store::Record> rowsOf(store::Database& database, const data::TableEntry& entry) {
+    std::vector<int> fields;
+    for (std::size_t i = 0; i < entry.definition.fields.size(); ++i)
+        if (!entry.definition.fields[i].calculated) fields.push_back(static_cast<int>(i));
+    const store::ErrorContext context{entry.component, entry.definition.fileName};
+    const store::TableRef ref{entry.definition, context};
+    store::KeyQuery query;
+    query.order = {store::KeyColumn::rowIdentity()};
+    query.fields = &fields;
+    return database.backend().openTable(ref)->read(ref, query);
+}
+
+inline std::vector<const data::TableEntry*> sharedTables() {
+    std::vector<const data::TableEntry*> shared;
+    for (const auto& entry : data::tableCatalogue())
+        if (entry.placement == data::Placement::Shared) shared.push_back(&entry);
+    return shared;
+}
+
+// Progress as the copier tells it, one line an event, and a chance to act once a table is copied.
+class RecordingProgress : public migration::MigrationProgress {
+  public:
+    void copying(const std::string& table, std::int64_t rows) override {
+        said.push_back(table + " " + std::to_string(rows));
+    }
+    void rowsCopied(const std::string&, std::int64_t, std::int64_t) override {}
+    void copied(const std::string& table) override {
+        if (afterCopy) afterCopy(table);
+    }
+    void checked(const std::string& table, std::int64_t rows) override {
+        said.push_back(table + " ok " + std::to_string(rows));
+    }
+    void absent(const std::string& table) override { said.push_back(table + " absent"); }
+
+    std::vector<std::string> said;
+    std::function<void(const std::string&)> afterCopy;
+};
+
+}  // namespace migrationtest
