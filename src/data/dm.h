@@ -29,8 +29,8 @@ class Tdm {
   public:
     // Points the store at the data set (a data directory or a server) and opens TbSenha,
     // TbConfig, TbAcesso and TbItemAcesso, in that order. Refuses (store::Error) a data set
-    // whose tables moved elsewhere or that is an unfinished copy. A table that will not open is reported with the
-    // store's own message and stays closed; the program goes on without it.
+    // whose tables moved elsewhere or that is an unfinished copy. A table that will not open is reported with
+    // the store's own message and stays closed; the program goes on without it.
     Tdm(store::Location dataSet, Messages& messages);
     Tdm(std::filesystem::path dataDirectory, Messages& messages)
         : Tdm(store::Location(std::move(dataDirectory)), messages) {}

@@ -72,8 +72,7 @@ TEST_P(MigrationTo, CopiesEveryTableCheckedAndTheMovedSourceIsRefusedOnOpen) {
     // The station still pointed at the source is told where the data went, without a password.
     const std::string refusal = refusalOnOpen(source);
     EXPECT_NE(refusal.find("não são mais usados aqui"), std::string::npos) << refusal;
-    EXPECT_NE(refusal.find(store::Database(destination).backend().reachedBy()), std::string::npos)
-        << refusal;
+    EXPECT_NE(refusal.find(store::Database(destination).backend().reachedBy()), std::string::npos) << refusal;
     EXPECT_EQ(refusal.find("password"), std::string::npos) << refusal;
     const auto moved = store::Database(source).backend().note(data::kMovedNote);
     ASSERT_TRUE(moved.has_value());
@@ -121,7 +120,8 @@ TEST_P(MigrationTo, RefusesASourceTableHeldByAnotherStationWritingNothing) {
 TEST_P(MigrationTo, ACopyThatFailsItsCheckLeavesTheDestinationMarkedIncompleteAndTheSourceAsItWas) {
     ASSERT_FALSE(clientsBefore.empty());
     const auto& clients = data::tableEntry("TbCliente");
-    const int name = static_cast<int>(clients.definition.findField("Nome") - clients.definition.fields.data());
+    const int name =
+        static_cast<int>(clients.definition.findField("Nome") - clients.definition.fields.data());
     // Something changes one row on the destination between the copy and its check.
     progress.afterCopy = [&](const std::string& table) {
         if (table != "TbCliente") return;

@@ -68,8 +68,9 @@ TEST_P(StoreTest, RowsWrittenWithTheirIdentitiesKeepThemAndLaterInsertsGoPastThe
 
     // A table's own session writes them as one write too; a key taken fails it whole.
     auto session = db.backend().openTable(ref);
-    EXPECT_THROW(session->insertRows(ref, fields, {personRow(50, 9, std::string("Caio")), personRow(51, 1, Value{})}),
-                 store::KeyViolation);
+    EXPECT_THROW(
+        session->insertRows(ref, fields, {personRow(50, 9, std::string("Caio")), personRow(51, 1, Value{})}),
+        store::KeyViolation);
     EXPECT_EQ(session->count(ref, store::Predicate{}), 4);
     session->insertRows(ref, fields, {personRow(60, 9, std::string("Caio"))});
     EXPECT_EQ(session->count(ref, store::Predicate{}), 5);
@@ -99,8 +100,7 @@ TEST(StoreReachedBy, NamesTheDataDirectory) {
 TEST(StoreReachedByOnServer, NamesTheConnectionWithoutItsPassword) {
     testsupport::TempDir dir;
     const std::string connection = testsupport::serverConnectionFor(dir.path()) + " password='se gredo'";
-    const std::string reached =
-        store::Database(store::ServerConnection{connection}).backend().reachedBy();
+    const std::string reached = store::Database(store::ServerConnection{connection}).backend().reachedBy();
     EXPECT_EQ(reached.find("gredo"), std::string::npos) << reached;
     EXPECT_EQ(reached.find("password"), std::string::npos) << reached;
     EXPECT_NE(reached.find("search_path"), std::string::npos) << reached;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "data/data_set_notes.h"
-#include "data/tables.h"
 #include "data/store/backend.h"
+#include "data/tables.h"
 #include "maintenance/migration/row_digest.h"
 
 namespace migration {
@@ -125,8 +125,8 @@ class Migration {
     void refuseMovedSource() {
         for (const char* note : {data::kMovedNote, data::kUnfinishedCopyNote})
             if (const auto text = source_.backend().note(note))
-                throw MigrationError("Os dados de " + describe(source_) + " não podem ser transferidos: " +
-                                     *text + " Nada foi copiado.");
+                throw MigrationError("Os dados de " + describe(source_) +
+                                     " não podem ser transferidos: " + *text + " Nada foi copiado.");
     }
 
     // Every table of the source, exclusively: another station that has one open keeps the
@@ -160,8 +160,7 @@ class Migration {
         for (const SharedTable& table : tables_)
             if (destination_.backend().tableExists(table.entry.definition))
                 throw MigrationError("O destino, " + describe(destination_) + ", já contém a tabela " +
-                                     table.name() + " (" +
-                                     table.entry.definition.fileName +
+                                     table.name() + " (" + table.entry.definition.fileName +
                                      "): os dados só são transferidos para um destino sem tabelas, para "
                                      "nunca misturar dois salões. Nada foi copiado.");
     }

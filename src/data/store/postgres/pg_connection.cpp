@@ -114,7 +114,8 @@ void PgConnection::connect() {
     }
     // The server's notices ("already exists, skipping") are for administrators, not for the
     // station's terminal.
-    PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
+    PQsetNoticeProcessor(
+        conn_, [](void*, const char*) {}, nullptr);
     const ErrorContext context{"servidor", PQdb(conn_)};
     PgResult settings = run("SELECT set_config('lock_timeout', $1, false), current_schema()",
                             {{std::to_string(lockTimeoutMs_) + "ms"}}, context);

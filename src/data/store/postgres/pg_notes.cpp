@@ -21,8 +21,8 @@ std::optional<std::string> pgReadNote(PgConnection& connection, const std::strin
 }
 
 void pgWriteNote(PgConnection& connection, const std::string& name, const std::string& text) {
-    connection.execute("CREATE TABLE IF NOT EXISTS velmora_notas (nome text PRIMARY KEY, texto text NOT NULL)",
-                       kContext);
+    connection.execute(
+        "CREATE TABLE IF NOT EXISTS velmora_notas (nome text PRIMARY KEY, texto text NOT NULL)", kContext);
     connection.run(
         "INSERT INTO velmora_notas (nome, texto) VALUES ($1, $2) "
         "ON CONFLICT (nome) DO UPDATE SET texto = excluded.texto",

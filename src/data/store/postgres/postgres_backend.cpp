@@ -113,7 +113,8 @@ class PgRows : public Base {
         std::string names = kPgRowIdentity;
         for (int i : fields) names += ", " + pgName(table.def.fields[i].name);
         const std::size_t perRow = fields.size() + 1;
-        const std::size_t rowsPerStatement = std::max<std::size_t>(1, std::min<std::size_t>(500, 60000 / perRow));
+        const std::size_t rowsPerStatement =
+            std::max<std::size_t>(1, std::min<std::size_t>(500, 60000 / perRow));
         for (std::size_t first = 0; first < rows.size(); first += rowsPerStatement) {
             const std::size_t last = std::min(rows.size(), first + rowsPerStatement);
             std::string sql = "INSERT INTO " + target + " (" + names + ") VALUES ";
