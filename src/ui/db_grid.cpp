@@ -25,10 +25,6 @@ int lineHeight(const QWidget& grid) {
     return grid.fontMetrics().height() + 6;
 }
 
-bool isText(const store::FieldDef& def) {
-    return def.type == store::FieldType::Text || def.type == store::FieldType::Memo;
-}
-
 }  // namespace
 
 DbGrid::DbGrid(store::Table& table, std::vector<GridColumn> columns, QWidget* parent)
@@ -67,7 +63,7 @@ void DbGrid::fitColumns() {
     if (widths.empty()) return;
     int widened = static_cast<int>(widths.size()) - 1;
     for (int column = 0, widest = -1; column < static_cast<int>(widths.size()); ++column) {
-        if (isText(model_->fieldDef(column)) && widths[column] > widest) {
+        if (store::isTextType(model_->fieldDef(column).type) && widths[column] > widest) {
             widest = widths[column];
             widened = column;
         }

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "data/dm.h"
 #include "data/store/backend.h"
 #include "data/store/database.h"
 #include "data/tables.h"
 #include "maintenance/migration/migration.h"
+#include "support/data_fixture.h"
 #include "support/server_schema.h"
 #include "support/temp_dir.h"
 
@@ -31,6 +33,17 @@ inline const std::vector<Side>& sides() {
          }},
     };
     return all;
+}
+
+// The store's message when a data module opens the data set; empty when it opens.
+inline std::string refusalOnOpen(const store::Location& dataSet) {
+    testsupport::RecordingMessages messages;
+    try {
+        data::Tdm dm(dataSet, messages);
+    } catch (const store::Error& error) {
+        return error.what();
+    }
+    return "";
 }
 
 inline std::vector<const Side*> everySide() {

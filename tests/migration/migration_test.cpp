@@ -19,16 +19,6 @@ class MigrationTo : public ::testing::TestWithParam<const Side*> {
     static bool noted(const store::Location& dataSet, const char* note) {
         return store::Database(dataSet).backend().note(note).has_value();
     }
-    // The store's message when a data module opens the data set; empty when it opens.
-    static std::string refusalOnOpen(const store::Location& dataSet) {
-        RecordingMessages messages;
-        try {
-            data::Tdm dm(dataSet, messages);
-        } catch (const store::Error& error) {
-            return error.what();
-        }
-        return "";
-    }
     std::string migrationRefusal() {
         try {
             migration::migrate(source, destination, progress);

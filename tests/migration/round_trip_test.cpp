@@ -34,16 +34,6 @@ CommandResult run(const std::vector<std::string>& args) {
     return result;
 }
 
-std::string refusalOnOpen(const store::Location& dataSet) {
-    RecordingMessages messages;
-    try {
-        data::Tdm dm(dataSet, messages);
-    } catch (const store::Error& error) {
-        return error.what();
-    }
-    return "";
-}
-
 TEST(MigrationOnServer, TheDemoSalonGoesOntoTheServerAndBackWithEveryTableIdenticalRowByRow) {
     TempDir start, serverStandIn, back;
     const std::filesystem::path origin = start / "Dados";

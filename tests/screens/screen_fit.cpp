@@ -82,16 +82,12 @@ void checkPlace(const QWidget& widget, QStringList& problems) {
                         .arg(room.height());
 }
 
-bool isText(const store::FieldDef& def) {
-    return def.type == store::FieldType::Text || def.type == store::FieldType::Memo;
-}
-
 // The widest of the texts a column must show whole, by the grid's font: a data grid's text column its
 // field's size, and in any grid whatever its rows hold, each up to kGridTextCharacters; nothing for a data
 // grid's figures and dates, which the check leaves to their header.
 QString widestText(const QTableView& grid, int column) {
     const auto* data = qobject_cast<const ui::DbGrid*>(&grid);
-    if (data && !isText(data->gridModel().fieldDef(column))) return {};
+    if (data && !store::isTextType(data->gridModel().fieldDef(column).type)) return {};
     QString widest = data ? ui::widestCellText(data->gridModel().fieldDef(column)) : QString();
     const QFontMetrics metrics = grid.fontMetrics();
     const QAbstractItemModel& model = *grid.model();

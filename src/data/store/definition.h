@@ -7,6 +7,11 @@ namespace store {
 
 enum class FieldType { Integer, Float, Currency, Date, Time, Text, Memo, Graphic };
 
+// Text and memo fields: compared with the text collations, and a null reads as "".
+constexpr bool isTextType(FieldType type) {
+    return type == FieldType::Text || type == FieldType::Memo;
+}
+
 struct FieldDef {
     std::string name;
     FieldType type = FieldType::Integer;

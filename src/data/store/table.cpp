@@ -292,9 +292,7 @@ Predicate Table::visiblePredicate(bool rangeStart) const {
             where.andWith(Predicate::comparison(stored, Compare::Equal, filter_->value));
         } else {
             // A null field reads as 0 or '': it is different when that is.
-            const Value readsAs = field.type == FieldType::Text || field.type == FieldType::Memo
-                                      ? Value{std::string()}
-                                      : Value{std::int64_t{0}};
+            const Value readsAs = isTextType(field.type) ? Value{std::string()} : Value{std::int64_t{0}};
             Predicate different = Predicate::comparison(stored, Compare::NotEqual, filter_->value);
             if (!sameStoredValue(readsAs, filter_->value))
                 different = {

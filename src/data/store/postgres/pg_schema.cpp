@@ -25,12 +25,8 @@ const char* columnType(FieldType type) {
     }
 }
 
-bool isText(FieldType type) {
-    return type == FieldType::Text || type == FieldType::Memo;
-}
-
 std::string keyExpression(const FieldDef& field, bool caseInsensitive) {
-    if (!isText(field.type)) return pgName(field.name);
+    if (!isTextType(field.type)) return pgName(field.name);
     return pgName(field.name) + " COLLATE " + (caseInsensitive ? kPgCollationCaseInsensitive : kPgCollation);
 }
 
@@ -125,7 +121,7 @@ std::string pgColumnExpression(const KeyColumn& column, const TableDef& def) {
     const FieldDef& field = def.fields[column.field];
     if (column.collated) return keyExpression(field, column.ignoringCase);
     // Byte by byte, as a filter compares.
-    return isText(field.type) ? pgName(field.name) + " COLLATE \"C\"" : pgName(field.name);
+    return isTextType(field.type) ? pgName(field.name) + " COLLATE \"C\"" : pgName(field.name);
 }
 
 bool pgTableExists(PgConnection& connection, const TableDef& def, const ErrorContext& context) {

@@ -23,10 +23,6 @@ const char* columnType(FieldType type) {
     }
 }
 
-bool isText(FieldType type) {
-    return type == FieldType::Text || type == FieldType::Memo;
-}
-
 std::string indexColumns(const TableDef& def, const std::vector<std::string>& fields, bool caseInsensitive) {
     std::string columns;
     for (const auto& name : fields) {
@@ -78,7 +74,7 @@ std::string sqlName(const std::string& identifier) {
 }
 
 std::string keyExpression(const FieldDef& field, bool caseInsensitive) {
-    if (!isText(field.type)) return sqlName(field.name);
+    if (!isTextType(field.type)) return sqlName(field.name);
     return sqlName(field.name) + " COLLATE " + (caseInsensitive ? kCollationCaseInsensitive : kCollation);
 }
 
