@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 // Called only when the arguments hold one of the command's options, so it always answers
 // with an exit status.
-using Run = std::function<int(const std::vector<std::string>& args, const fs::path& dataDir,
+using Run = std::function<int(const std::vector<std::string>& args, const store::Location& dataSet,
                               std::ostream& out, std::ostream& err)>;
 
 // A command: the options that select it, how --help shows it, and what runs it (each
@@ -59,30 +59,38 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> table{
         {{"--init-data", "--senha-master"},
          data::dataCommandUsage,
-         [](const auto& args, const fs::path&, std::ostream& out, std::ostream& err) {
+         [](const auto& args, const store::Location&, std::ostream& out, std::ostream& err) {
              return withDemoHistory(args, *data::runDataCommandLine(args, out, err), err);
          },
          true},
         {{"--migrar"},
          migration::migrationUsage,
-         [](const auto& args, const fs::path&, std::ostream& out, std::ostream& err) {
+         [](const auto& args, const store::Location&, std::ostream& out, std::ostream& err) {
              return *migration::runMigrationCommandLine(args, out, err);
          },
          true},
         {{"--pdf"},
          reports::pdfUsage,
-         [](const auto& args, const fs::path& dataDir, std::ostream&, std::ostream& err) {
-             return *reports::runReportCommandLine(args, dataDir, err);
+         [](const auto& args, const store::Location& dataSet, std::ostream&, std::ostream& err) {
+             return *reports::runReportCommandLine(args, dataSet, err);
          }},
         {{"--recibo"},
          reports::receiptUsage,
-         [](const auto& args, const fs::path& dataDir, std::ostream&, std::ostream& err) {
-             return *reports::runReceiptCommandLine(args, dataDir, err);
+         [](const auto& args, const store::Location& dataSet, std::ostream&, std::ostream& err) {
+             return *reports::runReceiptCommandLine(args, dataSet, err);
          }},
         {{"--backup", "--restore", "--archive-info"},
          [] { return std::string(maintenance::backupUsage()); },
-         [](const auto& args, const fs::path& dataDir, std::ostream& out, std::ostream& err) {
-             return *maintenance::runBackupCommandLine(args, dataDir, out, err);
+         [](const auto& args, const store::Location& dataSet, std::ostream& out, std::ostream& err) {
+             // Backups read the table files of a data directory.
+             if (dataSet.onServer()) {
+                 err << "velmora: este comando trabalha com os arquivos de tabela de um diretório de dados, "
+                        "e os "
+                        "dados estão no servidor "
+                     << dataSet.server->connection << ". Use --data DIRETÓRIO.\n";
+                 return 1;
+             }
+             return *maintenance::runBackupCommandLine(args, dataSet.directory, out, err);
          }},
     };
     return table;
@@ -199,18 +207,9 @@ std::variant<int, store::Location> runCommandLine(const std::vector<std::string>
         if (chosen) return usageError("só uma operação por vez", err);
         chosen = &command;
     }
-    if (chosen && chosen->namesItsDataSets) return chosen->run(args, {}, out, err);
+    if (chosen && chosen->namesItsDataSets) return chosen->run(args, fs::path(), out, err);
     const store::Location dataSet = dataSetOf(args, places);
-    if (chosen) {
-        // Reports and backups read table files of a data directory.
-        if (dataSet.onServer()) {
-            err << "velmora: este comando trabalha com os arquivos de tabela de um diretório de dados, e os "
-                   "dados estão no servidor "
-                << dataSet.server->connection << ". Use --data DIRETÓRIO, ou as ferramentas do servidor.\n";
-            return 1;
-        }
-        return chosen->run(args, dataSet.directory, out, err);
-    }
+    if (chosen) return chosen->run(args, dataSet, out, err);
     if (const auto problem = interactiveProblem(args)) return usageError(*problem, err);
     return dataSet;
 }

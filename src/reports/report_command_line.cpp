@@ -387,7 +387,8 @@ const Entry& entryNamed(const std::vector<Entry>& entries, const std::string& na
 template <class Printed>
 struct Request {
     std::filesystem::path output;
-    std::optional<std::filesystem::path> dataDir;
+    // --data DIR or --servidor CONEXAO, in place of the data set the caller found.
+    std::optional<store::Location> dataSet;
     Printed print;
     OptionValues values;
 };
@@ -408,12 +409,15 @@ auto parse(const std::vector<std::string>& args, const std::string& flag,
         }
         const bool own = std::any_of(report.options.begin(), report.options.end(),
                                      [&](const ReportOption& option) { return option.name == *it; });
-        if (*it != "--data" && !own)
+        const bool namesDataSet = *it == "--data" || *it == "--servidor";
+        if (!namesDataSet && !own)
             throw UsageError{"argumento desconhecido para o relatório " + report.name + ": " + *it};
         if (it + 1 == args.end() || (it + 1)->starts_with("--")) throw UsageError{"falta o valor de " + *it};
-        if (*it == "--data")
-            request.dataDir = *(it + 1);
-        else
+        if (namesDataSet) {
+            if (request.dataSet) throw UsageError{"use --data ou --servidor, uma vez só"};
+            request.dataSet = *it == "--data" ? store::Location(std::filesystem::path(*(it + 1)))
+                                              : store::Location(store::ServerConnection{*(it + 1)});
+        } else
             values[*it] = *(it + 1);
         ++it;
     }
@@ -485,14 +489,15 @@ const std::vector<ReceiptEntry>& receiptEntries() {
 }  // namespace
 
 std::string pdfUsage() {
-    return "  velmora --pdf RELATÓRIO ARQUIVO.pdf [--data DIRETÓRIO] [opções do relatório]\n"
+    return "  velmora --pdf RELATÓRIO ARQUIVO.pdf [--data DIRETÓRIO | --servidor CONEXAO] [opções do "
+           "relatório]\n"
            "      Grava o relatório em ARQUIVO.pdf, com os dados preparados como na tela que o imprime.\n"
            "      RELATÓRIO e as suas opções:\n" +
            entryList(pdfReports());
 }
 
 std::string receiptUsage() {
-    return "  velmora --recibo NOME SAIDA.bin [--data DIRETÓRIO] [opções do recibo]\n"
+    return "  velmora --recibo NOME SAIDA.bin [--data DIRETÓRIO | --servidor CONEXAO] [opções do recibo]\n"
            "      Grava em SAIDA.bin os bytes ESC/POS do recibo para impressora térmica; largura,\n"
            "      caracteres e gaveta vêm das configurações, salvo quando indicados aqui.\n"
            "      NOME e as suas opções:\n" +
@@ -525,14 +530,17 @@ auto requestOrUsage(const std::vector<std::string>& args, const std::string& fla
     }
 }
 
-// The data directory of the request, or nothing (and why, on `err`) when it holds no tables.
+// The data set of the request, or nothing (and why, on `err`) when it holds no tables.
 template <class Printed>
-std::optional<std::filesystem::path> requestedData(const Request<Printed>& request,
-                                                   const std::filesystem::path& configuredDataDir,
-                                                   std::ostream& err) {
-    std::filesystem::path dataDir = request.dataDir.value_or(configuredDataDir);
-    if (data::holdsTables(dataDir)) return dataDir;
-    err << "velmora: o diretório " << dataDir.string() << " não tem as tabelas do Velmora.\n";
+std::optional<store::Location> requestedData(const Request<Printed>& request,
+                                             const store::Location& configuredDataSet, std::ostream& err) {
+    store::Location dataSet = request.dataSet.value_or(configuredDataSet);
+    try {
+        if (data::holdsTables(dataSet)) return dataSet;
+        err << "velmora: " << dataSet.describe() << " não tem as tabelas do Velmora.\n";
+    } catch (const std::exception& error) {
+        err << "velmora: " << error.what() << '\n';
+    }
     return std::nullopt;
 }
 
@@ -560,17 +568,17 @@ receipts::PrinterSettings receiptSettings(receipts::PrinterSettings settings, co
 }  // namespace
 
 std::optional<int> runReceiptCommandLine(const std::vector<std::string>& args,
-                                         const std::filesystem::path& configuredDataDir, std::ostream& err) {
+                                         const store::Location& configuredDataSet, std::ostream& err) {
     if (std::find(args.begin(), args.end(), "--recibo") == args.end()) return std::nullopt;
     const auto request =
         requestOrUsage(args, "--recibo", receiptEntries(), "falta o recibo ou o arquivo de saída",
                        receiptUsage, err, [](const OptionValues& values) { receiptSettings({}, values); });
     if (!request) return 2;
-    const auto dataDir = requestedData(*request, configuredDataDir, err);
-    if (!dataDir) return 1;
+    const auto dataSet = requestedData(*request, configuredDataSet, err);
+    if (!dataSet) return 1;
     try {
         StreamMessages messages(err);
-        data::Tdm dm(*dataDir, messages);
+        data::Tdm dm(*dataSet, messages);
         const receipts::PrinterSettings settings =
             receiptSettings(receipts::readPrinterSettings(dm.TbConfig), request->values);
         const std::string bytes = request->print(dm, settings);
@@ -590,21 +598,20 @@ std::optional<int> runReceiptCommandLine(const std::vector<std::string>& args,
 }
 
 std::optional<int> runReportCommandLine(const std::vector<std::string>& args,
-                                        const std::filesystem::path& configuredDataDir, std::ostream& err) {
+                                        const store::Location& configuredDataSet, std::ostream& err) {
     if (std::find(args.begin(), args.end(), "--pdf") == args.end()) return std::nullopt;
     const auto parsed =
         requestOrUsage(args, "--pdf", pdfReports(), "falta o relatório ou o arquivo PDF", pdfUsage, err);
     if (!parsed) return 2;
     const Request<Print>& request = *parsed;
-    const auto found = requestedData(request, configuredDataDir, err);
-    if (!found) return 1;
-    const std::filesystem::path& dataDir = *found;
+    const auto dataSet = requestedData(request, configuredDataSet, err);
+    if (!dataSet) return 1;
 
     const auto application = ensureApplication();
     bool written = false;
     try {
         StreamMessages messages(err);
-        data::Tdm dm(dataDir, messages);
+        data::Tdm dm(*dataSet, messages);
         request.print(dm, [&](const Report& report) {
             writePdf(report, request.output);
             written = true;

@@ -1,16 +1,21 @@
 // The demo salon, two months of history, moved onto the server and back with `velmora
-// --migrar`: every table comes back identical row by row.
+// --migrar`: every table comes back identical row by row, and the documents printed from it
+// read the same in each of the three places.
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <regex>
 #include <sstream>
 
 #include "core/date.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
+#include "demo/salon_bills.h"
 #include "demo/salon_history.h"
 #include "maintenance/migration/migration_command_line.h"
 #include "migration_fixture.h"
+#include "reports/page_text.h"
+#include "reports/report_command_line.h"
 #include "support/data_fixture.h"
 
 namespace migrationtest {
@@ -34,6 +39,31 @@ CommandResult run(const std::vector<std::string>& args) {
     return result;
 }
 
+// The text of the closing, the commissions and the bank statement of the demo's two months,
+// printed by `velmora --pdf` from `dataSet`, one after the other, without the time of printing.
+std::string documentsOf(const store::Location& dataSet) {
+    const std::string from = core::shortDate(core::Date::today().addDays(-70));
+    const std::string to = core::shortDate(core::Date::today());
+    const std::vector<std::vector<std::string>> documents{
+        {"fechamento-caixa", "--numero", "1"},
+        {"comissoes", "--de", from, "--ate", to},
+        {"extrato", "--conta", demo::kCurrentAccount, "--de", from, "--ate", to},
+    };
+    TempDir out;
+    std::string text;
+    for (const auto& document : documents) {
+        const auto pdf = out / (document.front() + ".pdf");
+        std::vector<std::string> args{"--pdf", document.front(), pdf.string()};
+        args.insert(args.end(), document.begin() + 1, document.end());
+        std::ostringstream err;
+        EXPECT_EQ(reports::runReportCommandLine(args, dataSet, err), 0)
+            << document.front() << ": " << err.str();
+        text += reportstest::pdfText(pdf);
+    }
+    static const std::regex printedAt("Hora: [0-9]{2}:[0-9]{2}:[0-9]{2}");
+    return std::regex_replace(text, printedAt, "Hora: ");
+}
+
 TEST(MigrationOnServer, TheDemoSalonGoesOntoTheServerAndBackWithEveryTableIdenticalRowByRow) {
     TempDir start, serverStandIn, back;
     const std::filesystem::path origin = start / "Dados";
@@ -45,13 +75,17 @@ TEST(MigrationOnServer, TheDemoSalonGoesOntoTheServerAndBackWithEveryTableIdenti
     }
     const std::string server = testsupport::serverConnectionFor(serverStandIn.path());
     const std::filesystem::path returned = back / "Dados";
+    const std::string printedAtOrigin = documentsOf(origin);
+    ASSERT_NE(printedAtOrigin.find(demo::kCurrentAccount), std::string::npos) << printedAtOrigin;
 
     const CommandResult onto = run({"--migrar", origin.string(), "--servidor", server});
     ASSERT_EQ(onto.code, 0) << onto.err;
     EXPECT_NE(onto.out.find("TbServico: conferida"), std::string::npos) << onto.out;
     EXPECT_NE(onto.out.find("Transferência concluída"), std::string::npos) << onto.out;
+    EXPECT_EQ(documentsOf(store::Location(store::ServerConnection{server})), printedAtOrigin);
     const CommandResult home = run({"--migrar", "--servidor", server, returned.string()});
     ASSERT_EQ(home.code, 0) << home.err;
+    EXPECT_EQ(documentsOf(returned), printedAtOrigin);
 
     store::Database before(origin), after(returned);
     std::size_t rows = 0;
