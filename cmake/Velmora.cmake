@@ -34,9 +34,9 @@ set(VELMORA_TEST_SERVER "host=${VELMORA_TEST_SERVER_DIR} dbname=velmora_test use
 
 # One test executable per test folder, every .cpp of the folder in it.
 # QT: the executable gets the Qt test main (offscreen platform, QApplication first).
-# SERVER: its tests whose backend is postgres (".../postgres") or whose suite is on a server
-# ("...OnServer.") run on the test server and need it started; those of a suite named
-# "...RestartedServer" restart that server, so they run alone.
+# SERVER: its tests whose name ends in "postgres" (".../postgres", ".../back_from_postgres")
+# or whose suite is on a server ("...OnServer.") run on the test server and need it started;
+# those of a suite named "...RestartedServer" restart that server, so they run alone.
 function(velmora_test name)
   cmake_parse_arguments(ARG "QT;SERVER" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -52,9 +52,9 @@ function(velmora_test name)
     target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
   if(ARG_SERVER)
-    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*/postgres:*OnServer.*" PROPERTIES TIMEOUT 300
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*postgres:*OnServer.*" PROPERTIES TIMEOUT 300
                          ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*/postgres:*OnServer.*-*RestartedServer.*"
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*postgres:*OnServer.*-*RestartedServer.*"
                          PROPERTIES TIMEOUT 300
                          ENVIRONMENT "VELMORA_TEST_PG=${VELMORA_TEST_SERVER}"
                          FIXTURES_REQUIRED velmora_test_server)

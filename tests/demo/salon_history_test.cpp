@@ -1,45 +1,97 @@
 // The demo salon's history, made by the till's own functions: its figures must add up as
-// the program's own rules say.
+// the program's own rules say, and still do on a copy moved onto the server and back.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "core/date.h"
 #include "core/format.h"
 #include "demo/salon_history.h"
+#include "maintenance/migration/migration.h"
 #include "reports/page_text.h"
 #include "reports/report_command_line.h"
 #include "support/data_fixture.h"
+#include "support/server_schema.h"
 
 namespace {
 
 using core::Currency;
 
-class SalonHistoryTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        directory_ = new testsupport::InitialDataDirectory(true);
-        testsupport::RecordingMessages quiet;
-        data::Tdm dm(directory_->path(), quiet);
-        dm.TbProdutos.open();
-        for (dm.TbProdutos.first(); !dm.TbProdutos.eof(); dm.TbProdutos.next())
-            stockBefore_[dm.TbProdutos.field("Codigo").asInteger()] =
-                dm.TbProdutos.field("Estoque").asFloat();
-        dm.TbProdutos.close();
-        demo::addSalonHistory(dm, kToday);
-    }
-    static void TearDownTestSuite() { delete directory_; }
+// Where the salon's tables are when they are checked: as the history made them, or after a
+// move onto the test server and back (`back_from_postgres`): a copy that came back must keep
+// every rule the first one kept.
+enum class Where { AsMade, BackFromServer };
 
-    static constexpr core::Date kToday{2026, 12, 10};  // a Thursday
-    static inline testsupport::InitialDataDirectory* directory_ = nullptr;
-    static inline std::map<std::int64_t, double> stockBefore_;
+const char* nameOf(Where where) {
+    return where == Where::AsMade ? "as_made" : "back_from_postgres";
+}
+std::string whereName(const ::testing::TestParamInfo<Where>& info) {
+    return nameOf(info.param);
+}
+void PrintTo(Where where, std::ostream* out) {
+    *out << nameOf(where);
+}
 
-    testsupport::RecordingMessages quiet;
-    data::Tdm dm{directory_->path(), quiet};
+class QuietMigration : public migration::MigrationProgress {
+    void copying(const std::string&, std::int64_t) override {}
+    void rowsCopied(const std::string&, std::int64_t, std::int64_t) override {}
+    void copied(const std::string&) override {}
+    void checked(const std::string&, std::int64_t) override {}
+    void absent(const std::string&) override {}
 };
 
-TEST_F(SalonHistoryTest, EveryWorkingDayUpToYesterdayHasOneClosedCashWhoseFormsAddUpToItsTotal) {
+// One demo salon per place, made the first time a test asks for it.
+struct Salon {
+    explicit Salon(Where where) {
+        testsupport::RecordingMessages quiet;
+        {
+            data::Tdm dm(made.path(), quiet);
+            dm.TbProdutos.open();
+            for (dm.TbProdutos.first(); !dm.TbProdutos.eof(); dm.TbProdutos.next())
+                stockBefore[dm.TbProdutos.field("Codigo").asInteger()] =
+                    dm.TbProdutos.field("Estoque").asFloat();
+            dm.TbProdutos.close();
+            demo::addSalonHistory(dm, kToday);
+        }
+        if (where == Where::AsMade) return;
+        const store::Location server(
+            store::ServerConnection{testsupport::serverConnectionFor(serverStandIn.path())});
+        QuietMigration progress;
+        migration::migrate(made.path(), server, progress);
+        migration::migrate(server, returned.path() / "Dados", progress);
+        checked = returned.path() / "Dados";
+    }
+
+    static constexpr core::Date kToday{2026, 12, 10};  // a Thursday
+    testsupport::InitialDataDirectory made{true};
+    testsupport::TempDir serverStandIn, returned;
+    std::filesystem::path checked = made.path();
+    std::map<std::int64_t, double> stockBefore;
+};
+
+class SalonHistoryTest : public ::testing::TestWithParam<Where> {
+  protected:
+    static Salon& salon(Where where) {
+        static std::map<Where, std::unique_ptr<Salon>> salons;
+        auto& made = salons[where];
+        if (!made) made = std::make_unique<Salon>(where);
+        return *made;
+    }
+
+    static constexpr core::Date kToday = Salon::kToday;
+    Salon& salon_ = salon(GetParam());
+    std::map<std::int64_t, double>& stockBefore_ = salon_.stockBefore;
+
+    testsupport::RecordingMessages quiet;
+    data::Tdm dm{salon_.checked, quiet};
+};
+
+INSTANTIATE_TEST_SUITE_P(Places, SalonHistoryTest, ::testing::Values(Where::AsMade, Where::BackFromServer),
+                         whereName);
+
+TEST_P(SalonHistoryTest, EveryWorkingDayUpToYesterdayHasOneClosedCashWhoseFormsAddUpToItsTotal) {
     dm.TbCaixa.open();
     int days = 0;
     core::Date previous;
@@ -65,7 +117,7 @@ TEST_F(SalonHistoryTest, EveryWorkingDayUpToYesterdayHasOneClosedCashWhoseFormsA
     EXPECT_GE(days, 45);
 }
 
-TEST_F(SalonHistoryTest, SalesUseEveryPaymentFormAndCreditAndTheirCashRecordReceivedThem) {
+TEST_P(SalonHistoryTest, SalesUseEveryPaymentFormAndCreditAndTheirCashRecordReceivedThem) {
     std::map<std::string, int> forms;
     std::map<std::int64_t, Currency> registeredPerCash;
     int creditUsed = 0;
@@ -86,7 +138,7 @@ TEST_F(SalonHistoryTest, SalesUseEveryPaymentFormAndCreditAndTheirCashRecordRece
 
 // Paid bills are the staff's advances, the drawer's withdrawals and the bills of the salon and
 // its suppliers; each bill paid from an account has its one debit there.
-TEST_F(SalonHistoryTest, PaidBillsAreAdvancesWithdrawalsAndBillsEachPaidFromAnAccountDebitedOnce) {
+TEST_P(SalonHistoryTest, PaidBillsAreAdvancesWithdrawalsAndBillsEachPaidFromAnAccountDebitedOnce) {
     std::map<std::int64_t, Currency> debits;  // by the paid bill they pay
     dm.TbBanco.open();
     for (dm.TbBanco.first(); !dm.TbBanco.eof(); dm.TbBanco.next())
@@ -139,7 +191,7 @@ TEST_F(SalonHistoryTest, PaidBillsAreAdvancesWithdrawalsAndBillsEachPaidFromAnAc
 
 // What is left to pay: the last installments of the deliveries and the month's bills not yet
 // due, each with its supplier; nothing half entered.
-TEST_F(SalonHistoryTest, OpenBillsAreThoseNotYetDue) {
+TEST_P(SalonHistoryTest, OpenBillsAreThoseNotYetDue) {
     dm.TbPagar.open();
     int installments = 0;
     for (dm.TbPagar.first(); !dm.TbPagar.eof(); dm.TbPagar.next()) {
@@ -153,7 +205,7 @@ TEST_F(SalonHistoryTest, OpenBillsAreThoseNotYetDue) {
     EXPECT_GE(installments, 2);
 }
 
-TEST_F(SalonHistoryTest, StockMovedByExactlyTheProductsSoldAndDeliveredAndNoCreditIsNegative) {
+TEST_P(SalonHistoryTest, StockMovedByExactlyTheProductsSoldAndDeliveredAndNoCreditIsNegative) {
     std::map<std::int64_t, double> sold, delivered;
     dm.TbEntrada.open();
     dm.TbItemEntrada.open();
@@ -182,7 +234,7 @@ TEST_F(SalonHistoryTest, StockMovedByExactlyTheProductsSoldAndDeliveredAndNoCred
             << dm.TbCliente.field("Nome").asString();
 }
 
-TEST_F(SalonHistoryTest, TheBankHoldsEveryDepositTheRentAndTheReserveWithDayBalancesThatAddUp) {
+TEST_P(SalonHistoryTest, TheBankHoldsEveryDepositTheRentAndTheReserveWithDayBalancesThatAddUp) {
     std::map<std::pair<std::string, std::string>, Currency> lines;
     int deposits = 0, rents = 0, transfers = 0;
     dm.TbBanco.open();
@@ -215,7 +267,7 @@ TEST_F(SalonHistoryTest, TheBankHoldsEveryDepositTheRentAndTheReserveWithDayBala
     EXPECT_EQ(days, static_cast<int>(lines.size()));
 }
 
-TEST_F(SalonHistoryTest, TheBookHoldsAWeekAroundTodayOfEveryEmployeesSlotsSomeBookedForClients) {
+TEST_P(SalonHistoryTest, TheBookHoldsAWeekAroundTodayOfEveryEmployeesSlotsSomeBookedForClients) {
     dm.TbCliente.open();
     dm.TbAgenda.open();
     dm.TbAgenda.setIndexName("siData");
@@ -243,7 +295,7 @@ TEST_F(SalonHistoryTest, TheBookHoldsAWeekAroundTodayOfEveryEmployeesSlotsSomeBo
 }
 
 // A sale with a client and several items, written to PDF from the command line and read back.
-TEST_F(SalonHistoryTest, ASalesReceiptFromTheCommandLineListsItsItemsClientAndTotal) {
+TEST_P(SalonHistoryTest, ASalesReceiptFromTheCommandLineListsItsItemsClientAndTotal) {
     std::int64_t number = 0;
     std::string client;
     Currency total;
@@ -265,10 +317,10 @@ TEST_F(SalonHistoryTest, ASalesReceiptFromTheCommandLineListsItsItemsClientAndTo
     testsupport::TempDir out;
     std::ostringstream err;
     const auto pdf = out / "recibo.pdf";
-    ASSERT_EQ(reports::runReportCommandLine(
-                  {"--pdf", "recibo-venda", pdf.string(), "--numero", std::to_string(number)},
-                  directory_->path(), err),
-              0)
+    ASSERT_EQ(
+        reports::runReportCommandLine(
+            {"--pdf", "recibo-venda", pdf.string(), "--numero", std::to_string(number)}, salon_.checked, err),
+        0)
         << err.str();
     const std::string text = reportstest::pdfText(pdf);
     for (const std::string& item : items)
