@@ -1,5 +1,7 @@
 // The copier between data sets: each case runs into a data directory and onto the server.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include "data/data_set_notes.h"
 #include "data/dm.h"
@@ -136,6 +138,39 @@ TEST_P(MigrationTo, ACopyThatFailsItsCheckLeavesTheDestinationMarkedIncompleteAn
     // Run again into a fresh destination, the copy succeeds.
     TempDir fresh;
     progress.afterCopy = nullptr;
+    EXPECT_NO_THROW(migration::migrate(source, GetParam()->locate(fresh.path()), progress));
+}
+
+TEST_P(MigrationTo, AStationKilledMidCopyLeavesTheSourceAsItWasAndTheDestinationMarkedIncomplete) {
+    int copiedSome[2];
+    ASSERT_EQ(pipe(copiedSome), 0);
+    // The migrating station tells once its second table is copied, then stays in the copy,
+    // holding the source, until it is killed.
+    const pid_t station = testsupport::spawn([&] {
+        close(copiedSome[0]);
+        int tables = 0;
+        progress.afterCopy = [&](const std::string&) {
+            if (++tables < 2) return;
+            const char done = 1;
+            (void)!write(copiedSome[1], &done, 1);
+            for (;;) pause();
+        };
+        migration::migrate(source, destination, progress);
+        return 1;
+    });
+    close(copiedSome[1]);
+    char done = 0;
+    ASSERT_EQ(read(copiedSome[0], &done, 1), 1) << "the station ended before copying two tables";
+    close(copiedSome[0]);
+    kill(station, SIGKILL);
+    EXPECT_EQ(testsupport::exitCodeOf(station), -1);
+
+    EXPECT_TRUE(noted(destination, data::kUnfinishedCopyNote));
+    const std::string onOpen = refusalOnOpen(destination);
+    EXPECT_NE(onOpen.find("cópia incompleta"), std::string::npos) << onOpen;
+    expectSourceUntouched();
+    // The killed station holds nothing any more: the copy runs again into a fresh destination.
+    TempDir fresh;
     EXPECT_NO_THROW(migration::migrate(source, GetParam()->locate(fresh.path()), progress));
 }
 
