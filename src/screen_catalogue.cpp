@@ -28,6 +28,7 @@
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "maintenance/screens/backup_screen.h"
+#include "maintenance/screens/migration_screen.h"
 #include "maintenance/screens/repair_screen.h"
 #include "payables/balance_screen.h"
 #include "payables/bill_entry.h"
@@ -309,5 +310,9 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     {
         maintenance::TFmReparador repair(dm.DbVelmora.directory());
         present(repair, QStringLiteral("TFmReparador"), visit);
+    }
+    {
+        maintenance::TFmTransferir transfer(dm, nullptr);
+        present(transfer, QStringLiteral("TFmTransferir"), visit);
     }
 }

@@ -1,5 +1,7 @@
 #include "screen_wiring.h"
 
+#include <QCoreApplication>
+
 #include "advances/advance_screen.h"
 #include "advances/advances_report_screen.h"
 #include "app/access.h"
@@ -15,6 +17,7 @@
 #include "data/dm.h"
 #include "data/store/table_files.h"
 #include "maintenance/screens/backup_screen.h"
+#include "maintenance/screens/migration_screen.h"
 #include "maintenance/screens/repair_screen.h"
 #include "payables/balance_screen.h"
 #include "payables/bill_screen.h"
@@ -97,6 +100,9 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
         if (ui::runGuarded([&dm] { store::requireTableFiles(dm.DbVelmora, "O reparador de arquivos"); }))
             showScreen<maintenance::TFmReparador>(dm.DbVelmora.directory());
     });
+    // Once the data are moved, this station has nothing left to work on here.
+    menu.wire(entry::TransferirDados,
+              [&dm] { showScreen<maintenance::TFmTransferir>(dm, [] { QCoreApplication::exit(0); }); });
     menu.wire(entry::PrecoServicos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Servicos); });
     menu.wire(entry::PrecoProdutos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Produtos); });
     menu.wire(entry::PrecoProdutosServicos,

@@ -70,6 +70,7 @@ std::vector<MenuEntry> buildEntries() {
         item(Senhas, arquivos, "Cadastrar &Senhas...", area::kSenhas),
         item(Acesso, configuracoes, "Acesso...", area::kSenhas),
         item(AcessoAlternativo, configuracoes, "Acesso Alternativo..."),
+        item(TransferirDados, configuracoes, "Transferir Dados...", area::kSenhas),
         item(PlanoContas, arquivos, "Cadastrar Plano de Contas...", area::kPlanoContas),
         item(Sair, arquivos, "Sair do Programa..."),
 

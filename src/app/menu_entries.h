@@ -38,6 +38,7 @@ inline const QString ContasBancarias = QStringLiteral("MiContasBancarias");
 inline const QString Senhas = QStringLiteral("MiSenhas");
 inline const QString Acesso = QStringLiteral("MiAcesso");
 inline const QString AcessoAlternativo = QStringLiteral("MiAcessoAlternativo");
+inline const QString TransferirDados = QStringLiteral("MiTransferirDados");
 inline const QString PlanoContas = QStringLiteral("MiPlanoContas");
 inline const QString Sair = QStringLiteral("MiSair");
 // "Manutenção", the menu-bar title itself.

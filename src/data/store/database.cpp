@@ -23,7 +23,10 @@ std::string Location::describe() const {
 }
 
 Database::Database(Location location, LockSettings locks)
-    : directory_(location.directory), locks_(locks), backend_(backendFor(location, *this, locks_)) {}
+    : dataSet_(location),
+      directory_(location.directory),
+      locks_(locks),
+      backend_(backendFor(location, *this, locks_)) {}
 
 Database::~Database() = default;
 

@@ -50,7 +50,10 @@ class Database {
 
     const std::filesystem::path& directory() const { return directory_; }
     // Points the store at another directory; tables opened afterwards use it.
-    void setDirectory(std::filesystem::path directory) { directory_ = std::move(directory); }
+    void setDirectory(std::filesystem::path directory) {
+        directory_ = std::move(directory);
+        if (!dataSet_.onServer()) dataSet_.directory = directory_;
+    }
     const LockSettings& lockSettings() const { return locks_; }
     std::filesystem::path pathOf(const std::string& fileName) const { return directory_ / fileName; }
 
@@ -59,6 +62,8 @@ class Database {
     bool keepsTableFiles() const;
     // Where the tables are, for messages and captions: the folder, or the server and database.
     std::string location() const;
+    // The data set as it was given, for opening it again elsewhere (a copy of it, say).
+    const Location& dataSet() const { return dataSet_; }
 
     // The posting or consistent read now running on this data set, if any: while it runs,
     // every table of its files reads and writes through it.
@@ -76,6 +81,7 @@ class Database {
     int refreshChangedElsewhere();
 
   private:
+    Location dataSet_;
     std::filesystem::path directory_;
     LockSettings locks_;
     std::unique_ptr<Backend> backend_;
