@@ -15,9 +15,11 @@
 #include "core/date.h"
 #include "core/pass_progress.h"
 #include "core/period.h"
+#include "core/text.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/messages.h"
+#include "data/tables.h"
 #include "receipts/printer_settings.h"
 #include "reports/advance_receipt.h"
 #include "reports/advances_report.h"
@@ -67,7 +69,7 @@ using Print = std::function<void(data::Tdm&, const ReportOutput&)>;
 using Prepare = std::function<Print(const OptionValues&)>;
 
 struct ReportOption {
-    std::string name;   // "--month"
+    std::string name;   // "--mes"
     std::string value;  // what the usage calls its value: "N"
     bool required = false;
 };
@@ -117,6 +119,17 @@ std::optional<std::int64_t> recordNumberOption(const OptionValues& values, const
     return integerOption(given->second, 1, std::numeric_limits<std::int64_t>::max(), "número");
 }
 
+// A bank account as TbConta stores it ("12345-6"): not blank, within the field's width.
+std::string accountOption(const OptionValues& values, const std::string& option) {
+    const std::string& text = values.at(option);
+    const auto width =
+        static_cast<std::size_t>(data::tableEntry("TbConta").definition.findField("Conta")->size);
+    const bool blank = text.find_first_not_of(' ') == std::string::npos;
+    if (blank || text.front() == ' ' || text.back() == ' ' || core::characterCount(text) > width)
+        throw UsageError{"conta inválida: '" + text + "' (use o número da conta, como no cadastro)"};
+    return text;
+}
+
 // A date option as typed, DD/MM/AAAA (or DD/MM/AA).
 core::Date dateOption(const OptionValues& values, const std::string& option) {
     const std::string& text = values.at(option);
@@ -155,6 +168,13 @@ Prepare periodReport(PeriodPrint print) {
 }
 
 const std::vector<ReportOption> kPeriodOptions{{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}};
+
+// The period's options, then the report's own.
+std::vector<ReportOption> periodAnd(std::vector<ReportOption> own) {
+    std::vector<ReportOption> options = kPeriodOptions;
+    options.insert(options.end(), own.begin(), own.end());
+    return options;
+}
 
 Prepare priceTable(PriceTable which) {
     return [which](const OptionValues&) {
@@ -208,9 +228,9 @@ const std::vector<PdfReport>& pdfReports() {
          }},
         {"aniversariantes-mes",
          "aniversariantes do mês N (1 a 12)",
-         {{"--month", "N", true}},
+         {{"--mes", "N", true}},
          [](const OptionValues& values) {
-             const int month = monthOption(values, "--month");
+             const int month = monthOption(values, "--mes");
              return Print([month](data::Tdm& dm, const ReportOutput& out) {
                  printBirthdaysOfMonth(dm, month, std::string(core::monthName(month)), out);
              });
@@ -230,25 +250,18 @@ const std::vector<PdfReport>& pdfReports() {
                  [number](data::Tdm& dm, const ReportOutput& out) { printCashClosing(dm, number, out); });
          }},
         {"vales", "vales do período, de todos os funcionários", kPeriodOptions, advances()},
-        {"vales-individual",
-         "vales do funcionário N no período",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--funcionario", "N", true}},
+        {"vales-individual", "vales do funcionário N no período", periodAnd({{"--funcionario", "N", true}}),
          advances()},
         {"contas-pagar", "contas a pagar com vencimento no período", kPeriodOptions, payables(Bills::Open)},
-        {"contas-pagar-fornecedor",
-         "contas a pagar do fornecedor N com vencimento no período",
-         {{"--fornecedor", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
-         payables(Bills::Open)},
+        {"contas-pagar-fornecedor", "contas a pagar do fornecedor N com vencimento no período",
+         periodAnd({{"--fornecedor", "N", true}}), payables(Bills::Open)},
         {"contas-pagas", "contas pagas no período", kPeriodOptions, payables(Bills::Paid)},
-        {"contas-pagas-fornecedor",
-         "contas do fornecedor N pagas no período",
-         {{"--fornecedor", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
-         payables(Bills::Paid)},
+        {"contas-pagas-fornecedor", "contas do fornecedor N pagas no período",
+         periodAnd({{"--fornecedor", "N", true}}), payables(Bills::Paid)},
         {"comissoes", "comissões dos funcionários no período, menos os vales", kPeriodOptions,
          periodReport(printCommissions)},
-        {"comissoes-individual",
-         "serviços do funcionário N no período, com as comissões, menos os vales",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--funcionario", "N", true}},
+        {"comissoes-individual", "serviços do funcionário N no período, com as comissões, menos os vales",
+         periodAnd({{"--funcionario", "N", true}}),
          [](const OptionValues& values) {
              const core::Period period = periodOption(values);
              const std::int64_t employee = *recordNumberOption(values, "--funcionario");
@@ -284,11 +297,10 @@ const std::vector<PdfReport>& pdfReports() {
          kPeriodOptions, periodReport(printSaleItems)},
         {"contas-recebidas", "contas recebidas no período, com os totais por forma de pagamento",
          kPeriodOptions, periodReport(printReceivedAccounts)},
-        {"extrato",
-         "extrato bancário da conta N no período",
-         {{"--conta", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+        {"extrato", "extrato bancário da conta CONTA (o número do cadastro, como 12345-6) no período",
+         periodAnd({{"--conta", "CONTA", true}}),
          [](const OptionValues& values) {
-             const StatementSelection selection{values.at("--conta"), dateOption(values, "--de"),
+             const StatementSelection selection{accountOption(values, "--conta"), dateOption(values, "--de"),
                                                 dateOption(values, "--ate")};
              return Print(
                  [selection](data::Tdm& dm, const ReportOutput& out) { printStatement(dm, selection, out); });
@@ -313,9 +325,8 @@ const std::vector<PdfReport>& pdfReports() {
          "notinhas em aberto de todos os clientes, por vencimento",
          {},
          [](const OptionValues&) { return Print(printOpenReceivables); }},
-        {"recebidas-cliente",
-         "valores recebidos do cliente N no período",
-         {{"--cliente", "N", true}, {"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}},
+        {"recebidas-cliente", "valores recebidos do cliente N no período",
+         periodAnd({{"--cliente", "N", true}}),
          [](const OptionValues& values) {
              const auto client = *recordNumberOption(values, "--cliente");
              const core::Period period{dateOption(values, "--de"), dateOption(values, "--ate"),
@@ -351,9 +362,8 @@ const std::vector<PdfReport>& pdfReports() {
                  printEmployeeServices(dm, employee, core::Date::today(), out);
              });
          }},
-        {"entradas",
-         "linhas das entradas de produtos do período (com --fornecedor, só as do fornecedor N)",
-         {{"--de", "DD/MM/AAAA", true}, {"--ate", "DD/MM/AAAA", true}, {"--fornecedor", "N"}},
+        {"entradas", "linhas das entradas de produtos do período (com --fornecedor, só as do fornecedor N)",
+         periodAnd({{"--fornecedor", "N"}}),
          [](const OptionValues& values) {
              const core::Date from = dateOption(values, "--de");
              const core::Date to = dateOption(values, "--ate");

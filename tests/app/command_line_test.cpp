@@ -61,7 +61,7 @@ TEST(ProgramCommandLine, HelpListsEveryFormAndEveryReport) {
     for (const std::string& name : reports::pdfReportNames())
         EXPECT_TRUE(help.out.contains(QRegularExpression(QStringLiteral("\n +%1[ \\[]").arg(name.c_str()))))
             << name;
-    EXPECT_TRUE(help.out.contains("aniversariantes-mes --month N"));
+    EXPECT_TRUE(help.out.contains("aniversariantes-mes --mes N"));
 
     const Outcome shortHelp = runVelmora({"-h"});
     EXPECT_EQ(shortHelp.code, 0);
