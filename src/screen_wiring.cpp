@@ -95,7 +95,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     });
     menu.wire(entry::Manutencao, [&dm] {
         if (ui::runGuarded([&dm] { store::requireTableFiles(dm.DbVelmora, "O reparador de arquivos"); }))
-            showScreen<maintenance::TFmReparador>(dm.DbVelmora.directory());
+            showScreen<maintenance::TFmReparador>(dm.DbVelmora);
     });
     menu.wire(entry::PrecoServicos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Servicos); });
     menu.wire(entry::PrecoProdutos, [&dm] { reports::previewPriceTable(dm, reports::PriceTable::Produtos); });

@@ -14,6 +14,7 @@
 #include "support/qt_scripted_dialogs.h"
 
 using namespace testsupport;
+using maintenance::TBackupFile;
 using maintenance::TFmBackup;
 
 namespace {
@@ -177,4 +178,53 @@ TEST_F(BackupScreen, HelpOpensItsOwnWindow) {
     child<QAbstractButton>(screen, "SpeedButton1")->click();
     EXPECT_TRUE(text.startsWith("1- Realizar o Backup:"));
     EXPECT_TRUE(text.contains("2- Restaurando o Backup:"));
+}
+
+namespace {
+
+class BackupScreenOnServer : private BackendOfTheCase, public BackupScreen {
+  protected:
+    BackupScreenOnServer() : BackendOfTheCase(Backend::Postgres) {}
+};
+
+}  // namespace
+
+// With the tables on a server, the screen backs them up and restores them onto it.
+TEST_F(BackupScreenOnServer, BacksUpTheServersTablesAndRestoresThemOntoIt) {
+    setSalonName("Antes");
+    std::filesystem::path archive;
+    {
+        TFmBackup screen(dm, [] { return true; });
+        EXPECT_EQ(child<QListWidget>(screen, "FileListBox")->item(0)->text(),
+                  QString::fromStdString("Tabelas do " + dm.DbVelmora.location()));
+        archive = backUp(screen);
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages[0].startsWith("Backup Concluído. Compactados Em = "))
+            << dialogs.messages[0].toStdString();
+        EXPECT_EQ(screen.result(), QDialog::Accepted);
+    }
+    TBackupFile reader;
+    const auto header = reader.ReadArchiveInfo(archive);
+    ASSERT_TRUE(header.has_value());
+    const int tables = header->fileCount;
+    EXPECT_GT(tables, 20);
+
+    setSalonName("Depois");
+    dialogs.messages.clear();
+    {
+        TFmBackup screen(dm, [] { return true; });
+        showRestoreTab(screen, outside.path());
+        EXPECT_EQ(child<QLineEdit>(screen, "EdPath")->text(),
+                  QString::fromStdString(dm.DbVelmora.location()));
+        child<QListWidget>(screen, "FileListBox1")->setCurrentRow(0);
+        child<QPushButton>(screen, "Button3")->click();
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0],
+                  QStringLiteral("Tabelas Restauradas Com Sucesso! %1 Tabelas de %1 Arquivos Restauradas")
+                      .arg(tables));
+        EXPECT_EQ(screen.result(), QDialog::Accepted);
+    }
+    for (store::Table* table : {&dm.TbConfig, &dm.TbSenha, &dm.TbAcesso, &dm.TbItemAcesso})
+        EXPECT_TRUE(table->isOpen()) << table->name();
+    EXPECT_EQ(salonName(), "Antes");
 }
