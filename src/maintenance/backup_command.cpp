@@ -212,8 +212,8 @@ int archiveInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 std::string_view backupUsage() {
-    return "  velmora --backup ARQUIVO.bck [--data DIRETÓRIO | --servidor CONEXAO] "
-           "[--level fastest|none|default|max] [--max-size BYTES]\n"
+    return "  velmora --backup ARQUIVO.bck [--data DIRETÓRIO | --servidor CONEXAO]\n"
+           "          [--level fastest|none|default|max] [--max-size BYTES]\n"
            "      Copia os arquivos do diretório de dados para ARQUIVO.bck (com --max-size, em volumes\n"
            "      de até BYTES cada). Com os dados num servidor, copia as tabelas dele, todas como\n"
            "      estavam num mesmo momento, enquanto as outras estações continuam trabalhando.\n"

@@ -66,7 +66,7 @@ void copyOut(store::Database& dataSet, const fs::path& directory) {
         names += (names.empty() ? "" : ", ") + table.name();
     }
     if (present.empty())
-        throw ServerBackupError("Os dados de " + dataSet.location() +
+        throw ServerBackupError("Os dados do " + dataSet.location() +
                                 " não têm as tabelas do Velmora. A cópia de segurança não foi feita.");
     const store::ErrorContext context{names, "cópia de segurança"};
     // Postings of other stations go on; none of them shows halfway in the copy.
@@ -114,7 +114,7 @@ std::optional<TablesRestored> restoreTables(TBackupFile& backup, const fs::path&
                                             store::Database& dataSet) {
     const TRestoreMode mode = backup.RestoreMode;
     if (mode == TRestoreMode::rmNewer || mode == TRestoreMode::rmExistingNewer)
-        throw ServerBackupError("As tabelas de " + dataSet.location() +
+        throw ServerBackupError("As tabelas do " + dataSet.location() +
                                 " são mantidas pelo servidor, sem data de arquivo: restaure todas, só as que "
                                 "faltam ou só as existentes. Nada foi restaurado.");
     PrivateDirectory directory("velmora-restauracao");
@@ -137,7 +137,7 @@ std::optional<TablesRestored> restoreTables(TBackupFile& backup, const fs::path&
             locks->lockTable(true);
         } catch (const store::LockError&) {
             throw ServerBackupError(
-                named(table) + " de " + dataSet.location() +
+                named(table) + " do " + dataSet.location() +
                 " está em uso em outra estação. Feche o Velmora nas outras estações e tente "
                 "de novo. Nada foi restaurado.");
         }
@@ -154,7 +154,7 @@ std::optional<TablesRestored> restoreTables(TBackupFile& backup, const fs::path&
         auto from = source.backend().openTable(table.ref());
         try {
             migration::copyTable(table, *from, server, progress,
-                                 "Os dados de " + dataSet.location() +
+                                 "Os dados do " + dataSet.location() +
                                      " ficaram marcados como restauração incompleta: restaure a cópia de "
                                      "segurança de novo.");
         } catch (const migration::MigrationError& error) {
