@@ -11,6 +11,7 @@
 
 #include "maintenance/screens/backup_screen.h"
 #include "support/data_fixture.h"
+#include "support/processes.h"
 #include "support/qt_scripted_dialogs.h"
 
 using namespace testsupport;
@@ -227,4 +228,27 @@ TEST_F(BackupScreenOnServer, BacksUpTheServersTablesAndRestoresThemOntoIt) {
     for (store::Table* table : {&dm.TbConfig, &dm.TbSenha, &dm.TbAcesso, &dm.TbItemAcesso})
         EXPECT_TRUE(table->isOpen()) << table->name();
     EXPECT_EQ(salonName(), "Antes");
+}
+
+TEST_F(BackupScreenOnServer, ATableOpenOnAnotherStationRefusesTheRestoreWithTheReason) {
+    setSalonName("Antes");
+    {
+        TFmBackup screen(dm, [] { return true; });
+        backUp(screen);
+    }
+    setSalonName("Depois");
+    dialogs.messages.clear();
+    {
+        LockHolder otherStation(dataSet(), "TbSenha");
+        TFmBackup screen(dm, [] { return true; });
+        showRestoreTab(screen, outside.path());
+        child<QListWidget>(screen, "FileListBox1")->setCurrentRow(0);
+        child<QPushButton>(screen, "Button3")->click();
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].contains("TbSenha")) << dialogs.errors[0].toStdString();
+        EXPECT_TRUE(dialogs.errors[0].contains("outra estação")) << dialogs.errors[0].toStdString();
+        EXPECT_EQ(dialogs.messages, QStringList{"Erro Na Restauração dos Arquivos!"});
+        EXPECT_NE(screen.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(salonName(), "Depois");
 }

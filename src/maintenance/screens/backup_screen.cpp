@@ -55,6 +55,17 @@ QPushButton* button(const QString& caption, const QString& objectName, QWidget* 
     return b;
 }
 
+// Runs `work`; a failure of the store, of the copy to or from a server or of the files is
+// shown as an error, as the archive reports its own. False when it failed.
+bool showingFailure(const std::function<void()>& work) {
+    try {
+        return ui::runGuarded(work);
+    } catch (const std::exception& failure) {
+        ui::Dialogs::current().error(QString::fromStdString(failure.what()));
+        return false;
+    }
+}
+
 constexpr TCompressionLevel kLevels[] = {TCompressionLevel::clFastest, TCompressionLevel::clNone,
                                          TCompressionLevel::clDefault};
 constexpr TRestoreMode kRestoreModes[] = {TRestoreMode::rmAll, TRestoreMode::rmNoOverwrite};
@@ -246,8 +257,7 @@ void TFmBackup::gerarBackup() {
 bool TFmBackup::writeArchive(const std::filesystem::path& archive) {
     if (onServer_) {
         bool written = false;
-        // A failure of the copy is told as the archive's own errors are, before the screen's.
-        ui::runGuarded([&] { written = backupTables(BackupFile1, dm_.DbVelmora, archive); });
+        showingFailure([&] { written = backupTables(BackupFile1, dm_.DbVelmora, archive); });
         return written;
     }
     std::vector<std::string> masks;
@@ -320,7 +330,7 @@ void TFmBackup::restaurarBackup() {
         archive = std::filesystem::path(DirectoryListBox1->text().toStdString()) / item->text().toStdString();
     if (onServer_) {
         std::optional<TablesRestored> restored;
-        ui::runGuarded([&] { restored = restoreTables(BackupFile1, archive, dm_.DbVelmora); });
+        showingFailure([&] { restored = restoreTables(BackupFile1, archive, dm_.DbVelmora); });
         if (restored) {
             ui::Dialogs::current().message(
                 QStringLiteral("Tabelas Restauradas Com Sucesso! %1 Tabelas de %2 Arquivos Restauradas")
@@ -333,7 +343,7 @@ void TFmBackup::restaurarBackup() {
         return;
     }
     if (BackupFile1.RestoreArchive(archive, folder.toStdString()) &&
-        ui::runGuarded([&] { nameRestoredTableFiles(folder.toStdString()); })) {
+        showingFailure([&] { nameRestoredTableFiles(folder.toStdString()); })) {
         ui::Dialogs::current().message(
             QStringLiteral("Arquivos Restaurados Com Sucesso! %1 Arquivos de %2 Restaurados")
                 .arg(BackupFile1.FilesDone())
