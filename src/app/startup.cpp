@@ -15,6 +15,7 @@
 #include "data/initial_data.h"
 #include "data/master_password.h"
 #include "ui/dialogs.h"
+#include "ui/fresh_screens.h"
 #include "ui/qt_dialogs.h"
 
 namespace app {
@@ -96,6 +97,7 @@ int runProgram(int& argc, char** argv, const store::Location& dataSet, const Scr
     }
     menu.attach(*dm);
     if (wireScreens) wireScreens(menu, *dm);
+    ui::FreshScreens freshScreens(dm->DbVelmora);
     menu.showMaximized();
     return QApplication::exec();
 }

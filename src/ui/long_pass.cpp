@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/dialogs.h"
+#include "ui/fresh_screens.h"
 #include "ui/guarded.h"
 
 namespace ui {
@@ -44,6 +45,7 @@ bool LongPass::run(const std::function<void(core::PassProgress&)>& walk) {
     }
     if (cancel_) cancel_->setEnabled(true);
     running_ = true;
+    const KeepTablesStill tablesStill;
     cancelAsked_ = closeAsked_ = false;
     bool completed = false;
     bool stopped = false;

@@ -1,8 +1,9 @@
 // The sale query: it starts on the latest sale, finds by number while the number is typed
 // (letters refused), restricts to a range of dates including both ends, and leaves TbServico
-// on the sale shown, unrestricted.
+// on the sale shown, unrestricted; on a server it shows what another station stores.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,9 +12,11 @@
 #include "data/rows.h"
 #include "sales/sale_query_screen.h"
 #include "support/data_fixture.h"
+#include "support/processes.h"
 #include "support/qt_scripted_dialogs.h"
 #include "ui/date_box.h"
 #include "ui/db_grid.h"
+#include "ui/fresh_screens.h"
 
 namespace {
 
@@ -112,6 +115,37 @@ TEST_F(SaleQueryScreenTest, ADoubleClickChoosesTheSaleAndCloses) {
     EXPECT_FALSE(query->isVisible());
     query.reset();
     EXPECT_EQ(shown(), 12);
+}
+
+// Two stations on one server: a sale the other station stores shows in this one's open query
+// within a second, and the user stays on the sale chosen.
+using SaleQueryOnServer = testsupport::OnEveryBackend<SaleQueryScreenTest>;
+INSTANTIATE_TEST_SUITE_P(Backends, SaleQueryOnServer, ::testing::Values(testsupport::Backend::Postgres),
+                         testsupport::backendName);
+
+TEST_P(SaleQueryOnServer, ASaleTheOtherStationStoresShowsWithinASecondWithoutMovingTheUser) {
+    ui::FreshScreens freshScreens(dm.DbVelmora);
+    auto* grid = query->findChild<ui::DbGrid*>("DBGrid1");
+    ASSERT_EQ(grid->model()->rowCount(), 5);
+    const QRect third = grid->visualRect(grid->model()->index(2, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, third.center());
+    ASSERT_EQ(shown(), 15);
+
+    const pid_t otherStation = testsupport::spawn([this] {
+        testsupport::RecordingMessages quiet;
+        data::Tdm station(dataSet(), quiet);
+        station.TbServico.open();
+        data::addRow(station.TbServico,
+                     {{"Contador", std::int64_t{21}}, {"Data", "2026-12-05"}, {"Cliente", "DORA"}});
+        return 0;
+    });
+    ASSERT_EQ(testsupport::exitCodeOf(otherStation), 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (grid->model()->rowCount() < 6 && waited.elapsed() < 1000) QTest::qWait(20);
+    EXPECT_EQ(grid->model()->rowCount(), 6) << "after " << waited.elapsed() << " ms";
+    EXPECT_EQ(shown(), 15);
+    EXPECT_EQ(grid->currentIndex().row(), 2);
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
-// What only a data set on a server meets: its connection lost in the middle of the work.
+// What only a data set on a server meets: its connection lost in the middle of the work, and
+// news of what the other stations write.
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 #include "data/store/posting.h"
 #include "store_fixture.h"
@@ -104,4 +108,57 @@ TEST_P(StoreTest, SqlMetacharactersInEveryTextFieldRoundTripUnchanged) {
     t->setFilter("Nome = 'O''Neil''; DROP TABLE'");
     t->setFiltered(true);
     EXPECT_EQ(t->recordCount(), 1);
+}
+
+namespace {
+
+// Asks, as a station's screens do a few times a second, until something was read again or
+// two seconds went by; how many tables were read again.
+int refreshedWithinTwoSeconds(store::Database& database) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    do {
+        if (const int refreshed = database.refreshChangedElsewhere()) return refreshed;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (std::chrono::steady_clock::now() < until);
+    return 0;
+}
+
+}  // namespace
+
+TEST_P(StoreTest, WhatAnotherStationWritesIsReadAgainOnTheSameRecordButNeverUnderAnEdit) {
+    if (db.keepsTableFiles()) GTEST_SKIP() << "stations on table files tell each other nothing";
+    auto mine = makePeople();
+    add(*mine, 1, "Ana");
+    add(*mine, 2, "Bia");
+    const auto otherStation = openDatabase(dir.path());
+    auto theirs = makePeople(*otherStation);
+    EXPECT_EQ(db.refreshChangedElsewhere(), 0);  // from now on the station hears of changes
+    ASSERT_TRUE(mine->findKey({store::Value{std::int64_t{2}}}));
+
+    add(*theirs, 3, "Cida");
+    ASSERT_TRUE(theirs->findKey({store::Value{std::int64_t{2}}}));
+    theirs->edit();
+    theirs->field("Nome").setString("Beatriz");
+    theirs->post();
+    EXPECT_EQ(refreshedWithinTwoSeconds(db), 1);
+    EXPECT_EQ(mine->field("Codigo").asInteger(), 2);
+    EXPECT_EQ(mine->field("Nome").asString(), "Beatriz");
+    EXPECT_EQ(mine->recordCount(), 3);
+
+    // The station's own writes are no news to it.
+    add(*mine, 4, "Duda");
+    EXPECT_EQ(refreshedWithinTwoSeconds(db), 0);
+
+    // An edit in progress is left as the user typed it; once it ends, the table is read again.
+    ASSERT_TRUE(mine->findKey({store::Value{std::int64_t{1}}}));
+    mine->edit();
+    mine->field("Nome").setString("Ana em edição");
+    store::post({theirs.get()}, [&] { add(*theirs, 5, "Eva"); });
+    EXPECT_EQ(refreshedWithinTwoSeconds(db), 0);
+    EXPECT_EQ(mine->state(), store::TableState::Edit);
+    EXPECT_EQ(mine->field("Nome").asString(), "Ana em edição");
+    mine->cancel();
+    EXPECT_EQ(db.refreshChangedElsewhere(), 1);
+    EXPECT_EQ(mine->field("Nome").asString(), "Ana");
+    EXPECT_EQ(mine->recordCount(), 5);
 }

@@ -115,6 +115,10 @@ class Backend {
     // How another station is pointed at these tables: the directory, or the connection
     // without its password.
     virtual std::string reachedBy() const = 0;
+    // The files of the tables other stations have written since the last call, as far as the
+    // backend hears of them; table files tell nothing. The first call starts listening and
+    // reports nothing.
+    virtual std::vector<std::string> changedElsewhere() { return {}; }
 };
 
 }  // namespace store

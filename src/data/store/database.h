@@ -6,11 +6,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace store {
 
 class Backend;
 class Scope;
+class Table;
 
 // A data set on a database server: a libpq connection string or service name
 // ("host=… dbname=… user=…", "service=velmora"). The password is never in it: libpq's own
@@ -63,11 +65,23 @@ class Database {
     Scope* activeScope() const { return activeScope_; }
     void setActiveScope(Scope* scope) { activeScope_ = scope; }
 
+    // Every table over this data set registers itself while it exists.
+    void attach(Table* table);
+    void detach(Table* table);
+    // Reads again the open tables in browse state over files other stations have written
+    // since the last call (as far as the backend hears of them), each keeping its current
+    // record. A table being edited or inserted into is left alone and read again at a later
+    // call once back in browse state; while a posting or a consistent read runs, nothing is
+    // read. How many were read again; a lost connection is left for the next action to report.
+    int refreshChangedElsewhere();
+
   private:
     std::filesystem::path directory_;
     LockSettings locks_;
     std::unique_ptr<Backend> backend_;
     Scope* activeScope_ = nullptr;
+    std::vector<Table*> tables_;
+    std::vector<std::string> pending_;  // files written elsewhere, not yet read again by every table
 };
 
 }  // namespace store

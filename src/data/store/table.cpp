@@ -60,9 +60,11 @@ Table::Table(Database& database, TableDef definition, std::string name)
         if (!def_.fields[i].calculated) storedColumns_.push_back(i);
     readColumns_ = storedColumns_;
     for (const auto& fieldName : def_.primaryKey) indexPositions_.push_back(field(fieldName).index());
+    database_.attach(this);
 }
 
 Table::~Table() {
+    database_.detach(this);
     setMasterSource(nullptr, "");
     if (isOpen()) {
         try {

@@ -1,9 +1,9 @@
 #include "reports/engine/preview_window.h"
 
 #include <QAction>
-#include <QKeySequence>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QScreen>
@@ -21,6 +21,7 @@
 #include "reports/engine/printing.h"
 #include "reports/engine/report_file.h"
 #include "ui/dialogs.h"
+#include "ui/fresh_screens.h"
 
 namespace reports {
 
@@ -137,7 +138,10 @@ void PreviewWindow::generate() {
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return true;
     };
-    PageModel model = reports::generate(*report_, options);
+    PageModel model = [&] {
+        const ui::KeepTablesStill tablesStill;
+        return reports::generate(*report_, options);
+    }();
     progress_->setText(generationStatus(100));
     generated_ = true;
     showModel(std::move(model));

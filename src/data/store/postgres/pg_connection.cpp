@@ -2,9 +2,12 @@
 
 #include <libpq-fe.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <string_view>
+
+#include "data/store/postgres/pg_schema.h"
 
 namespace store {
 namespace {
@@ -123,6 +126,28 @@ void PgConnection::connect() {
     if (isNull(schema))
         throw Error("O servidor de dados não tem o esquema em que as tabelas ficam (search_path).");
     schema_ = std::get<std::string>(schema);
+    for (const auto& channel : channels_) execute("LISTEN " + pgName(channel), context);
+}
+
+void PgConnection::listen(const std::string& channel, const ErrorContext& context) {
+    if (std::find(channels_.begin(), channels_.end(), channel) != channels_.end()) return;
+    execute("LISTEN " + pgName(channel), context);
+    channels_.push_back(channel);
+}
+
+std::vector<std::string> PgConnection::notifications(const std::vector<int>& ownSessions) {
+    std::vector<std::string> payloads;
+    if (!conn_ || PQstatus(conn_) != CONNECTION_OK || !PQconsumeInput(conn_)) return payloads;
+    while (PGnotify* notice = PQnotifies(conn_)) {
+        if (std::find(ownSessions.begin(), ownSessions.end(), notice->be_pid) == ownSessions.end())
+            payloads.emplace_back(notice->extra);
+        PQfreemem(notice);
+    }
+    return payloads;
+}
+
+int PgConnection::session() const {
+    return conn_ ? PQbackendPID(conn_) : 0;
 }
 
 void PgConnection::ensureConnected(const ErrorContext& context) {

@@ -69,6 +69,15 @@ class PgConnection {
     // Called after a lost connection was made anew, before the action that found it.
     std::function<void()> onReconnected;
 
+    // Asks the server for the notifications of `channel` from now on (again after a reconnect).
+    void listen(const std::string& channel, const ErrorContext& context);
+    // What arrived on the channels listened to since the last call, without waiting: the
+    // payloads of notifications sent by other sessions than `ownSessions`. Nothing when the
+    // connection is lost (the next action finds that out and reconnects).
+    std::vector<std::string> notifications(const std::vector<int>& ownSessions);
+    // The server's process serving this session, as notifications name their sender.
+    int session() const;
+
   private:
     void connect();
     void ensureConnected(const ErrorContext& context);
@@ -79,6 +88,7 @@ class PgConnection {
     pg_conn* conn_ = nullptr;
     std::string schema_;
     std::unordered_map<std::string, std::string> prepared_;  // statement text and types -> name
+    std::vector<std::string> channels_;
     bool reconnecting_ = false;
 };
 

@@ -60,6 +60,16 @@ std::vector<std::string> indexStatements(const TableDef& def) {
     return statements;
 }
 
+constexpr const char* kNoticeFunction = "velmora_avisar";
+
+// Once a statement, whatever rows it touched; the server sends one notice per transaction and
+// payload, and only when it commits.
+std::string noticeStatement(const TableDef& def) {
+    return std::string(
+               "CREATE OR REPLACE TRIGGER velmora_aviso AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON ") +
+           pgName(pgTableName(def)) + " FOR EACH STATEMENT EXECUTE FUNCTION " + kNoticeFunction + "()";
+}
+
 std::string columnDeclaration(const FieldDef& field) {
     return pgName(field.name) + " " + columnType(field.type);
 }
@@ -69,7 +79,7 @@ std::string signature(const TableDef& def) {
     for (const auto& field : def.fields)
         if (!field.calculated) text += columnDeclaration(field) + ";";
     for (const auto& statement : indexStatements(def)) text += statement + ";";
-    return text;
+    return text + noticeStatement(def) + ";";
 }
 
 // What every table of the program needs once per schema: its collations and the register.
@@ -81,6 +91,9 @@ void createShared(PgConnection& connection, const ErrorContext& context) {
             " (provider = icu, locale = 'pt-BR-u-ks-level2', deterministic = false)",
         std::string("CREATE TABLE IF NOT EXISTS ") + kRegister +
             " (nome text PRIMARY KEY, assinatura text NOT NULL)",
+        std::string("CREATE OR REPLACE FUNCTION ") + kNoticeFunction +
+            "() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_notify('" + kPgChangesChannel +
+            "', TG_TABLE_SCHEMA || '.' || TG_TABLE_NAME); RETURN NULL; END $$",
     };
     for (const auto& statement : statements) {
         try {
@@ -139,6 +152,7 @@ void pgCreateTable(PgConnection& connection, const TableDef& def, const ErrorCon
     inTransaction(connection, context, [&] {
         connection.execute("CREATE TABLE " + pgName(pgTableName(def)) + " (" + columns + ")", context);
         for (const auto& statement : indexStatements(def)) connection.execute(statement, context);
+        connection.execute(noticeStatement(def), context);
         connection.run(std::string("INSERT INTO ") + kRegister + " (nome, assinatura) VALUES ($1, $2)",
                        {{pgTableName(def)}, {signature(def)}}, context);
     });
@@ -176,6 +190,8 @@ void pgOpenTable(PgConnection& connection, const TableDef& def, const ErrorConte
         for (const auto& index : def.indexes)
             connection.execute("DROP INDEX IF EXISTS " + indexName(def, index.name), context);
         for (const auto& statement : indexStatements(def)) connection.execute(statement, context);
+        createShared(connection, context);
+        connection.execute(noticeStatement(def), context);
         connection.run(std::string("UPDATE ") + kRegister + " SET assinatura = $1 WHERE nome = $2",
                        {{wanted}, {table}}, context);
     });

@@ -4,7 +4,8 @@
 // row's place, one unique index for the primary key and one per secondary index, text keys
 // in the program's own Portuguese collations. A register of the tables (velmora_tabelas)
 // keeps each one's signature, so that a table made by an older definition gains the new
-// columns and indexes when it is opened.
+// columns and indexes when it is opened. Every statement that writes a table notifies the
+// channel velmora_mudancas with "schema.table" on commit, for the other stations' screens.
 #include <string>
 
 #include "data/store/backend.h"
@@ -16,6 +17,7 @@ class PgConnection;
 inline constexpr const char* kPgRowIdentity = "linha";
 inline constexpr const char* kPgCollation = "velmora_ptbr";
 inline constexpr const char* kPgCollationCaseInsensitive = "velmora_ptbr_ci";
+inline constexpr const char* kPgChangesChannel = "velmora_mudancas";
 
 std::string pgName(const std::string& identifier);
 // The table's name on the server, unquoted.

@@ -284,6 +284,7 @@ void PostgresBackend::createTable(const TableRef& table) {
 
 std::unique_ptr<Session> PostgresBackend::openTable(const TableRef& table) {
     pgOpenTable(*session_, table.def, table.context);
+    fileNames_[pgTableName(table.def)] = table.def.fileName;
     return std::make_unique<PgTableSession>(*session_);
 }
 
@@ -306,6 +307,25 @@ void PostgresBackend::removeNote(const std::string& name) {
 
 std::string PostgresBackend::reachedBy() const {
     return pgConnectionWithoutPassword(connection_);
+}
+
+std::vector<std::string> PostgresBackend::changedElsewhere() {
+    if (!listening_) {
+        session_->listen(kPgChangesChannel, {"servidor", kPgChangesChannel});
+        listening_ = true;
+        return {};
+    }
+    std::vector<int> own{session_->session()};
+    if (transactions_) own.push_back(transactions_->session());
+    const std::string ours = session_->schema() + ".";
+    std::vector<std::string> files;
+    for (const auto& payload : session_->notifications(own)) {
+        if (!payload.starts_with(ours)) continue;
+        const auto found = fileNames_.find(payload.substr(ours.size()));
+        if (found != fileNames_.end() && std::find(files.begin(), files.end(), found->second) == files.end())
+            files.push_back(found->second);
+    }
+    return files;
 }
 
 std::unique_ptr<Transaction> PostgresBackend::begin(const std::vector<std::string>& fileNames, bool writing,

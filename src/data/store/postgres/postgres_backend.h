@@ -3,6 +3,7 @@
 // one session for its tables' own reads and writes and for its locks, and one more for the
 // transaction of a posting (which locks its tables, in name order, against other writers)
 // or of a consistent read (a read-only snapshot).
+#include <map>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,7 @@ class PostgresBackend : public Backend {
     void writeNote(const std::string& name, const std::string& text) override;
     void removeNote(const std::string& name) override;
     std::string reachedBy() const override;
+    std::vector<std::string> changedElsewhere() override;
 
   private:
     std::string connection_;
@@ -39,6 +41,8 @@ class PostgresBackend : public Backend {
     std::unique_ptr<PgConnection> session_;
     std::unique_ptr<PgConnection> transactions_;
     std::unique_ptr<AdvisoryLocks> advisory_;
+    std::map<std::string, std::string> fileNames_;  // of the tables opened, by name on the server
+    bool listening_ = false;
 };
 
 }  // namespace store
