@@ -82,15 +82,7 @@ const std::vector<Command>& commands() {
         {{"--backup", "--restore", "--archive-info"},
          [] { return std::string(maintenance::backupUsage()); },
          [](const auto& args, const store::Location& dataSet, std::ostream& out, std::ostream& err) {
-             // Backups read the table files of a data directory.
-             if (dataSet.onServer()) {
-                 err << "velmora: este comando trabalha com os arquivos de tabela de um diretório de dados, "
-                        "e os "
-                        "dados estão no servidor "
-                     << dataSet.server->connection << ". Use --data DIRETÓRIO.\n";
-                 return 1;
-             }
-             return *maintenance::runBackupCommandLine(args, dataSet.directory, out, err);
+             return *maintenance::runBackupCommandLine(args, dataSet, out, err);
          }},
     };
     return table;

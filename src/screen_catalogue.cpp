@@ -308,7 +308,7 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         present(help, QStringLiteral("TFmAjudaBackup"), visit);
     }
     {
-        maintenance::TFmReparador repair(dm.DbVelmora.directory());
+        maintenance::TFmReparador repair(dm.DbVelmora);
         present(repair, QStringLiteral("TFmReparador"), visit);
     }
     {

@@ -15,7 +15,6 @@
 #include "cash/opening_screen.h"
 #include "data/access_areas.h"
 #include "data/dm.h"
-#include "data/store/table_files.h"
 #include "maintenance/screens/backup_screen.h"
 #include "maintenance/screens/migration_screen.h"
 #include "maintenance/screens/repair_screen.h"
@@ -90,16 +89,12 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Comanda, [&dm] { sales::showComando(dm); });
     menu.wire(entry::EntradaProdutos, [&dm] { sales::showEntrada(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });
-    // Both work on table files, which a data set on a server does not have.
+    // Both open on a server too: backups copy its tables, and repair says the server keeps them.
     menu.wire(entry::Backup, [&dm] {
-        if (ui::runGuarded([&dm] { store::requireTableFiles(dm.DbVelmora, "O backup"); }))
-            showScreen<maintenance::TFmBackup>(
-                dm, [&dm] { return app::accessCheck(dm, data::area::kRestaurarBackup); });
+        showScreen<maintenance::TFmBackup>(
+            dm, [&dm] { return app::accessCheck(dm, data::area::kRestaurarBackup); });
     });
-    menu.wire(entry::Manutencao, [&dm] {
-        if (ui::runGuarded([&dm] { store::requireTableFiles(dm.DbVelmora, "O reparador de arquivos"); }))
-            showScreen<maintenance::TFmReparador>(dm.DbVelmora.directory());
-    });
+    menu.wire(entry::Manutencao, [&dm] { showScreen<maintenance::TFmReparador>(dm.DbVelmora); });
     // Once the data are moved, this station has nothing left to work on here.
     menu.wire(entry::TransferirDados,
               [&dm] { showScreen<maintenance::TFmTransferir>(dm, [] { QCoreApplication::exit(0); }); });

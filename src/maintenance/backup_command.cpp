@@ -5,6 +5,9 @@
 #include <map>
 #include <system_error>
 
+#include "maintenance/server_backup.h"
+#include "maintenance/table_file_names.h"
+
 namespace maintenance {
 
 namespace fs = std::filesystem;
@@ -15,9 +18,11 @@ enum class Command { Backup, Restore, Info };
 
 const std::map<std::string, Command, std::less<>> kCommands{
     {"--backup", Command::Backup}, {"--restore", Command::Restore}, {"--archive-info", Command::Info}};
-// The operation each option belongs to; --data is the program's own option for the whole
-// run, so it is accepted with every operation (only a backup reads it).
+// The operation each option belongs to; --data and --servidor are the program's own options
+// for the whole run, so they are accepted with every operation (a backup reads them both, a
+// restore reads --servidor in place of a folder).
 const std::map<std::string, std::optional<Command>, std::less<>> kOptions{{"--data", std::nullopt},
+                                                                          {"--servidor", std::nullopt},
                                                                           {"--level", Command::Backup},
                                                                           {"--max-size", Command::Backup},
                                                                           {"--mode", Command::Restore}};
@@ -40,6 +45,7 @@ struct Arguments {
     Command command{};
     std::vector<std::string> operands;
     std::optional<fs::path> data;
+    std::optional<std::string> server;
     TCompressionLevel level = TCompressionLevel::clFastest;
     std::int64_t maxSize = 0;
     TRestoreMode mode = TRestoreMode::rmAll;
@@ -76,13 +82,19 @@ Arguments parse(const std::vector<std::string>& args) {
             if (command) throw UsageError{"só uma operação por vez"};
             command = found->second;
             parsed.operands.push_back(value());
-            if (*command == Command::Restore) parsed.operands.push_back(value());
+            // A restore's folder, unless it goes onto a server.
+            if (*command == Command::Restore && i + 1 < args.size() && !args[i + 1].starts_with("--"))
+                parsed.operands.push_back(args[++i]);
             continue;
         }
         if (!kOptions.contains(arg)) throw UsageError{"argumento desconhecido: " + arg};
         parsed.options.push_back(arg);
-        if (arg == "--data") {
-            parsed.data = fs::path(value());
+        if (arg == "--data" || arg == "--servidor") {
+            if (parsed.data || parsed.server) throw UsageError{"use --data ou --servidor, uma vez só"};
+            if (arg == "--data")
+                parsed.data = fs::path(value());
+            else
+                parsed.server = value();
         } else if (arg == "--level") {
             parsed.level = choice(kLevels, arg, value());
         } else if (arg == "--max-size") {
@@ -93,28 +105,24 @@ Arguments parse(const std::vector<std::string>& args) {
     }
     if (!command) throw UsageError{"falta a operação"};
     parsed.command = *command;
+    if (parsed.command == Command::Restore && (parsed.operands.size() == 2) == parsed.server.has_value())
+        throw UsageError{parsed.server ? "--restore vai para um DIRETÓRIO ou para --servidor, não os dois"
+                                       : "falta o DIRETÓRIO (ou --servidor CONEXAO) de --restore"};
     for (const auto& option : parsed.options)
         if (const auto only = kOptions.find(option)->second; only && *only != parsed.command)
             throw UsageError{option + " não se aplica a esta operação"};
     return parsed;
 }
 
-int backup(const Arguments& args, const fs::path& configuredDataDir, std::ostream& out, std::ostream& err,
-           TBackupFile::FileSource fileSource) {
-    const fs::path dataDir = args.data.value_or(configuredDataDir);
-    std::error_code error;
-    // A wrong folder would otherwise give an empty archive that looks like a good backup.
-    if (dataDir.empty() || !fs::is_directory(dataDir, error)) {
-        err << "velmora: a pasta de dados não existe: " << dataDir.string() << "\n";
-        return 1;
-    }
-    TBackupFile backup;
-    backup.BackupMode = TBackupMode::bmAll;
-    backup.SetArchiveFlag = true;
-    backup.CompressionLevel = args.level;
-    backup.MaxSize = args.maxSize;
-    backup.SourceOfFile = std::move(fileSource);
-    if (!backup.BackupFiles({(dataDir / "*.*").string()}, args.operands[0])) {
+// --servidor, --data, else the data set the program is configured for.
+store::Location backedUp(const Arguments& args, const store::Location& configured) {
+    if (args.server) return store::Location(store::ServerConnection{*args.server});
+    if (args.data) return store::Location(*args.data);
+    return configured;
+}
+
+int reportBackup(const TBackupFile& backup, bool written, std::ostream& out, std::ostream& err) {
+    if (!written) {
         err << "velmora: " << backup.ErrorText() << "\nOcorreram Erros Durante o Backup!\n";
         return 1;
     }
@@ -123,11 +131,65 @@ int backup(const Arguments& args, const fs::path& configuredDataDir, std::ostrea
     return 0;
 }
 
+int backup(const Arguments& args, const store::Location& configured, std::ostream& out, std::ostream& err,
+           TBackupFile::FileSource fileSource) {
+    const store::Location dataSet = backedUp(args, configured);
+    TBackupFile backup;
+    backup.BackupMode = TBackupMode::bmAll;
+    backup.SetArchiveFlag = true;
+    backup.CompressionLevel = args.level;
+    backup.MaxSize = args.maxSize;
+    if (dataSet.onServer()) {
+        bool written = false;
+        try {
+            store::Database server(dataSet);
+            written = backupTables(backup, server, args.operands[0]);
+        } catch (const std::exception& failure) {
+            err << "velmora: " << failure.what() << "\nOcorreram Erros Durante o Backup!\n";
+            return 1;
+        }
+        return reportBackup(backup, written, out, err);
+    }
+    const fs::path& dataDir = dataSet.directory;
+    std::error_code error;
+    // A wrong folder would otherwise give an empty archive that looks like a good backup.
+    if (dataDir.empty() || !fs::is_directory(dataDir, error)) {
+        err << "velmora: a pasta de dados não existe: " << dataDir.string() << "\n";
+        return 1;
+    }
+    backup.SourceOfFile = std::move(fileSource);
+    return reportBackup(backup, backup.BackupFiles({(dataDir / "*.*").string()}, args.operands[0]), out, err);
+}
+
 int restore(const Arguments& args, std::ostream& out, std::ostream& err) {
     TBackupFile backup;
     backup.RestoreMode = args.mode;
+    constexpr const char* kFailed = "\nErro Na Restauração dos Arquivos!\n";
+    if (args.server) {
+        std::optional<TablesRestored> restored;
+        try {
+            store::Database server(store::Location(store::ServerConnection{*args.server}));
+            restored = restoreTables(backup, args.operands[0], server);
+        } catch (const std::exception& failure) {
+            err << "velmora: " << failure.what() << kFailed;
+            return 1;
+        }
+        if (!restored) {
+            err << "velmora: " << backup.ErrorText() << kFailed;
+            return 1;
+        }
+        out << "Tabelas Restauradas Com Sucesso! " << restored->tables << " Tabelas de " << restored->archived
+            << " Arquivos Restauradas\n";
+        return 0;
+    }
     if (!backup.RestoreArchive(args.operands[0], args.operands[1])) {
-        err << "velmora: " << backup.ErrorText() << "\nErro Na Restauração dos Arquivos!\n";
+        err << "velmora: " << backup.ErrorText() << kFailed;
+        return 1;
+    }
+    try {
+        nameRestoredTableFiles(args.operands[1]);
+    } catch (const std::exception& failure) {
+        err << "velmora: " << failure.what() << kFailed;
         return 1;
     }
     out << "Arquivos Restaurados Com Sucesso! " << backup.FilesDone() << " Arquivos de " << backup.FileCount()
@@ -150,18 +212,23 @@ int archiveInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 std::string_view backupUsage() {
-    return "  velmora --backup ARQUIVO.bck [--data DIRETÓRIO] [--level fastest|none|default|max] "
-           "[--max-size BYTES]\n"
+    return "  velmora --backup ARQUIVO.bck [--data DIRETÓRIO | --servidor CONEXAO]\n"
+           "          [--level fastest|none|default|max] [--max-size BYTES]\n"
            "      Copia os arquivos do diretório de dados para ARQUIVO.bck (com --max-size, em volumes\n"
-           "      de até BYTES cada).\n"
+           "      de até BYTES cada). Com os dados num servidor, copia as tabelas dele, todas como\n"
+           "      estavam num mesmo momento, enquanto as outras estações continuam trabalhando.\n"
            "  velmora --restore ARQUIVO.bck DIRETÓRIO [--mode "
            "all|no-overwrite|newer|existing|existing-newer]\n"
            "      Restaura em DIRETÓRIO os arquivos de uma cópia de segurança.\n"
+           "  velmora --restore ARQUIVO.bck --servidor CONEXAO [--mode all|no-overwrite|existing]\n"
+           "      Restaura no servidor as tabelas de uma cópia de segurança (feita de um diretório ou\n"
+           "      de um servidor), substituindo os registros das que ele já tem. Nenhuma outra estação\n"
+           "      pode estar usando essas tabelas; cada uma é conferida com a cópia.\n"
            "  velmora --archive-info ARQUIVO.bck\n"
            "      Mostra o título, o número de arquivos e o tamanho de uma cópia de segurança.\n";
 }
 
-std::optional<int> runBackupCommand(const std::vector<std::string>& args, const fs::path& configuredDataDir,
+std::optional<int> runBackupCommand(const std::vector<std::string>& args, const store::Location& dataSet,
                                     std::ostream& out, std::ostream& err,
                                     TBackupFile::FileSource fileSource) {
     if (std::none_of(args.begin(), args.end(),
@@ -171,7 +238,7 @@ std::optional<int> runBackupCommand(const std::vector<std::string>& args, const 
         const Arguments parsed = parse(args);
         switch (parsed.command) {
             case Command::Backup:
-                return backup(parsed, configuredDataDir, out, err, std::move(fileSource));
+                return backup(parsed, dataSet, out, err, std::move(fileSource));
             case Command::Restore:
                 return restore(parsed, out, err);
             case Command::Info:

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/store/database.h"
 #include "maintenance/backup_file.h"
 
 namespace maintenance {
@@ -17,9 +18,9 @@ std::string_view backupUsage();
 
 // `args` are the program's arguments without the program name. Nothing when they hold none
 // of --backup, --restore or --archive-info; otherwise the exit status: 0 done, 1 failed
-// (the reason on `err`), 2 wrong arguments.
-std::optional<int> runBackupCommand(const std::vector<std::string>& args,
-                                    const std::filesystem::path& configuredDataDir, std::ostream& out,
-                                    std::ostream& err, TBackupFile::FileSource fileSource);
+// (the reason on `err`), 2 wrong arguments. A backup without --data or --servidor copies
+// `dataSet`, a data directory or a server.
+std::optional<int> runBackupCommand(const std::vector<std::string>& args, const store::Location& dataSet,
+                                    std::ostream& out, std::ostream& err, TBackupFile::FileSource fileSource);
 
 }  // namespace maintenance

@@ -5,13 +5,12 @@
 
 namespace maintenance {
 
-std::optional<int> runBackupCommandLine(const std::vector<std::string>& args,
-                                        const std::filesystem::path& configuredDataDir, std::ostream& out,
-                                        std::ostream& err) {
+std::optional<int> runBackupCommandLine(const std::vector<std::string>& args, const store::Location& dataSet,
+                                        std::ostream& out, std::ostream& err) {
     auto snapshot = [](const std::filesystem::path& file, const std::filesystem::path& scratch) {
         return store::snapshotTableFile(file, scratch) ? scratch : file;
     };
-    return runBackupCommand(args, configuredDataDir, out, err, snapshot);
+    return runBackupCommand(args, dataSet, out, err, snapshot);
 }
 
 }  // namespace maintenance

@@ -52,7 +52,10 @@ TEST_F(CommandLine, BacksUpDescribesAndRestores) {
     const fs::path folder = dir_ / "Restaurados";
     EXPECT_EQ(run({"--restore", archive(), folder.string()}), 0) << err_.str();
     EXPECT_EQ(out_.str(), "Arquivos Restaurados Com Sucesso! 2 Arquivos de 2 Restaurados\n");
-    EXPECT_EQ(readFile(folder / "clientes.dat"), textBytes(60000, 1));
+    // A table file restored where there was none gets the name the store opens it by; any
+    // other file keeps the archive's lower-case name.
+    EXPECT_EQ(readFile(folder / "Clientes.DAT"), textBytes(60000, 1));
+    EXPECT_EQ(readFile(folder / "fotos.db"), randomBytes(50000, 2));
 
     // --data belongs to the whole run and is accepted with every operation.
     EXPECT_EQ(
@@ -104,6 +107,9 @@ TEST_F(CommandLine, WrongArgumentsExitWithTwoAndTheUsage) {
         {"--backup", "a.bck", "--restore", "b.bck", "dir"},
         {"--archive-info", "a.bck", "--extra"},
         {"--data", "--backup"},
+        {"--restore", "a.bck", "dir", "--servidor", "service=velmora"},
+        {"--backup", "a.bck", "--data", "dir", "--servidor", "service=velmora"},
+        {"--restore", "a.bck", "--servidor"},
     };
     for (const auto& args : cases) {
         EXPECT_EQ(run(args), 2) << args.back();
@@ -140,7 +146,7 @@ TEST_F(CommandLine, TablesGoThroughASnapshotAndComeBackWhole) {
     EXPECT_DOUBLE_EQ(sqlite3_column_double(count, 1), 1.5 * 5000 * 5001 / 2);
     sqlite3_finalize(count);
     sqlite3_close(db);
-    EXPECT_EQ(readFile(folder / "clientes.dat"), textBytes(60000, 1)) << "other files as bytes";
+    EXPECT_EQ(readFile(folder / "Clientes.DAT"), textBytes(60000, 1)) << "other files as bytes";
 }
 
 }  // namespace

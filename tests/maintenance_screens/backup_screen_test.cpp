@@ -11,9 +11,11 @@
 
 #include "maintenance/screens/backup_screen.h"
 #include "support/data_fixture.h"
+#include "support/processes.h"
 #include "support/qt_scripted_dialogs.h"
 
 using namespace testsupport;
+using maintenance::TBackupFile;
 using maintenance::TFmBackup;
 
 namespace {
@@ -177,4 +179,76 @@ TEST_F(BackupScreen, HelpOpensItsOwnWindow) {
     child<QAbstractButton>(screen, "SpeedButton1")->click();
     EXPECT_TRUE(text.startsWith("1- Realizar o Backup:"));
     EXPECT_TRUE(text.contains("2- Restaurando o Backup:"));
+}
+
+namespace {
+
+class BackupScreenOnServer : private BackendOfTheCase, public BackupScreen {
+  protected:
+    BackupScreenOnServer() : BackendOfTheCase(Backend::Postgres) {}
+};
+
+}  // namespace
+
+// With the tables on a server, the screen backs them up and restores them onto it.
+TEST_F(BackupScreenOnServer, BacksUpTheServersTablesAndRestoresThemOntoIt) {
+    setSalonName("Antes");
+    std::filesystem::path archive;
+    {
+        TFmBackup screen(dm, [] { return true; });
+        EXPECT_EQ(child<QListWidget>(screen, "FileListBox")->item(0)->text(),
+                  QString::fromStdString("Tabelas do " + dm.DbVelmora.location()));
+        archive = backUp(screen);
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages[0].startsWith("Backup Concluído. Compactados Em = "))
+            << dialogs.messages[0].toStdString();
+        EXPECT_EQ(screen.result(), QDialog::Accepted);
+    }
+    TBackupFile reader;
+    const auto header = reader.ReadArchiveInfo(archive);
+    ASSERT_TRUE(header.has_value());
+    const int tables = header->fileCount;
+    EXPECT_GT(tables, 20);
+
+    setSalonName("Depois");
+    dialogs.messages.clear();
+    {
+        TFmBackup screen(dm, [] { return true; });
+        showRestoreTab(screen, outside.path());
+        EXPECT_EQ(child<QLineEdit>(screen, "EdPath")->text(),
+                  QString::fromStdString(dm.DbVelmora.location()));
+        child<QListWidget>(screen, "FileListBox1")->setCurrentRow(0);
+        child<QPushButton>(screen, "Button3")->click();
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_EQ(dialogs.messages[0],
+                  QStringLiteral("Tabelas Restauradas Com Sucesso! %1 Tabelas de %1 Arquivos Restauradas")
+                      .arg(tables));
+        EXPECT_EQ(screen.result(), QDialog::Accepted);
+    }
+    for (store::Table* table : {&dm.TbConfig, &dm.TbSenha, &dm.TbAcesso, &dm.TbItemAcesso})
+        EXPECT_TRUE(table->isOpen()) << table->name();
+    EXPECT_EQ(salonName(), "Antes");
+}
+
+TEST_F(BackupScreenOnServer, ATableOpenOnAnotherStationRefusesTheRestoreWithTheReason) {
+    setSalonName("Antes");
+    {
+        TFmBackup screen(dm, [] { return true; });
+        backUp(screen);
+    }
+    setSalonName("Depois");
+    dialogs.messages.clear();
+    {
+        LockHolder otherStation(dataSet(), "TbSenha");
+        TFmBackup screen(dm, [] { return true; });
+        showRestoreTab(screen, outside.path());
+        child<QListWidget>(screen, "FileListBox1")->setCurrentRow(0);
+        child<QPushButton>(screen, "Button3")->click();
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].contains("TbSenha")) << dialogs.errors[0].toStdString();
+        EXPECT_TRUE(dialogs.errors[0].contains("outra estação")) << dialogs.errors[0].toStdString();
+        EXPECT_EQ(dialogs.messages, QStringList{"Erro Na Restauração dos Arquivos!"});
+        EXPECT_NE(screen.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(salonName(), "Depois");
 }

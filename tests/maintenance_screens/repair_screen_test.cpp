@@ -18,7 +18,7 @@ namespace {
 class RepairScreen : public DataTest {
   protected:
     ScriptedDialogs dialogs;
-    maintenance::TFmReparador screen{dataDir()};
+    maintenance::TFmReparador screen{dm.DbVelmora};
 
     QString panel() { return screen.findChild<QLabel*>("Panel2")->text(); }
     void repair(const QStringList& files) {
@@ -54,4 +54,29 @@ TEST_F(RepairScreen, AFileThatIsNotATableStopsTheRunWithTheStoresMessage) {
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains("Estranho.DAT")) << dialogs.errors[0].toStdString();
     EXPECT_EQ(panel(), "O Arquivo está sendo reparado! Aguarde...");
+}
+
+namespace {
+
+class RepairScreenOnServer : private BackendOfTheCase, public DataTest {
+  protected:
+    RepairScreenOnServer() : BackendOfTheCase(Backend::Postgres) {}
+};
+
+}  // namespace
+
+TEST_F(RepairScreenOnServer, SaysTheServerKeepsItsTablesAndOpensNothing) {
+    ScriptedDialogs dialogs;
+    maintenance::TFmReparador screen(dm.DbVelmora);
+    const QString panel = screen.findChild<QLabel*>("Panel2")->text();
+    EXPECT_TRUE(panel.contains(QStringLiteral("mantidas pelo próprio servidor"))) << panel.toStdString();
+    EXPECT_TRUE(panel.contains(QString::fromStdString(dm.DbVelmora.location()))) << panel.toStdString();
+    auto* repair = screen.findChild<QPushButton*>("BitBtn1");
+    EXPECT_FALSE(repair->isEnabled());
+    repair->click();
+    // No file chooser was shown, nothing was repaired and nothing was said.
+    EXPECT_TRUE(dialogs.openFilesFolder.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_FALSE(screen.findChild<QProgressBar*>("ProgressGauge")->isVisibleTo(&screen));
 }

@@ -3,6 +3,7 @@
 // destination on each backend (a directory, or a schema of the test server standing for one).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -78,6 +79,23 @@ inline std::vector<const data::TableEntry*> sharedTables() {
     for (const auto& entry : data::tableCatalogue())
         if (entry.placement == data::Placement::Shared) shared.push_back(&entry);
     return shared;
+}
+
+// Every shared table of `copy` holds the rows of `original`, identities and values, row by
+// row; gives the rows compared.
+inline std::size_t expectSameTables(store::Database& original, store::Database& copy) {
+    std::size_t rows = 0;
+    for (const data::TableEntry* entry : sharedTables()) {
+        const auto expected = rowsOf(original, *entry);
+        const auto copied = rowsOf(copy, *entry);
+        EXPECT_EQ(copied.size(), expected.size()) << entry->component;
+        for (std::size_t i = 0; i < std::min(expected.size(), copied.size()); ++i) {
+            EXPECT_EQ(copied[i].rowid, expected[i].rowid) << entry->component << " row " << i;
+            EXPECT_EQ(copied[i].values, expected[i].values) << entry->component << " row " << i;
+        }
+        rows += expected.size();
+    }
+    return rows;
 }
 
 // Progress as the copier tells it, one line an event, and a chance to act once a table is copied.

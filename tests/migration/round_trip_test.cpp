@@ -88,17 +88,7 @@ TEST(MigrationOnServer, TheDemoSalonGoesOntoTheServerAndBackWithEveryTableIdenti
     EXPECT_EQ(documentsOf(returned), printedAtOrigin);
 
     store::Database before(origin), after(returned);
-    std::size_t rows = 0;
-    for (const data::TableEntry* entry : sharedTables()) {
-        const auto expected = rowsOf(before, *entry);
-        const auto copied = rowsOf(after, *entry);
-        ASSERT_EQ(copied.size(), expected.size()) << entry->component;
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(copied[i].rowid, expected[i].rowid) << entry->component << " row " << i;
-            EXPECT_EQ(copied[i].values, expected[i].values) << entry->component << " row " << i;
-        }
-        rows += expected.size();
-    }
+    const std::size_t rows = expectSameTables(before, after);
     EXPECT_FALSE(rowsOf(before, data::tableEntry("TbServico")).empty());
     EXPECT_FALSE(rowsOf(before, data::tableEntry("TbCaixa")).empty());
     EXPECT_GT(rows, 500u);

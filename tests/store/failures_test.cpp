@@ -9,7 +9,6 @@
 
 #include "data/store/repair.h"
 #include "data/store/snapshot.h"
-#include "data/store/table_files.h"
 #include "store_fixture.h"
 
 using namespace storetest;
@@ -213,15 +212,4 @@ TEST_P(StoreTest, SnapshotCopiesATableAndDeclinesOtherFiles) {
     store::Database& copy = *copyOwned;
     auto t = makePeople(copy);
     EXPECT_EQ(t->field("Nome").asString(), "Ana");
-}
-
-TEST_P(StoreTest, RepairAndFileBackupsAreRefusedClearlyWhereThereAreNoTableFiles) {
-    if (db.keepsTableFiles()) {
-        EXPECT_NO_THROW(store::requireTableFiles(db, "O backup"));
-        return;
-    }
-    const std::string refusal = messageOf([&] { store::requireTableFiles(db, "O reparador de arquivos"); });
-    EXPECT_NE(refusal.find("O reparador de arquivos trabalha com os arquivos de tabela"), std::string::npos)
-        << refusal;
-    EXPECT_NE(refusal.find("servidor"), std::string::npos) << refusal;
 }

@@ -21,6 +21,8 @@
 
 #include "data/dm.h"
 #include "data/store/snapshot.h"
+#include "maintenance/server_backup.h"
+#include "maintenance/table_file_names.h"
 #include "ui/dialogs.h"
 #include "ui/guarded.h"
 
@@ -53,6 +55,17 @@ QPushButton* button(const QString& caption, const QString& objectName, QWidget* 
     return b;
 }
 
+// Runs `work`; a failure of the store, of the copy to or from a server or of the files is
+// shown as an error, as the archive reports its own. False when it failed.
+bool showingFailure(const std::function<void()>& work) {
+    try {
+        return ui::runGuarded(work);
+    } catch (const std::exception& failure) {
+        ui::Dialogs::current().error(QString::fromStdString(failure.what()));
+        return false;
+    }
+}
+
 constexpr TCompressionLevel kLevels[] = {TCompressionLevel::clFastest, TCompressionLevel::clNone,
                                          TCompressionLevel::clDefault};
 constexpr TRestoreMode kRestoreModes[] = {TRestoreMode::rmAll, TRestoreMode::rmNoOverwrite};
@@ -64,7 +77,13 @@ QString TFmBackup::proposedName(const core::Date& day) {
 }
 
 TFmBackup::TFmBackup(data::Tdm& dm, std::function<bool()> mayRestore, QWidget* parent)
-    : QDialog(parent), dm_(dm), mayRestore_(std::move(mayRestore)), dataDirectory_(dm.DbVelmora.directory()) {
+    : QDialog(parent),
+      dm_(dm),
+      mayRestore_(std::move(mayRestore)),
+      onServer_(!dm.DbVelmora.keepsTableFiles()),
+      dataDirectory_(dm.DbVelmora.directory()),
+      archiveFolder_(onServer_ ? std::filesystem::path(QDir::homePath().toStdString())
+                               : dataDirectory_.parent_path()) {
     setObjectName(QStringLiteral("TFmBackup"));
     setWindowTitle(QStringLiteral("Backup - Cópia de Segurança de Arquivos."));
     setModal(true);
@@ -127,7 +146,9 @@ QWidget* TFmBackup::buildBackupTab() {
     layout->addLayout(top);
     FileListBox = new QListWidget(page);
     FileListBox->setObjectName(QStringLiteral("FileListBox"));
-    FileListBox->addItem(toQt(dataDirectory_ / "*.*"));
+    FileListBox->addItem(
+        onServer_ ? QStringLiteral("Tabelas do %1").arg(QString::fromStdString(dm_.DbVelmora.location()))
+                  : toQt(dataDirectory_ / "*.*"));
     layout->addWidget(FileListBox);
     QButtonGroup* mode = nullptr;
     layout->addWidget(choices(QStringLiteral("Tipo de Backup: "), {QStringLiteral("Total")},
@@ -152,7 +173,7 @@ QWidget* TFmBackup::buildRestoreTab() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(QStringLiteral("Indique o caminho do Backup a ser restaurado:"), page));
     auto* folderRow = new QHBoxLayout;
-    DirectoryListBox1 = new QLineEdit(toQt(dataDirectory_.parent_path()), page);
+    DirectoryListBox1 = new QLineEdit(toQt(archiveFolder_), page);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setReadOnly(true);
     auto* browse = button(QStringLiteral("Escolher Pasta..."), QStringLiteral("BtnEscolherPasta"), page);
@@ -213,7 +234,7 @@ void TFmBackup::gerarBackup() {
         return;
     }
     QString path = ui::Dialogs::current().saveFile(QStringLiteral("Salvar Backup"),
-                                                   toQt(dataDirectory_.parent_path() / name.toStdString()),
+                                                   toQt(archiveFolder_ / name.toStdString()),
                                                    QStringLiteral("Backup archives (*.bck)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".bck");
@@ -224,16 +245,25 @@ void TFmBackup::gerarBackup() {
             QStringLiteral("Insira um Disco Na Unidade A: ou Selecione uma Pasta."));
     BackupFile1.MaxSize = floppy ? 1400000 : 0;
     BackupFile1.CompressionLevel = kLevels[rgCompressionLevel->checkedId()];
-    std::vector<std::string> masks;
-    for (int i = 0; i < FileListBox->count(); ++i)
-        masks.push_back(FileListBox->item(i)->text().toStdString());
-    if (BackupFile1.BackupFiles(masks, path.toStdString())) {
+    if (writeArchive(path.toStdString())) {
         ui::Dialogs::current().message(
             QStringLiteral("Backup Concluído. Compactados Em = %1 %").arg(BackupFile1.CompressionRatio()));
         accept();
     } else {
         ui::Dialogs::current().message(QStringLiteral("Ocorreram Erros Durante o Backup!"));
     }
+}
+
+bool TFmBackup::writeArchive(const std::filesystem::path& archive) {
+    if (onServer_) {
+        bool written = false;
+        showingFailure([&] { written = backupTables(BackupFile1, dm_.DbVelmora, archive); });
+        return written;
+    }
+    std::vector<std::string> masks;
+    for (int i = 0; i < FileListBox->count(); ++i)
+        masks.push_back(FileListBox->item(i)->text().toStdString());
+    return BackupFile1.BackupFiles(masks, archive);
 }
 
 void TFmBackup::restoreTabShown() {
@@ -249,7 +279,7 @@ void TFmBackup::restoreTabShown() {
         QDialog::reject();
         return;
     }
-    EdPath->setText(toQt(dataDirectory_));
+    EdPath->setText(onServer_ ? QString::fromStdString(dm_.DbVelmora.location()) : toQt(dataDirectory_));
     EdPath->setFocus();
 }
 
@@ -298,7 +328,22 @@ void TFmBackup::restaurarBackup() {
     std::filesystem::path archive;
     if (auto* item = FileListBox1->currentItem())
         archive = std::filesystem::path(DirectoryListBox1->text().toStdString()) / item->text().toStdString();
-    if (BackupFile1.RestoreArchive(archive, folder.toStdString())) {
+    if (onServer_) {
+        std::optional<TablesRestored> restored;
+        showingFailure([&] { restored = restoreTables(BackupFile1, archive, dm_.DbVelmora); });
+        if (restored) {
+            ui::Dialogs::current().message(
+                QStringLiteral("Tabelas Restauradas Com Sucesso! %1 Tabelas de %2 Arquivos Restauradas")
+                    .arg(restored->tables)
+                    .arg(restored->archived));
+            accept();
+        } else {
+            ui::Dialogs::current().message(QStringLiteral("Erro Na Restauração dos Arquivos!"));
+        }
+        return;
+    }
+    if (BackupFile1.RestoreArchive(archive, folder.toStdString()) &&
+        showingFailure([&] { nameRestoredTableFiles(folder.toStdString()); })) {
         ui::Dialogs::current().message(
             QStringLiteral("Arquivos Restaurados Com Sucesso! %1 Arquivos de %2 Restaurados")
                 .arg(BackupFile1.FilesDone())

@@ -1,6 +1,8 @@
 #pragma once
 // "Backup - Cópia de Segurança de Arquivos.": copies the data directory into one archive
-// and restores an archive into it. It works on the data directory the program is using.
+// and restores an archive into it. It works on the data set the program is using: with the
+// tables on a server, the archive holds them as table files and a restore puts them back
+// onto the server.
 #include <QDialog>
 
 #include <filesystem>
@@ -42,6 +44,8 @@ class TFmBackup : public QDialog {
     QWidget* buildBackupTab();
     QWidget* buildRestoreTab();
     void gerarBackup();
+    // Through BackupFile1, which reports its own errors; false when it failed.
+    bool writeArchive(const std::filesystem::path& archive);
     void restoreTabShown();
     void chooseFolder();
     void listArchives();
@@ -54,7 +58,10 @@ class TFmBackup : public QDialog {
     data::Tdm& dm_;
     std::function<bool()> mayRestore_;
     TBackupFile BackupFile1;
+    bool onServer_;
     std::filesystem::path dataDirectory_;
+    // Where archives are saved and looked for at first.
+    std::filesystem::path archiveFolder_;
 
     QTabWidget* tabs_ = nullptr;
     QLabel* Label1 = nullptr;

@@ -22,8 +22,8 @@ struct WaitCursor {
 
 }  // namespace
 
-TFmReparador::TFmReparador(std::filesystem::path dataDirectory, QWidget* parent)
-    : QDialog(parent), dataDirectory_(std::move(dataDirectory)) {
+TFmReparador::TFmReparador(const store::Database& dataSet, QWidget* parent)
+    : QDialog(parent), dataDirectory_(dataSet.directory()), onServer_(!dataSet.keepsTableFiles()) {
     setObjectName(QStringLiteral("TFmReparador"));
     setWindowTitle(QStringLiteral("Reparador de Arquivos..."));
     auto* layout = new QVBoxLayout(this);
@@ -37,6 +37,13 @@ TFmReparador::TFmReparador(std::filesystem::path dataDirectory, QWidget* parent)
     repair->setObjectName(QStringLiteral("BitBtn1"));
     connect(repair, &QPushButton::clicked, this, &TFmReparador::repararArquivo);
     layout->addWidget(repair);
+    if (onServer_) {
+        Panel2->setWordWrap(true);
+        Panel2->setText(QStringLiteral("As tabelas estão no %1 e são mantidas pelo próprio servidor: não há "
+                                       "arquivos de tabela para reparar nesta estação.")
+                            .arg(QString::fromStdString(dataSet.location())));
+        repair->setEnabled(false);
+    }
     ProgressGauge = new QProgressBar(this);
     ProgressGauge->setObjectName(QStringLiteral("ProgressGauge"));
     ProgressGauge->setRange(0, 100);
@@ -46,6 +53,7 @@ TFmReparador::TFmReparador(std::filesystem::path dataDirectory, QWidget* parent)
 }
 
 void TFmReparador::repararArquivo() {
+    if (onServer_) return;
     // Both of the program's table file endings: "Produtos.db" and "Duplicados.db" too.
     const QStringList files = ui::Dialogs::current().openFiles(
         QStringLiteral("Selecione o Arquivo Para Reparação!"),
