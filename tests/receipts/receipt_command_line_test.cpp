@@ -31,7 +31,7 @@ class ReceiptCommandLineTest : public ReceiptDataTest {
     int run(std::vector<std::string> args) {
         args.insert(args.end(), {"--data", dataDir().string()});
         err.str({});
-        return *reports::runReceiptCommandLine(args, "/nonexistent", err);
+        return *reports::runReceiptCommandLine(args, std::filesystem::path("/nonexistent"), err);
     }
 
     testsupport::TempDir out;
