@@ -32,4 +32,8 @@ std::string Database::location() const {
     return backend_->location();
 }
 
+std::int64_t Database::serverRoundTrips() const {
+    return backend_->serverRoundTrips();
+}
+
 }  // namespace store

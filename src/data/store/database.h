@@ -2,6 +2,7 @@
 // The data set as the table store sees it: which backend keeps its tables (the table files
 // of a data directory), and how long a lock held elsewhere is waited for.
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -57,6 +58,9 @@ class Database {
     bool keepsTableFiles() const;
     // Where the tables are, for messages and captions: the folder, or the server and database.
     std::string location() const;
+    // Diagnostics: how many times the data set has waited on its database server so far (each
+    // statement sent, each connection made). Always 0 for a data directory.
+    std::int64_t serverRoundTrips() const;
 
     // The posting or consistent read now running on this data set, if any: while it runs,
     // every table of its files reads and writes through it.
