@@ -10,10 +10,9 @@
 
 #include "data/dm.h"
 #include "data/initial_data.h"
-#include "data/messages.h"
-#include "data/rows.h"
 #include "data/scratch_directory.h"
 #include "data/store/sqlite/collations.h"
+#include "five_item_sale.h"
 #include "ratio_reporter.h"
 #include "sales/sale_payment.h"
 
@@ -22,34 +21,15 @@ namespace {
 constexpr const char* kPayment = "pagamento de uma venda de 5 itens";
 constexpr const char* kBare = "as mesmas linhas com SQLite puro";
 
-class Silent final : public data::Messages {
-  public:
-    void inform(const std::string& text) override { throw std::runtime_error(text); }
-};
-
-std::vector<std::int64_t> fiveProducts(data::Tdm& dm) {
-    std::vector<std::int64_t> codes;
-    dm.TbProdutos.open();
-    for (dm.TbProdutos.first(); !dm.TbProdutos.eof() && codes.size() < 5; dm.TbProdutos.next())
-        if (dm.TbProdutos.field("Tipo").asString() == "PRODUTO")
-            codes.push_back(dm.TbProdutos.field("Codigo").asInteger());
-    if (codes.size() < 5) throw std::runtime_error("o salão de demonstração tem menos de 5 produtos");
-    return codes;
-}
-
 void payment(benchmark::State& state, std::filesystem::path directory) {
-    Silent silent;
-    data::Tdm dm(directory, silent);
+    MessagesAsErrors messages;
+    data::Tdm dm(directory, messages);
     const auto products = fiveProducts(dm);
     dm.TbServico.open();
     dm.TbItensServico.open();
     for (auto _ : state) {
-        state.PauseTiming();  // the sale as the sales screen leaves it
-        dm.TbServico.insert();
-        dm.TbServico.field("CodFun").setInteger(1);
-        for (std::int64_t code : products)
-            data::addRow(dm.TbItensServico,
-                         {{"Codigo", code}, {"Tipo", "PRODUTO"}, {"Porcentagem", 1.0}, {"Total", 10.0}});
+        state.PauseTiming();
+        startSale(dm, products);
         state.ResumeTiming();
         sales::registerSalePayment(dm, {2});
     }
@@ -72,8 +52,8 @@ void run(sqlite3* db, sqlite3_stmt* statement, const std::vector<sqlite3_int64>&
 void bare(benchmark::State& state, std::filesystem::path directory) {
     std::vector<std::int64_t> products;
     {
-        Silent silent;
-        data::Tdm dm(directory, silent);
+        MessagesAsErrors messages;
+        data::Tdm dm(directory, messages);
         products = fiveProducts(dm);
     }
     sqlite3* db = nullptr;
@@ -136,10 +116,9 @@ int main(int argc, char** argv) {
     const auto demo = work.path() / "Dados";
     data::createInitialData(demo, true);
     {
-        Silent silent;
-        data::Tdm dm(demo, silent);
-        dm.TbCaixa.open();
-        data::addRow(dm.TbCaixa, {{"Contador", std::int64_t{1}}, {"Status", "ABERTO"}});
+        MessagesAsErrors messages;
+        data::Tdm dm(demo, messages);
+        openCash(dm);
     }
     benchmark::RegisterBenchmark(kPayment, payment, demo)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(kBare, bare, demo)->Unit(benchmark::kMillisecond);

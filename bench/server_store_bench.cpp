@@ -2,14 +2,14 @@
 // run: a table of 20 000 rows with two secondary indexes, and a posting of five rows over two
 // tables. Each side is the best of three rounds; prints each figure as a ratio (store time /
 // libpq time). Goals: store operations at most 1.5, the posting at most 2. The server is the
-// one VELMORA_BENCH_PG names (scripts/run-benchmarks starts a throwaway one on a local socket).
-#include <libpq-fe.h>
-
+// one VELMORA_BENCH_PG names (scripts/run-benchmarks starts a throwaway one, and runs this over
+// its Unix socket and over TCP).
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
 
+#include "bare_libpq.h"
 #include "best_seconds.h"
 #include "data/store/database.h"
 #include "data/store/posting.h"
@@ -40,45 +40,6 @@ std::string nameFor(int i) {
     static const char* last[] = {"Silva", "Souza", "Oliveira", "Conceição", "Araújo", "Gonçalves"};
     return std::string(first[(i * 7) % 14]) + " " + last[(i * 13) % 6] + " " + std::to_string(i % 997);
 }
-
-// A bare libpq connection and statement, checked.
-struct Bare {
-    PGconn* conn;
-    explicit Bare(const char* connection) : conn(PQconnectdb(connection)) {
-        if (PQstatus(conn) != CONNECTION_OK) fail(PQerrorMessage(conn));
-    }
-    ~Bare() { PQfinish(conn); }
-    static void fail(const char* why) {
-        std::fprintf(stderr, "%s\n", why);
-        std::exit(1);
-    }
-    void prepare(const char* name, const char* sql) {
-        PGresult* made = PQprepare(conn, name, sql, 0, nullptr);
-        if (PQresultStatus(made) != PGRES_COMMAND_OK) fail(PQresultErrorMessage(made));
-        PQclear(made);
-    }
-    // Runs a prepared statement and touches every value, as the store reads them; returns the rows.
-    long run(const char* name, std::vector<std::string> params = {}) {
-        std::vector<const char*> values;
-        for (const auto& p : params) values.push_back(p.c_str());
-        PGresult* rows =
-            PQexecPrepared(conn, name, static_cast<int>(values.size()), values.data(), nullptr, nullptr, 1);
-        const auto status = PQresultStatus(rows);
-        if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) fail(PQresultErrorMessage(rows));
-        std::size_t bytes = 0;
-        for (int r = 0; r < PQntuples(rows); ++r)
-            for (int c = 0; c < PQnfields(rows); ++c)
-                bytes += std::string(PQgetvalue(rows, r, c), PQgetlength(rows, r, c)).size();
-        const long count = PQntuples(rows) + static_cast<long>(bytes & 0);
-        PQclear(rows);
-        return count;
-    }
-    void execute(const char* sql) {
-        PGresult* done = PQexec(conn, sql);
-        if (PQresultStatus(done) != PGRES_COMMAND_OK) fail(PQresultErrorMessage(done));
-        PQclear(done);
-    }
-};
 
 void fill(Bare& bare) {
     bare.execute("BEGIN");

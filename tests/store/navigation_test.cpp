@@ -5,6 +5,7 @@
 #include <cctype>
 #include <tuple>
 
+#include "data/store/posting.h"
 #include "store_fixture.h"
 
 using namespace storetest;
@@ -123,6 +124,32 @@ TEST_P(StoreTest, AWalkOverTwoKeysCrossesEveryLevelInOrderWithinARange) {
         EXPECT_EQ(codes, back) << "next and prior visit the same rows in the same order";
         std::sort(codes.begin(), codes.end());
         EXPECT_EQ(std::adjacent_find(codes.begin(), codes.end()), codes.end());
+    }
+}
+
+// The read-ahead of a walk grows from 8 rows to 512: after the first row, 999 more are 7
+// batches, and one more read finds the end. On a server each read is one wait, whatever the
+// number of key levels the rows after the current one are asked by; table files wait on none.
+TEST_P(StoreTest, WalkingAThousandRowsWaitsOnTheServerOnceABatch) {
+    auto t = makePeople();
+    {
+        store::Posting posting({t.get()});
+        for (int code = 1; code <= 1000; ++code)
+            add(*t, code, "N" + std::to_string(code % 37), code % 3 ? "a" : "b");
+        posting.commit();
+    }
+    const auto walk = [&] {
+        int rows = 0;
+        for (t->first(); !t->eof(); t->next()) ++rows;
+        return rows;
+    };
+    for (const char* index : {"", "siNome", "siTipoNome"}) {
+        SCOPED_TRACE(*index ? index : "primary");
+        t->setIndexName(index);
+        ASSERT_EQ(walk(), 1000);  // its statements prepared
+        const std::int64_t before = db.serverRoundTrips();
+        ASSERT_EQ(walk(), 1000);
+        EXPECT_EQ(db.serverRoundTrips() - before, backend == serverBackend() ? 9 : 0);
     }
 }
 

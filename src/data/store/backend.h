@@ -6,6 +6,7 @@
 // gained, runs the transaction of a posting or a consistent read over several tables,
 // holds table and record locks, and raises its failures as store::Error subclasses.
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,19 @@ class Session {
   public:
     virtual ~Session() = default;
     virtual std::vector<Record> read(const TableRef& table, const KeyQuery& query) = 0;
+    // The rows of each query in turn, at most `limit` of them in all (each query's own limit
+    // is ignored): one wait on a server for what would be one per query.
+    virtual std::vector<Record> readEach(const TableRef& table, const std::vector<KeyQuery>& queries,
+                                         int limit) {
+        std::vector<Record> rows;
+        for (KeyQuery query : queries) {
+            if (static_cast<int>(rows.size()) >= limit) break;
+            query.limit = limit - static_cast<int>(rows.size());
+            auto more = read(table, query);
+            std::move(more.begin(), more.end(), std::back_inserter(rows));
+        }
+        return rows;
+    }
     virtual int count(const TableRef& table, const Predicate& where) = 0;
     // The stored fields `fields` get `values`; the others stay null. Returns the new row's identity.
     virtual std::int64_t insert(const TableRef& table, const std::vector<int>& fields,
@@ -119,6 +133,9 @@ class Backend {
     // backend hears of them; table files tell nothing. The first call starts listening and
     // reports nothing.
     virtual std::vector<std::string> changedElsewhere() { return {}; }
+    // Diagnostics: how many times this data set has waited on a database server so far (each
+    // statement sent, each connection made); always 0 on table files, which no server keeps.
+    virtual std::int64_t serverRoundTrips() const { return 0; }
 };
 
 }  // namespace store

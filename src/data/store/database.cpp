@@ -75,4 +75,8 @@ int Database::refreshChangedElsewhere() {
     return refreshed;
 }
 
+std::int64_t Database::serverRoundTrips() const {
+    return backend_->serverRoundTrips();
+}
+
 }  // namespace store

@@ -2,6 +2,7 @@
 // The data set as the table store sees it: which backend keeps its tables (the table files
 // of a data directory), and how long a lock held elsewhere is waited for.
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -64,6 +65,9 @@ class Database {
     std::string location() const;
     // The data set as it was given, for opening it again elsewhere (a copy of it, say).
     const Location& dataSet() const { return dataSet_; }
+    // Diagnostics: how many times the data set has waited on its database server so far (each
+    // statement sent, each connection made). Always 0 for a data directory.
+    std::int64_t serverRoundTrips() const;
 
     // The posting or consistent read now running on this data set, if any: while it runs,
     // every table of its files reads and writes through it.

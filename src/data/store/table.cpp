@@ -377,17 +377,17 @@ std::vector<Record> Table::fetchAfter(const Record& record, int limit) {
     // A row posted or edited out of the range (below its start) walks on into the range,
     // never through the rows below it.
     const bool rangeStart = !meetsRangeStart(record);
-    std::vector<Record> rows;
-    for (std::size_t level = keys.size(); level-- > 0 && static_cast<int>(rows.size()) < limit;) {
+    // All levels go to the backend at once, read in turn: a server answers them in one wait.
+    std::vector<KeyQuery> levels;
+    for (std::size_t level = keys.size(); level-- > 0;) {
         Predicate where = visiblePredicate(rangeStart);
         where.andWith(compareKeys({keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(level)},
                                   {values.begin(), values.begin() + static_cast<std::ptrdiff_t>(level)},
                                   Compare::Equal));
         where.andWith(compareKeys({keys[level]}, {values[level]}, Compare::Greater));
-        auto more = fetch(where, false, limit - static_cast<int>(rows.size()), 0);
-        std::move(more.begin(), more.end(), std::back_inserter(rows));
+        levels.push_back({std::move(where), keys, false, limit, 0, &readColumns_});
     }
-    return rows;
+    return route(false).readEach(ref(), levels, limit);
 }
 
 std::optional<Record> Table::fetchBefore(const Record& record) {

@@ -90,8 +90,8 @@ int PgResult::changed() const {
     return std::atoi(PQcmdTuples(result_));
 }
 
-PgConnection::PgConnection(std::string connection, int lockTimeoutMs)
-    : connection_(std::move(connection)), lockTimeoutMs_(lockTimeoutMs) {
+PgConnection::PgConnection(std::string connection, int lockTimeoutMs, std::int64_t& roundTrips)
+    : connection_(std::move(connection)), lockTimeoutMs_(lockTimeoutMs), roundTrips_(roundTrips) {
     connect();
 }
 
@@ -108,6 +108,7 @@ void PgConnection::connect() {
                           "keepalives",       "keepalives_idle", "keepalives_interval",
                           "keepalives_count", "dbname",          nullptr};
     const char* values[] = {"velmora", "UTF8", "10", "1", "20", "10", "3", connection_.c_str(), nullptr};
+    ++roundTrips_;
     conn_ = PQconnectdbParams(keys, values, 1);
     if (PQstatus(conn_) != CONNECTION_OK) {
         const std::string detail = trimmed(PQerrorMessage(conn_));
@@ -221,11 +222,13 @@ PgResult PgConnection::run(const std::string& sql, const std::vector<PgParam>& p
     auto found = prepared_.find(key);
     if (found == prepared_.end()) {
         const std::string name = "v" + std::to_string(prepared_.size() + 1);
+        ++roundTrips_;
         PGresult* made = PQprepare(conn_, name.c_str(), sql.c_str(), static_cast<int>(count), types.data());
         if (PQresultStatus(made) != PGRES_COMMAND_OK) raise(made, context);
         PQclear(made);
         found = prepared_.emplace(key, name).first;
     }
+    ++roundTrips_;
     PGresult* result = PQexecPrepared(conn_, found->second.c_str(), static_cast<int>(count), values.data(),
                                       lengths.data(), formats.data(), 1);
     const auto status = PQresultStatus(result);
@@ -235,6 +238,7 @@ PgResult PgConnection::run(const std::string& sql, const std::vector<PgParam>& p
 
 void PgConnection::execute(const std::string& sql, const ErrorContext& context) {
     ensureConnected(context);
+    ++roundTrips_;
     PGresult* result = PQexec(conn_, sql.c_str());
     const auto status = PQresultStatus(result);
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) raise(result, context);
@@ -255,6 +259,7 @@ bool PgConnection::inTransaction() const {
 void PgConnection::rollback() noexcept {
     if (!conn_ || PQstatus(conn_) != CONNECTION_OK) return;
     if (PQtransactionStatus(conn_) == PQTRANS_IDLE) return;
+    ++roundTrips_;
     PQclear(PQexec(conn_, "ROLLBACK"));
 }
 

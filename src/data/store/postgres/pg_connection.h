@@ -46,8 +46,9 @@ struct PgParam {
 class PgConnection {
   public:
     // Connects at once; throws ConnectionError when the server cannot be reached.
-    // `lockTimeoutMs` bounds every wait for a table another station writes.
-    PgConnection(std::string connection, int lockTimeoutMs);
+    // `lockTimeoutMs` bounds every wait for a table another station writes. Every call that
+    // waits on the server adds one to `roundTrips`, which must outlive the connection.
+    PgConnection(std::string connection, int lockTimeoutMs, std::int64_t& roundTrips);
     ~PgConnection();
     PgConnection(const PgConnection&) = delete;
     PgConnection& operator=(const PgConnection&) = delete;
@@ -85,6 +86,7 @@ class PgConnection {
 
     std::string connection_;
     int lockTimeoutMs_;
+    std::int64_t& roundTrips_;
     pg_conn* conn_ = nullptr;
     std::string schema_;
     std::unordered_map<std::string, std::string> prepared_;  // statement text and types -> name

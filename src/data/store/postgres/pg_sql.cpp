@@ -84,27 +84,59 @@ PgSql pgWhere(const Predicate& where, const TableDef& def) {
     return sql;
 }
 
-PgSql pgSelect(const KeyQuery& query, const TableDef& def) {
-    PgSql sql{std::string("SELECT ") + kPgRowIdentity, {}};
+namespace {
+
+// "a NULLS FIRST, linha": the query's order, nulls first as the table store orders keys (the
+// server's default puts them last). The row identity is never null: it is ordered plainly, as
+// the indexes end with it.
+std::string orderOf(const KeyQuery& query, const TableDef& def) {
+    std::string order;
+    for (const auto& column : query.order) {
+        order += pgColumnExpression(column, def);
+        if (column.isRowIdentity())
+            order += query.descending ? " DESC, " : ", ";
+        else
+            order += query.descending ? " DESC NULLS LAST, " : " NULLS FIRST, ";
+    }
+    order.resize(order.size() - 2);
+    return order;
+}
+
+// The query's SELECT, with `leading` columns before the row identity.
+void writeSelect(const KeyQuery& query, const TableDef& def, const std::string& leading, int limit,
+                 PgSql& sql) {
+    sql.text += "SELECT " + leading + kPgRowIdentity;
     for (int i : *query.fields) sql.text += ", " + pgName(def.fields[i].name);
     sql.text += " FROM " + pgName(pgTableName(def)) + " WHERE ";
     write(query.where, def, sql);
-    // Nulls first, as the table store orders keys (the server's default puts them last). The row
-    // identity is never null: it is ordered plainly, as the indexes end with it.
-    sql.text += " ORDER BY ";
-    for (const auto& column : query.order) {
-        sql.text += pgColumnExpression(column, def);
-        if (column.isRowIdentity())
-            sql.text += query.descending ? " DESC, " : ", ";
-        else
-            sql.text += query.descending ? " DESC NULLS LAST, " : " NULLS FIRST, ";
-    }
-    sql.text.resize(sql.text.size() - 2);
-    sql.text += " LIMIT ";
+    sql.text += " ORDER BY " + orderOf(query, def) + " LIMIT ";
     // A null limit is no limit.
-    bindValue(sql, query.limit < 0 ? Value{} : Value{static_cast<std::int64_t>(query.limit)});
+    bindValue(sql, limit < 0 ? Value{} : Value{static_cast<std::int64_t>(limit)});
     sql.text += " OFFSET ";
     bindValue(sql, static_cast<std::int64_t>(query.offset));
+}
+
+}  // namespace
+
+PgSql pgSelect(const KeyQuery& query, const TableDef& def) {
+    PgSql sql;
+    writeSelect(query, def, "", query.limit, sql);
+    return sql;
+}
+
+PgSql pgSelectEach(const std::vector<KeyQuery>& queries, int limit, const TableDef& def) {
+    // Each part numbers its rows in its own order; the parts come in turn, each in that order.
+    PgSql sql{"SELECT * FROM (", {}};
+    for (std::size_t i = 0; i < queries.size(); ++i) {
+        sql.text += i ? " UNION ALL (" : "(";
+        writeSelect(queries[i], def,
+                    std::to_string(i) + " AS parte, row_number() OVER (ORDER BY " + orderOf(queries[i], def) +
+                        ") AS posicao, ",
+                    limit, sql);
+        sql.text += ")";
+    }
+    sql.text += ") AS partes ORDER BY parte, posicao LIMIT ";
+    bindValue(sql, static_cast<std::int64_t>(limit));
     return sql;
 }
 

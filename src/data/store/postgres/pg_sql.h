@@ -16,6 +16,9 @@ struct PgSql {
 PgSql pgWhere(const Predicate& where, const TableDef& def);
 // "SELECT linha, a, b FROM t WHERE … ORDER BY … LIMIT $n OFFSET $m"
 PgSql pgSelect(const KeyQuery& query, const TableDef& def);
+// The rows of each query in turn, at most `limit` in all, in one statement; each row's
+// columns are the query's after two of the statement's own (part and position).
+PgSql pgSelectEach(const std::vector<KeyQuery>& queries, int limit, const TableDef& def);
 PgSql pgCount(const Predicate& where, const TableDef& def);
 
 }  // namespace store

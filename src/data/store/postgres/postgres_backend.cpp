@@ -33,17 +33,16 @@ class PgRows : public Base {
     std::vector<Record> read(const TableRef& table, const KeyQuery& query) override {
         check(table);
         const PgSql sql = pgSelect(query, table.def);
-        PgResult result = connection().run(sql.text, sql.params, table.context);
-        const auto& fields = *query.fields;
-        std::vector<Record> rows(static_cast<std::size_t>(result.rows()));
-        for (int r = 0; r < result.rows(); ++r) {
-            Record& record = rows[r];
-            record.rowid = result.integer(r, 0);
-            record.values.resize(table.def.fields.size());
-            for (std::size_t c = 0; c < fields.size(); ++c)
-                record.values[fields[c]] = result.value(r, static_cast<int>(c) + 1);
-        }
-        return rows;
+        return records(table, *query.fields, connection().run(sql.text, sql.params, table.context), 0);
+    }
+
+    std::vector<Record> readEach(const TableRef& table, const std::vector<KeyQuery>& queries,
+                                 int limit) override {
+        check(table);
+        if (queries.empty() || limit <= 0) return {};
+        const PgSql sql = pgSelectEach(queries, limit, table.def);
+        return records(table, *queries.front().fields, connection().run(sql.text, sql.params, table.context),
+                       2);
     }
 
     int count(const TableRef& table, const Predicate& where) override {
@@ -145,6 +144,20 @@ class PgRows : public Base {
     }
 
   protected:
+    // The rows of `result`, whose columns from `first` on are the identity and then `fields`.
+    std::vector<Record> records(const TableRef& table, const std::vector<int>& fields, const PgResult& result,
+                                int first) {
+        std::vector<Record> rows(static_cast<std::size_t>(result.rows()));
+        for (int r = 0; r < result.rows(); ++r) {
+            Record& record = rows[r];
+            record.rowid = result.integer(r, first);
+            record.values.resize(table.def.fields.size());
+            for (std::size_t c = 0; c < fields.size(); ++c)
+                record.values[fields[c]] = result.value(r, first + static_cast<int>(c) + 1);
+        }
+        return rows;
+    }
+
     virtual PgConnection& connection() = 0;
     // Refuses a table the transaction was not begun over.
     virtual void check(const TableRef&) {}
@@ -265,7 +278,7 @@ class PgTransaction : public PgRows<Transaction> {
 PostgresBackend::PostgresBackend(std::string connection, const LockSettings& locks)
     : connection_(std::move(connection)),
       locks_(locks),
-      session_(std::make_unique<PgConnection>(connection_, lockTimeoutOf(locks))),
+      session_(std::make_unique<PgConnection>(connection_, lockTimeoutOf(locks), roundTrips_)),
       advisory_(std::make_unique<AdvisoryLocks>(*session_)) {}
 
 PostgresBackend::~PostgresBackend() = default;
@@ -330,7 +343,8 @@ std::vector<std::string> PostgresBackend::changedElsewhere() {
 
 std::unique_ptr<Transaction> PostgresBackend::begin(const std::vector<std::string>& fileNames, bool writing,
                                                     const ErrorContext& context) {
-    if (!transactions_) transactions_ = std::make_unique<PgConnection>(connection_, lockTimeoutOf(locks_));
+    if (!transactions_)
+        transactions_ = std::make_unique<PgConnection>(connection_, lockTimeoutOf(locks_), roundTrips_);
     return std::make_unique<PgTransaction>(*transactions_, fileNames, writing, context);
 }
 

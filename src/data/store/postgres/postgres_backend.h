@@ -34,10 +34,12 @@ class PostgresBackend : public Backend {
     void removeNote(const std::string& name) override;
     std::string reachedBy() const override;
     std::vector<std::string> changedElsewhere() override;
+    std::int64_t serverRoundTrips() const override { return roundTrips_; }
 
   private:
     std::string connection_;
     LockSettings locks_;
+    std::int64_t roundTrips_ = 0;  // of both connections
     std::unique_ptr<PgConnection> session_;
     std::unique_ptr<PgConnection> transactions_;
     std::unique_ptr<AdvisoryLocks> advisory_;
