@@ -21,21 +21,22 @@ const std::map<std::string, Command, std::less<>> kCommands{
 // The operation each option belongs to; --data and --servidor are the program's own options
 // for the whole run, so they are accepted with every operation (a backup reads them both, a
 // restore reads --servidor in place of a folder).
-const std::map<std::string, std::optional<Command>, std::less<>> kOptions{{"--data", std::nullopt},
-                                                                          {"--servidor", std::nullopt},
-                                                                          {"--level", Command::Backup},
-                                                                          {"--max-size", Command::Backup},
-                                                                          {"--mode", Command::Restore}};
-const std::map<std::string, TCompressionLevel, std::less<>> kLevels{{"fastest", TCompressionLevel::clFastest},
-                                                                    {"none", TCompressionLevel::clNone},
-                                                                    {"default", TCompressionLevel::clDefault},
-                                                                    {"max", TCompressionLevel::clMax}};
+const std::map<std::string, std::optional<Command>, std::less<>> kOptions{
+    {"--data", std::nullopt},
+    {"--servidor", std::nullopt},
+    {"--nivel", Command::Backup},
+    {"--tamanho-maximo", Command::Backup},
+    {"--modo", Command::Restore}};
+const std::map<std::string, TCompressionLevel, std::less<>> kLevels{{"rapido", TCompressionLevel::clFastest},
+                                                                    {"nenhum", TCompressionLevel::clNone},
+                                                                    {"padrao", TCompressionLevel::clDefault},
+                                                                    {"maximo", TCompressionLevel::clMax}};
 const std::map<std::string, TRestoreMode, std::less<>> kModes{
-    {"all", TRestoreMode::rmAll},
-    {"no-overwrite", TRestoreMode::rmNoOverwrite},
-    {"newer", TRestoreMode::rmNewer},
-    {"existing", TRestoreMode::rmExisting},
-    {"existing-newer", TRestoreMode::rmExistingNewer}};
+    {"todos", TRestoreMode::rmAll},
+    {"sem-sobrescrever", TRestoreMode::rmNoOverwrite},
+    {"mais-novos", TRestoreMode::rmNewer},
+    {"existentes", TRestoreMode::rmExisting},
+    {"existentes-mais-novos", TRestoreMode::rmExistingNewer}};
 
 struct UsageError {
     std::string message;
@@ -65,7 +66,7 @@ std::int64_t byteCount(const std::string& value) {
     std::int64_t result = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
     if (value.empty() || error != std::errc{} || end != value.data() + value.size() || result < 0)
-        throw UsageError{"valor inválido para --max-size: " + value};
+        throw UsageError{"valor inválido para --tamanho-maximo: " + value};
     return result;
 }
 
@@ -95,11 +96,11 @@ Arguments parse(const std::vector<std::string>& args) {
                 parsed.data = fs::path(value());
             else
                 parsed.server = value();
-        } else if (arg == "--level") {
+        } else if (arg == "--nivel") {
             parsed.level = choice(kLevels, arg, value());
-        } else if (arg == "--max-size") {
+        } else if (arg == "--tamanho-maximo") {
             parsed.maxSize = byteCount(value());
-        } else if (arg == "--mode") {
+        } else if (arg == "--modo") {
             parsed.mode = choice(kModes, arg, value());
         }
     }
@@ -213,14 +214,14 @@ int archiveInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
 
 std::string_view backupUsage() {
     return "  velmora --backup ARQUIVO.bck [--data DIRETÓRIO | --servidor CONEXAO]\n"
-           "          [--level fastest|none|default|max] [--max-size BYTES]\n"
-           "      Copia os arquivos do diretório de dados para ARQUIVO.bck (com --max-size, em volumes\n"
-           "      de até BYTES cada). Com os dados num servidor, copia as tabelas dele, todas como\n"
-           "      estavam num mesmo momento, enquanto as outras estações continuam trabalhando.\n"
-           "  velmora --restore ARQUIVO.bck DIRETÓRIO [--mode "
-           "all|no-overwrite|newer|existing|existing-newer]\n"
+           "          [--nivel rapido|nenhum|padrao|maximo] [--tamanho-maximo BYTES]\n"
+           "      Copia os arquivos do diretório de dados para ARQUIVO.bck (com --tamanho-maximo, em\n"
+           "      volumes de até BYTES cada). Com os dados num servidor, copia as tabelas dele, todas\n"
+           "      como estavam num mesmo momento, enquanto as outras estações continuam trabalhando.\n"
+           "  velmora --restore ARQUIVO.bck DIRETÓRIO\n"
+           "          [--modo todos|sem-sobrescrever|mais-novos|existentes|existentes-mais-novos]\n"
            "      Restaura em DIRETÓRIO os arquivos de uma cópia de segurança.\n"
-           "  velmora --restore ARQUIVO.bck --servidor CONEXAO [--mode all|no-overwrite|existing]\n"
+           "  velmora --restore ARQUIVO.bck --servidor CONEXAO [--modo todos|sem-sobrescrever|existentes]\n"
            "      Restaura no servidor as tabelas de uma cópia de segurança (feita de um diretório ou\n"
            "      de um servidor), substituindo os registros das que ele já tem. Nenhuma outra estação\n"
            "      pode estar usando essas tabelas; cada uma é conferida com a cópia.\n"

@@ -1,9 +1,9 @@
 #pragma once
 // Scheduled backups from the command line:
-//   --backup ARCHIVE [--data DIR | --servidor CONNECTION] [--level fastest|none|default|max]
-//            [--max-size BYTES]
-//   --restore ARCHIVE DIR [--mode all|no-overwrite|newer|existing|existing-newer]
-//   --restore ARCHIVE --servidor CONNECTION [--mode all|no-overwrite|existing]
+//   --backup ARCHIVE [--data DIR | --servidor CONNECTION] [--nivel rapido|nenhum|padrao|maximo]
+//            [--tamanho-maximo BYTES]
+//   --restore ARCHIVE DIR [--modo todos|sem-sobrescrever|mais-novos|existentes|existentes-mais-novos]
+//   --restore ARCHIVE --servidor CONNECTION [--modo todos|sem-sobrescrever|existentes]
 //   --archive-info ARCHIVE
 // Table files are stored from consistent snapshots, so a table another station is writing
 // is never archived half-written.

@@ -58,9 +58,9 @@ TEST_F(CommandLine, BacksUpDescribesAndRestores) {
     EXPECT_EQ(readFile(folder / "fotos.db"), randomBytes(50000, 2));
 
     // --data belongs to the whole run and is accepted with every operation.
-    EXPECT_EQ(
-        run({"--data", data().string(), "--restore", archive(), folder.string(), "--mode", "no-overwrite"}),
-        0);
+    EXPECT_EQ(run({"--data", data().string(), "--restore", archive(), folder.string(), "--modo",
+                   "sem-sobrescrever"}),
+              0);
     EXPECT_EQ(out_.str(), "Arquivos Restaurados Com Sucesso! 0 Arquivos de 2 Restaurados\n");
 }
 
@@ -68,12 +68,13 @@ TEST_F(CommandLine, VolumesFollowOneAnotherWithoutAPrompt) {
     const fs::path other = dir_ / "Outros";
     fs::create_directory(other);
     writeFile(other / "x.dat", randomBytes(100000, 3));
-    EXPECT_EQ(run({"--backup", archive(), "--data", other.string(), "--level", "max", "--max-size", "40000"}),
+    EXPECT_EQ(run({"--backup", archive(), "--data", other.string(), "--nivel", "maximo", "--tamanho-maximo",
+                   "40000"}),
               0)
         << err_.str();
     EXPECT_TRUE(fs::exists(dir_ / "noite.002"));
     EXPECT_TRUE(fs::exists(dir_ / "noite.003"));
-    EXPECT_EQ(run({"--restore", archive(), (dir_ / "r").string(), "--mode", "all"}), 0) << err_.str();
+    EXPECT_EQ(run({"--restore", archive(), (dir_ / "r").string(), "--modo", "todos"}), 0) << err_.str();
     EXPECT_EQ(readFile(dir_ / "r" / "x.dat"), randomBytes(100000, 3));
 }
 
@@ -98,12 +99,12 @@ TEST_F(CommandLine, WrongArgumentsExitWithTwoAndTheUsage) {
     const std::vector<std::vector<std::string>> cases = {
         {"--backup"},
         {"--restore", "a.bck"},
-        {"--backup", "a.bck", "--level", "enorme"},
-        {"--backup", "a.bck", "--max-size", "-5"},
-        {"--backup", "a.bck", "--max-size", "12k"},
-        {"--backup", "a.bck", "--mode", "all"},
-        {"--restore", "a.bck", "dir", "--mode", "tudo"},
-        {"--restore", "a.bck", "dir", "--level", "max"},
+        {"--backup", "a.bck", "--nivel", "enorme"},
+        {"--backup", "a.bck", "--tamanho-maximo", "-5"},
+        {"--backup", "a.bck", "--tamanho-maximo", "12k"},
+        {"--backup", "a.bck", "--modo", "todos"},
+        {"--restore", "a.bck", "dir", "--modo", "all"},
+        {"--restore", "a.bck", "dir", "--nivel", "maximo"},
         {"--backup", "a.bck", "--restore", "b.bck", "dir"},
         {"--archive-info", "a.bck", "--extra"},
         {"--data", "--backup"},
