@@ -23,15 +23,6 @@
 
 namespace {
 
-class Quiet final : public migration::MigrationProgress {
-  public:
-    void copying(const std::string&, std::int64_t) override {}
-    void rowsCopied(const std::string&, std::int64_t, std::int64_t) override {}
-    void copied(const std::string&) override {}
-    void checked(const std::string&, std::int64_t) override {}
-    void absent(const std::string&) override {}
-};
-
 double secondsOf(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
     work();
@@ -101,7 +92,7 @@ int main(int argc, char** argv) {
     bare.execute("CREATE SCHEMA por_copy");
     const store::Location server{
         store::ServerConnection{std::string(connection) + " options='-csearch_path=copiado'"}};
-    Quiet quiet;
+    migration::NoProgress quiet;
     migration::MigrationSummary onto;
     const double copierOnto = secondsOf([&] { onto = migration::migrate(salon, server, quiet); });
     migration::MigrationSummary back;

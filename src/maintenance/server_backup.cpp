@@ -39,17 +39,6 @@ class PrivateDirectory {
     fs::path path_;
 };
 
-// The tables are few and quick to copy next to the archive; the archive's own progress is
-// what a screen shows.
-class Unreported final : public migration::MigrationProgress {
-  public:
-    void copying(const std::string&, std::int64_t) override {}
-    void rowsCopied(const std::string&, std::int64_t, std::int64_t) override {}
-    void copied(const std::string&) override {}
-    void checked(const std::string&, std::int64_t) override {}
-    void absent(const std::string&) override {}
-};
-
 std::string named(const migration::SharedTable& table) {
     return "A tabela " + table.name() + " (" + table.entry.definition.fileName + ")";
 }
@@ -72,7 +61,7 @@ void copyOut(store::Database& dataSet, const fs::path& directory) {
     // Postings of other stations go on; none of them shows halfway in the copy.
     auto moment = dataSet.backend().begin(files, false, context);
     store::Database copy(directory);
-    Unreported progress;
+    migration::NoProgress progress;
     for (const auto& table : present)
         migration::copyTable(table, *moment, copy.backend(), progress, "A cópia de segurança não foi feita.");
     moment->rollback();
@@ -149,7 +138,7 @@ std::optional<TablesRestored> restoreTables(TBackupFile& backup, const fs::path&
                      "Estes dados estavam recebendo a cópia de segurança " + archive.filename().string() +
                          ", começada em " + migration::noteTime() +
                          ", e a restauração não terminou. Restaure a cópia de segurança de novo.");
-    Unreported progress;
+    migration::NoProgress progress;
     for (const auto& table : chosen) {
         auto from = source.backend().openTable(table.ref());
         try {

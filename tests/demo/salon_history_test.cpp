@@ -34,14 +34,6 @@ void PrintTo(Where where, std::ostream* out) {
     *out << nameOf(where);
 }
 
-class QuietMigration : public migration::MigrationProgress {
-    void copying(const std::string&, std::int64_t) override {}
-    void rowsCopied(const std::string&, std::int64_t, std::int64_t) override {}
-    void copied(const std::string&) override {}
-    void checked(const std::string&, std::int64_t) override {}
-    void absent(const std::string&) override {}
-};
-
 // One demo salon per place, made the first time a test asks for it.
 struct Salon {
     explicit Salon(Where where) {
@@ -58,7 +50,7 @@ struct Salon {
         if (where == Where::AsMade) return;
         const store::Location server(
             store::ServerConnection{testsupport::serverConnectionFor(serverStandIn.path())});
-        QuietMigration progress;
+        migration::NoProgress progress;
         migration::migrate(made.path(), server, progress);
         migration::migrate(server, returned.path() / "Dados", progress);
         checked = returned.path() / "Dados";

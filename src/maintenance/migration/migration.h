@@ -28,6 +28,16 @@ class MigrationProgress {
     virtual void absent(const std::string& table) = 0;
 };
 
+// For a copy whose progress nobody is shown.
+class NoProgress final : public MigrationProgress {
+  public:
+    void copying(const std::string&, std::int64_t) override {}
+    void rowsCopied(const std::string&, std::int64_t, std::int64_t) override {}
+    void copied(const std::string&) override {}
+    void checked(const std::string&, std::int64_t) override {}
+    void absent(const std::string&) override {}
+};
+
 // A refusal or failure, in Portuguese, saying what became of each side.
 class MigrationError : public std::runtime_error {
   public:
