@@ -164,10 +164,9 @@ void TFmTransferir::transferir() {
             migration::migrate(dm_.DbVelmora.dataSet(), destination, progress);
         status_->setText(QStringLiteral("Transferência concluída."));
         ui::Dialogs::current().message(
-            QStringLiteral(
-                "Os dados foram transferidos: %1 tabelas, %2 linhas, conferidas uma a uma. Para "
-                "continuar, abra o programa nos dados de %3 (no config.ini de cada estação, ou com "
-                "--data / --servidor).")
+            QStringLiteral("Os dados foram transferidos: %1 tabelas, %2 linhas, conferidas uma a uma. Para "
+                           "continuar, abra o programa nos dados transferidos, indicando-os no config.ini de "
+                           "cada estação ou com --data / --servidor: %3.")
                 .arg(summary.tables)
                 .arg(summary.rows)
                 .arg(QString::fromStdString(destination.describe())));
