@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "app/access.h"
-#include "cash/money_box.h"
 #include "data/dm.h"
 #include "data/pending_bill.h"
 #include "data/refusal.h"
@@ -22,6 +21,7 @@
 #include "ui/focus_arrival.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/money_box.h"
 
 namespace advances {
 
@@ -43,7 +43,7 @@ TFmVale::TFmVale(data::Tdm& dm, reports::ReportOutput output, QWidget* parent)
       output_(std::move(output)),
       lancamento_(new ui::DateBox(this)),
       vencimento_(new ui::DateBox(this)),
-      valor_(new cash::MoneyBox(this)),
+      valor_(new ui::MoneyBox(this)),
       descricao_(new QLineEdit(this)),
       codigo_(new QLineEdit(this)),
       funcionario_(new QLineEdit(this)),

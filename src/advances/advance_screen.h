@@ -14,7 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace cash {
+namespace ui {
 class MoneyBox;
 }
 namespace data {
@@ -59,7 +59,7 @@ class TFmVale : public QDialog {
 
     ui::DateBox* lancamento_;
     ui::DateBox* vencimento_;
-    cash::MoneyBox* valor_;
+    ui::MoneyBox* valor_;
     QLineEdit* descricao_;
     QLineEdit* codigo_;
     QLineEdit* funcionario_;

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "registers/bank_account_search.h"
-#include "sales/opened_for_action.h"
 #include "ui/field_width.h"
 #include "ui/guarded.h"
 
@@ -41,7 +41,7 @@ std::string AccountBox::number() const {
 std::optional<Account> AccountBox::lookUp() {
     std::optional<Account> account;
     ui::runGuarded([&] {
-        sales::OpenedForAction open{&dm_.TbConta};
+        data::OpenedTables open{&dm_.TbConta};
         account = findAccount(dm_, number());
     });
     if (!account) box_->setFocus();

@@ -2,9 +2,9 @@
 
 #include "bank/bank_line.h"
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
-#include "sales/opened_for_action.h"
 
 namespace bank {
 
@@ -18,7 +18,7 @@ std::int64_t registerEntry(data::Tdm& dm, const Entry& entry) {
     // Without it the movement would reach no day's balance and no statement.
     if (entry.vencimento.isNull()) throw data::Refusal("Digite a Data de Vencimento!");
 
-    sales::OpenedForAction open{&dm.TbConta, &dm.TbBanco, &dm.TbSaldos};
+    data::OpenedTables open{&dm.TbConta, &dm.TbBanco, &dm.TbSaldos};
     std::int64_t numero = 0;
     store::post({&dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         const Account account = findAccount(dm, entry.conta);
@@ -40,7 +40,7 @@ std::int64_t registerEntry(data::Tdm& dm, const Entry& entry) {
 void deleteEntry(data::Tdm& dm, std::int64_t numero) {
     store::Table& banco = dm.TbBanco;
     store::Table& saldos = dm.TbSaldos;
-    sales::OpenedForAction open{&banco, &saldos};
+    data::OpenedTables open{&banco, &saldos};
     store::post({&banco, &saldos}, [&] {
         banco.cancelRange();
         banco.setIndexName({});

@@ -3,9 +3,9 @@
 #include "bank/bank_line.h"
 #include "bank/ledger.h"
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
-#include "sales/opened_for_action.h"
 
 namespace bank {
 
@@ -14,7 +14,7 @@ void transfer(data::Tdm& dm, const Transfer& t) {
     if (t.valor <= core::Currency()) throw data::Refusal("Digite o Valor Para a Transferência!");
     if (t.data.isNull()) throw data::Refusal("Digite a Data da Transferência!");
 
-    sales::OpenedForAction open{&dm.TbConta, &dm.TbBanco, &dm.TbSaldos};
+    data::OpenedTables open{&dm.TbConta, &dm.TbBanco, &dm.TbSaldos};
     store::post({&dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         const Account origem = findAccount(dm, t.origem);
         const Account destino = findAccount(dm, t.destino);

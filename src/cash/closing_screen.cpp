@@ -8,7 +8,6 @@
 #include "app/receipt_printer_output.h"
 #include "cash/cash_closing.h"
 #include "cash/cash_heading.h"
-#include "cash/money_box.h"
 #include "core/format.h"
 #include "reports/cash_closing_report.h"
 #include "reports/narrow_receipts.h"
@@ -18,6 +17,7 @@
 #include "ui/enter_as_tab.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/money_box.h"
 
 namespace cash {
 
@@ -77,7 +77,7 @@ TFmFechar::TFmFechar(data::Tdm& dm, reports::ReportOutput output, QWidget* paren
     total_ = sum("Label2", QStringLiteral("Total"), 0);
     cashInDrawer_ = sum("Label7", QStringLiteral("Dinheiro"), 1);
 
-    repasse_ = new MoneyBox(this);
+    repasse_ = new ui::MoneyBox(this);
     repasse_->setObjectName(QStringLiteral("DBEdit6"));
     grid->addWidget(new QLabel(QStringLiteral("Caixa a Repassar:"), this), 4, 0);
     grid->addWidget(repasse_, 4, 1);
@@ -142,7 +142,8 @@ void TFmFechar::registrar() {
 
 void TFmFechar::imprimir() {
     const receipts::PrinterSettings printer = app::receiptPrinter(dm_);
-    if (printer.transport == receipts::Transport::None) return reports::printCashClosing(dm_, number_, output_);
+    if (printer.transport == receipts::Transport::None)
+        return reports::printCashClosing(dm_, number_, output_);
     app::printOnReceiptPrinter(printer, [&] {
         return reports::cashClosingBytes(dm_, number_, printer, false, reports::PrintedAt::now());
     });

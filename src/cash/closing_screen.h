@@ -12,9 +12,11 @@
 class QLabel;
 class QPushButton;
 
-namespace cash {
-
+namespace ui {
 class MoneyBox;
+}
+
+namespace cash {
 
 inline const QStringList kClosingHelp{
     QStringLiteral(
@@ -47,7 +49,7 @@ class TFmFechar : public QDialog {
     bool shown_ = false;
     QLabel* total_;
     QLabel* cashInDrawer_;
-    MoneyBox* repasse_;
+    ui::MoneyBox* repasse_;
     QPushButton* registrar_;
     QPushButton* imprimir_;
     QPushButton* cancelar_;

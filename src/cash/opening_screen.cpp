@@ -7,12 +7,12 @@
 
 #include "app/cash_state.h"
 #include "cash/cash_heading.h"
-#include "cash/money_box.h"
 #include "data/dm.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/money_box.h"
 
 namespace cash {
 
@@ -28,7 +28,7 @@ TFmAbrir::TFmAbrir(data::Tdm& dm, QWidget* parent) : QDialog(parent), dm_(dm) {
     employees_->setMinimumContentsLength(30);
     fillEmployees();
     connect(employees_, &QComboBox::activated, this, &TFmAbrir::chooseEmployee);
-    openingCash_ = new MoneyBox(this);
+    openingCash_ = new ui::MoneyBox(this);
     openingCash_->setObjectName(QStringLiteral("DBEdit1"));
 
     auto* rows = ui::labelledRows();

@@ -13,9 +13,11 @@ namespace data {
 class Tdm;
 }
 
-namespace cash {
-
+namespace ui {
 class MoneyBox;
+}
+
+namespace cash {
 
 inline const QString kOpeningHelp = QStringLiteral(
     "Para abrir o caixa basta selecionar o Funcionário Responsável e clicar no botão ABRIR CAIXA.");
@@ -37,7 +39,7 @@ class TFmAbrir : public QDialog {
     data::Tdm& dm_;
     QComboBox* employees_;
     QLabel* openingCaption_;
-    MoneyBox* openingCash_;
+    ui::MoneyBox* openingCash_;
     QPushButton* abrir_;
     QPushButton* confirmar_;
     QPushButton* cancelar_;

@@ -4,11 +4,11 @@
 #include "core/text.h"
 #include "data/dm.h"
 #include "data/least_amount.h"
+#include "data/opened_tables.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "payables/bank_account.h"
 #include "payables/bill_lock.h"
-#include "sales/opened_for_action.h"
 
 namespace payables {
 
@@ -74,7 +74,7 @@ bool saveBill(data::Tdm& dm, const BillEntry& entry, const core::Date& today) {
     checkBill(entry);
     store::Table& pagar = dm.TbPagar;
     store::Table& baixa = dm.TbBaixaP;
-    sales::OpenedForAction open{&pagar, &baixa, &dm.TbConta};
+    data::OpenedTables open{&pagar, &baixa, &dm.TbConta};
     const bool cash = entry.formaPG == "DINHEIRO";
     store::post({&pagar, &baixa, &dm.TbContador}, [&] {
         lockBill(pagar, entry.bill);
@@ -101,7 +101,7 @@ std::int64_t withdrawCash(data::Tdm& dm, const BillEntry& entry, const core::Dat
     checkAmount(entry);
     store::Table& pagar = dm.TbPagar;
     store::Table& baixa = dm.TbBaixaP;
-    sales::OpenedForAction open{&pagar, &baixa};
+    data::OpenedTables open{&pagar, &baixa};
     std::int64_t paid = 0;
     store::post({&pagar, &baixa, &dm.TbCaixa, &dm.TbContador}, [&] {
         lockBill(pagar, entry.bill);
@@ -121,7 +121,7 @@ std::int64_t withdrawCash(data::Tdm& dm, const BillEntry& entry, const core::Dat
 
 void keepBill(data::Tdm& dm, const BillEntry& entry) {
     store::Table& pagar = dm.TbPagar;
-    sales::OpenedForAction open{&pagar, &dm.TbConta};
+    data::OpenedTables open{&pagar, &dm.TbConta};
     store::post({&pagar}, [&] {
         lockBill(pagar, entry.bill);
         const std::optional<BankAccount> account = findBankAccount(dm, entry.conta);
@@ -133,7 +133,7 @@ void keepBill(data::Tdm& dm, const BillEntry& entry) {
 
 void deleteBill(data::Tdm& dm, std::int64_t bill) {
     store::Table& pagar = dm.TbPagar;
-    sales::OpenedForAction open{&pagar};
+    data::OpenedTables open{&pagar};
     store::post({&pagar}, [&] {
         lockBill(pagar, bill);
         pagar.deleteRecord();

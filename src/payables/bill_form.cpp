@@ -9,15 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "cash/money_box.h"
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/pending_bill.h"
 #include "data/refusal.h"
 #include "payables/bank_account.h"
 #include "registers/bank_account_search.h"
 #include "registers/plan_search.h"
 #include "registers/supplier_search.h"
-#include "sales/opened_for_action.h"
 #include "ui/date_box.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
@@ -26,6 +25,7 @@
 #include "ui/focus_arrival.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/money_box.h"
 #include "ui/upper_case_input.h"
 
 namespace payables {
@@ -76,7 +76,7 @@ BillForm::BillForm(data::Tdm& dm, const QString& name, const QString& heading,
       layout_(new QVBoxLayout(this)),
       lancamento_(new ui::DateBox(this)),
       vencimento_(new ui::DateBox(this)),
-      valor_(new cash::MoneyBox(this)),
+      valor_(new ui::MoneyBox(this)),
       tipoDoc_(suggestions(this, "DBComboBox1", documentTypes, 40)),
       documento_(box(this, "DBEdit4", 10)),
       descricao_(box(this, "DBEdit5", 70)),
@@ -193,7 +193,7 @@ void BillForm::lookUpSupplier() {
     bool found = false;
     const bool read = ui::runGuarded([&] {
         store::Table& suppliers = dm_.TbFornec;
-        sales::OpenedForAction open{&suppliers};
+        data::OpenedTables open{&suppliers};
         if (!suppliers.indexName().empty()) suppliers.setIndexName("");
         found = whole && suppliers.findKey({store::Value{std::int64_t{number}}});
         if (!found) return;
@@ -214,7 +214,7 @@ void BillForm::lookUpPlan() {
     bool found = false;
     if (!ui::runGuarded([&] {
             store::Table& plans = dm_.TbPlano;
-            sales::OpenedForAction open{&plans};
+            data::OpenedTables open{&plans};
             if (!plans.indexName().empty()) plans.setIndexName("");
             found = plans.findKey({store::Value{code}});
             if (found) plano_->setText(qtext(plans, "Descricao"));
@@ -230,7 +230,7 @@ void BillForm::lookUpPlan() {
 void BillForm::lookUpAccount() {
     std::optional<BankAccount> account;
     const bool known = run([&] {
-        sales::OpenedForAction open{&dm_.TbConta};
+        data::OpenedTables open{&dm_.TbConta};
         account = findBankAccount(dm_, text(conta_));
     });
     if (!known) return;

@@ -16,12 +16,10 @@ class QFormLayout;
 class QLineEdit;
 class QPushButton;
 
-namespace cash {
-class MoneyBox;
-}
 namespace ui {
+class MoneyBox;
 class DateBox;
-}
+}  // namespace ui
 
 namespace payables {
 
@@ -53,7 +51,7 @@ class BillForm : public QDialog {
     QBoxLayout* layout_;
     ui::DateBox* lancamento_;
     ui::DateBox* vencimento_;
-    cash::MoneyBox* valor_;
+    ui::MoneyBox* valor_;
     QComboBox* tipoDoc_;
     QLineEdit* documento_;
     QLineEdit* descricao_;

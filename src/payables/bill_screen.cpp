@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 #include "app/access.h"
-#include "cash/money_box.h"
 #include "data/access_areas.h"
 #include "data/dm.h"
 #include "payables/installments.h"
@@ -18,6 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/money_box.h"
 
 namespace payables {
 
@@ -28,9 +28,9 @@ TFmPagar::TFmPagar(data::Tdm& dm, QWidget* parent)
            QStringLiteral("CARTÃO DE CRÉDITO"), QStringLiteral("REDESHOP")},
           true, parent),
       parcelas_(new QGroupBox(QStringLiteral("PARCELAMENTO"), this)),
-      total_(new cash::MoneyBox(parcelas_)),
+      total_(new ui::MoneyBox(parcelas_)),
       numeroParcelas_(new QLineEdit(parcelas_)),
-      valorParcela_(new cash::MoneyBox(parcelas_)),
+      valorParcela_(new ui::MoneyBox(parcelas_)),
       primeiroVencimento_(new ui::DateBox(parcelas_)),
       gerando_(new QLabel(QStringLiteral("Gerando Parcelas! Aguarde..."), this)) {
     auto* bar = new QHBoxLayout;

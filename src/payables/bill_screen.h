@@ -34,9 +34,9 @@ class TFmPagar : public BillForm {
     QPushButton* alterar_;
     QPushButton* parcelar_;
     QGroupBox* parcelas_;
-    cash::MoneyBox* total_;
+    ui::MoneyBox* total_;
     QLineEdit* numeroParcelas_;
-    cash::MoneyBox* valorParcela_;
+    ui::MoneyBox* valorParcela_;
     ui::DateBox* primeiroVencimento_;
     QLabel* gerando_;
     bool installmentTyped_ = false;

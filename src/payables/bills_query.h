@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/period.h"
-#include "sales/opened_for_action.h"
+#include "data/opened_tables.h"
 #include "ui/db_grid_model.h"
 
 class QBoxLayout;
@@ -61,7 +61,7 @@ class BillsQuery : public QDialog {
     void findDocument(const QString& text);
     void applyView();
 
-    sales::OpenedForAction opened_;
+    data::OpenedTables opened_;
     const std::string periodIndex_;
     std::string index_;
     std::optional<core::Period> period_;  // the range shown, when the view is a period's

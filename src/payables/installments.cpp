@@ -5,10 +5,10 @@
 #include "core/text.h"
 #include "data/dm.h"
 #include "data/least_amount.h"
+#include "data/opened_tables.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "payables/bill_lock.h"
-#include "sales/opened_for_action.h"
 
 namespace payables {
 
@@ -61,7 +61,7 @@ std::vector<std::int64_t> splitBill(data::Tdm& dm, const InstallmentRun& run) {
     if (!count || *count < 1 || *count > 999) throw data::Refusal("Digite o Número de Parcelas!");
     core::Date due = firstDueDate(run.firstDue);
     store::Table& pagar = dm.TbPagar;
-    sales::OpenedForAction open{&pagar};
+    data::OpenedTables open{&pagar};
     std::vector<std::int64_t> numbers;
     store::post({&pagar, &dm.TbContador}, [&] {
         lockBill(pagar, run.bill);

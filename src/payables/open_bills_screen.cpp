@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "cash/money_box.h"
 #include "data/dm.h"
 #include "data/refusal.h"
 #include "payables/settlement.h"
@@ -19,6 +18,7 @@
 #include "ui/field_width.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/money_box.h"
 #include "ui/upper_case_input.h"
 
 namespace payables {
@@ -37,7 +37,7 @@ TFmConsPagar::TFmConsPagar(data::Tdm& dm, QWidget* parent)
       formaPG_(new QComboBox(panel_)),
       conta_(new QLineEdit(panel_)),
       banco_(new QLineEdit(panel_)),
-      valor_(new cash::MoneyBox(panel_)),
+      valor_(new ui::MoneyBox(panel_)),
       dataPG_(new ui::DateBox(panel_)),
       chequePG_(new QLineEdit(panel_)) {
     setObjectName(QStringLiteral("TFmConsPagar"));

@@ -12,7 +12,7 @@
 class QComboBox;
 class QGroupBox;
 
-namespace cash {
+namespace ui {
 class MoneyBox;
 }
 
@@ -33,7 +33,7 @@ class TFmConsPagar : public BillsQuery {
     QComboBox* formaPG_;
     QLineEdit* conta_;
     QLineEdit* banco_;
-    cash::MoneyBox* valor_;
+    ui::MoneyBox* valor_;
     ui::DateBox* dataPG_;
     QLineEdit* chequePG_;
     std::int64_t bill_ = 0;               // the bill the panel pays

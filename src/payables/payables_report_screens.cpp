@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "registers/supplier_search.h"
-#include "sales/opened_for_action.h"
 #include "ui/date_box.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
@@ -112,7 +112,7 @@ bool SupplierBillsScreen::lookUpSupplier() {
     bool found = false;
     if (!ui::runGuarded([&] {
             store::Table& suppliers = dm_.TbFornec;
-            sales::OpenedForAction open{&suppliers};
+            data::OpenedTables open{&suppliers};
             if (!suppliers.indexName().empty()) suppliers.setIndexName({});
             found = whole && suppliers.findKey({store::Value{std::int64_t{number}}});
             if (found) name = suppliers.field(nameField()).asString();
@@ -130,7 +130,7 @@ void SupplierBillsScreen::chooseSupplier() {
     std::string name;
     ui::runGuarded([&] {
         store::Table& suppliers = dm_.TbFornec;
-        sales::OpenedForAction open{&suppliers};
+        data::OpenedTables open{&suppliers};
         registers::TFmConsFornec search(dm_, this);
         ui::Dialogs::current().exec(search);
         if (suppliers.isEmpty()) return;

@@ -2,11 +2,11 @@
 
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
 #include "payables/bank_account.h"
 #include "payables/bill_lock.h"
-#include "sales/opened_for_action.h"
 
 namespace payables {
 
@@ -85,7 +85,7 @@ std::int64_t settleBill(data::Tdm& dm, const Payment& payment, const core::Date&
     if (payment.paidOn.isNull()) throw data::Refusal("Indique a Data de Pagamento!");
     store::Table& pagar = dm.TbPagar;
     store::Table& baixa = dm.TbBaixaP;
-    sales::OpenedForAction open{&pagar, &baixa, &dm.TbConta, &dm.TbBanco, &dm.TbSaldos};
+    data::OpenedTables open{&pagar, &baixa, &dm.TbConta, &dm.TbBanco, &dm.TbSaldos};
     std::int64_t paid = 0;
     store::post({&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         lockBill(pagar, payment.bill);
@@ -112,7 +112,7 @@ std::int64_t settleBill(data::Tdm& dm, const Payment& payment, const core::Date&
 std::int64_t reversePaidBill(data::Tdm& dm, std::int64_t paidBill) {
     store::Table& pagar = dm.TbPagar;
     store::Table& baixa = dm.TbBaixaP;
-    sales::OpenedForAction open{&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos};
+    data::OpenedTables open{&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos};
     std::int64_t bill = 0;
     store::post({&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         lockBill(baixa, paidBill);
@@ -129,7 +129,7 @@ std::int64_t reversePaidBill(data::Tdm& dm, std::int64_t paidBill) {
 
 void deletePaidBill(data::Tdm& dm, std::int64_t paidBill) {
     store::Table& baixa = dm.TbBaixaP;
-    sales::OpenedForAction open{&baixa};
+    data::OpenedTables open{&baixa};
     store::post({&baixa}, [&] {
         lockBill(baixa, paidBill);
         refuseUndoingCashOrAdvance(baixa, "Uma Retirada do Caixa Não Pode Ser Excluída!");

@@ -5,12 +5,12 @@
 #include <QPushButton>
 
 #include "app/access.h"
-#include "cash/money_box.h"
 #include "data/dm.h"
 #include "ui/date_box.h"
 #include "ui/dialogs.h"
 #include "ui/form_layout.h"
 #include "ui/guarded.h"
+#include "ui/money_box.h"
 
 namespace payables {
 

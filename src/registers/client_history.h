@@ -4,8 +4,8 @@
 #include <QDialog>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "ui/db_grid.h"
-#include "ui/screen_tables.h"
 
 class QLabel;
 class QPushButton;
@@ -28,7 +28,7 @@ class TFmHistorico : public QDialog {
 
   private:
     data::Tdm& dm_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
     QLabel* heading_;
     ui::DbGrid* grid_ = nullptr;
     QPushButton* fotografias_;

@@ -4,9 +4,9 @@
 #include <QDialog>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "ui/db_grid.h"
 #include "ui/db_image.h"
-#include "ui/screen_tables.h"
 
 class QPushButton;
 
@@ -31,7 +31,7 @@ class TFmFotografias : public QDialog {
     QWidget* pictureColumn(Side side, const QString& caption);
 
     data::Tdm& dm_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
     ui::DbGrid* grid_ = nullptr;
     ui::DbImage* antes_ = nullptr;
     ui::DbImage* depois_ = nullptr;

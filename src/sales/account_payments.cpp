@@ -5,10 +5,10 @@
 #include "cash/cash_record.h"
 #include "data/dm.h"
 #include "data/least_amount.h"
+#include "data/opened_tables.h"
 #include "data/payment_form.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
-#include "sales/opened_for_action.h"
 #include "sales/sale_payment.h"
 
 namespace sales {
@@ -45,7 +45,7 @@ void registerCreditPurchase(data::Tdm& dm, std::int64_t clientCode, int code, Cu
     if (!word) throw data::Refusal("Indique a Forma de Pagamento!");
     if (credit < Currency::fromUnits(100)) throw data::Refusal("Digite o Valor do Crédito a Ser Inserido!");
     store::Table& cliente = dm.TbCliente;
-    OpenedForAction open{&cliente};
+    data::OpenedTables open{&cliente};
     store::post({&dm.TbCaixa, &cliente}, [&] {
         lockClient(cliente, clientCode);
         auto additions = cash::paymentAdditions(*word, credit);
@@ -63,7 +63,7 @@ SettlementResult settleNotes(data::Tdm& dm, const Settlement& settlement, const 
     if (!word) throw data::Refusal("Indique a Forma de Pagamento!");
     store::Table& cliente = dm.TbCliente;
     store::Table& receber = dm.TbReceber;
-    OpenedForAction open{&cliente, &receber, &dm.TbBaixaR};
+    data::OpenedTables open{&cliente, &receber, &dm.TbBaixaR};
     SettlementResult result;
     store::post({&dm.TbCaixa, &cliente, &receber, &dm.TbBaixaR, &dm.TbContador}, [&] {
         lockClient(cliente, settlement.clientCode);

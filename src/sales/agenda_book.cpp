@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
-#include "sales/opened_for_action.h"
 
 namespace sales {
 
@@ -75,7 +75,7 @@ void writeService(store::Table& agenda, const SlotService& service) {
 }  // namespace
 
 void openEmployeeDay(data::Tdm& dm, std::int64_t employeeCode, const core::Date& day) {
-    OpenedForAction open{&dm.TbFuncionario, &dm.TbHora};
+    data::OpenedTables open{&dm.TbFuncionario, &dm.TbHora};
     dm.TbFuncionario.setIndexName("");
     if (!dm.TbFuncionario.findKey({employeeCode}))
         throw data::Refusal("Não Existe Funcionário Com Este Código!");
@@ -87,7 +87,7 @@ void openEmployeeDay(data::Tdm& dm, std::int64_t employeeCode, const core::Date&
 }
 
 void openWholeDay(data::Tdm& dm, const core::Date& day) {
-    OpenedForAction open{&dm.TbFuncionario, &dm.TbHora};
+    data::OpenedTables open{&dm.TbFuncionario, &dm.TbHora};
     dm.TbFuncionario.setIndexName("");
     std::vector<Employee> employees;
     for (dm.TbFuncionario.first(); !dm.TbFuncionario.eof(); dm.TbFuncionario.next())

@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "reports/engine/preview.h"
 #include "sales/agenda_book.h"
-#include "ui/screen_tables.h"
 
 class QLabel;
 class QLineEdit;
@@ -57,7 +57,7 @@ class TFmAgenda : public QDialog {
 
     data::Tdm& dm_;
     reports::ReportOutput output_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
     bool loaded_ = false;
     // The day's slots the grid shows: TbAgenda's index and its range key.
     std::string shownIndex_;

@@ -3,7 +3,7 @@
 // advance; "REGISTRAR" takes the amount to the credit purchase payment.
 #include <QDialog>
 
-#include "ui/screen_tables.h"
+#include "data/opened_tables.h"
 
 class QLabel;
 class QLineEdit;
@@ -29,7 +29,7 @@ class TFmCredito : public QDialog {
     void showCredit();
 
     data::Tdm& dm_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
     QLineEdit* credito_;
     QLabel* saldo_;
     QPushButton* registrar_;

@@ -3,8 +3,8 @@
 // amounts of a period, printed.
 #include <QDialog>
 
+#include "data/opened_tables.h"
 #include "reports/engine/preview.h"
-#include "ui/screen_tables.h"
 
 class QLineEdit;
 class QPushButton;
@@ -35,7 +35,7 @@ class TFmReceberBCliente : public QDialog {
 
     data::Tdm& dm_;
     reports::ReportOutput output_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
     QLineEdit* codigo_;
     QLineEdit* cliente_;
     ui::DateBox* from_;

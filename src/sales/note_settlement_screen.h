@@ -6,9 +6,9 @@
 
 #include <optional>
 
+#include "data/opened_tables.h"
 #include "reports/engine/preview.h"
 #include "sales/account_payments.h"
-#include "ui/screen_tables.h"
 
 class QLineEdit;
 class QPushButton;
@@ -42,7 +42,7 @@ class TFmDataRC : public QDialog {
 
     data::Tdm& dm_;
     reports::ReportOutput output_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
     // The client, notes and credit on show, and the notes' sum, once listed.
     std::optional<Settlement> listed_;
     core::Currency owed_;

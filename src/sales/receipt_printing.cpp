@@ -2,19 +2,23 @@
 
 #include "app/receipt_printer_output.h"
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/payment_form.h"
 #include "reports/narrow_receipts.h"
-#include "sales/opened_for_action.h"
 
 namespace sales {
 
-bool receiptPrinterSet(data::Tdm& dm) { return app::receiptPrinter(dm).transport != receipts::Transport::None; }
+bool receiptPrinterSet(data::Tdm& dm) {
+    return app::receiptPrinter(dm).transport != receipts::Transport::None;
+}
 
 std::string currentSaleReceipt(data::Tdm& dm, const receipts::PrinterSettings& settings,
                                std::optional<core::Currency> handedOver, bool payment) {
-    const bool pulse = payment && settings.openDrawer && dm.TbServico.field("TipoPG").asString() == data::storedWord(data::PaymentForm::Dinheiro);
+    const bool pulse =
+        payment && settings.openDrawer &&
+        dm.TbServico.field("TipoPG").asString() == data::storedWord(data::PaymentForm::Dinheiro);
     // The items follow the sale through the master link; the payment may have closed them.
-    OpenedForAction items{&dm.TbItensServico};
+    data::OpenedTables items{&dm.TbItensServico};
     return reports::narrowSaleReceipt(dm, settings.columns, reports::PrintedAt::now(), handedOver)
         .encode(settings.codePage, pulse);
 }

@@ -6,10 +6,10 @@
 #include "core/currency.h"
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/payment_form.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
-#include "sales/opened_for_action.h"
 #include "sales/stock_movement.h"
 
 namespace sales {
@@ -43,13 +43,12 @@ void deleteSale(data::Tdm& dm, std::int64_t saleNumber, const core::Date& today)
     store::Table& receber = dm.TbReceber;
     store::Table& baixa = dm.TbBaixaR;
     store::Table& cliente = dm.TbCliente;
-    OpenedForAction open{&sale, &items, &produtos, &receber, &baixa, &cliente};
+    data::OpenedTables open{&sale, &items, &produtos, &receber, &baixa, &cliente};
     store::post({&sale, &items, &produtos, &dm.TbCaixa, &receber, &baixa, &cliente}, [&] {
         // The sale as stored now, under its lock: another station may have deleted it, or
         // have it open, since this screen chose it.
         sale.setIndexName("");
-        if (!sale.findKey({saleNumber}))
-            throw data::Refusal(kSaleGone);
+        if (!sale.findKey({saleNumber})) throw data::Refusal(kSaleGone);
         sale.editExisting();
         if (sale.field("Data").asDate() != today)
             throw data::Refusal("Você Poderá Excluir Somente Lançamentos do Dia!");

@@ -9,10 +9,10 @@
 #include "core/text.h"
 #include "data/dm.h"
 #include "data/least_amount.h"
+#include "data/opened_tables.h"
 #include "data/payment_form.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
-#include "sales/opened_for_action.h"
 #include "sales/stock_movement.h"
 
 namespace sales {
@@ -71,7 +71,7 @@ void registerSalePayment(data::Tdm& dm, const SalePayment& payment, const core::
     store::Table& items = dm.TbItensServico;
     store::Table& produtos = dm.TbProdutos;
     store::Table& cliente = dm.TbCliente;
-    OpenedForAction open{&items, &produtos, &cliente, &dm.TbReceber, &dm.TbBaixaR};
+    data::OpenedTables open{&items, &produtos, &cliente, &dm.TbReceber, &dm.TbBaixaR};
 
     store::post(
         {&sale, &items, &produtos, &dm.TbCaixa, &dm.TbReceber, &dm.TbBaixaR, &cliente, &dm.TbContador}, [&] {

@@ -11,9 +11,9 @@
 #include <optional>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "reports/engine/preview.h"
 #include "sales/sale_items.h"
-#include "ui/screen_tables.h"
 
 class QBoxLayout;
 class QGroupBox;
@@ -81,7 +81,7 @@ class TFmModuloVENDA : public QDialog {
     void searchByName(const QString& text);
 
     data::Tdm& dm_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
     EntrySwitches switches_;
     std::optional<ItemLookup> lookup_;
     bool valueUnlocked_ = false;

@@ -4,9 +4,9 @@
 
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
-#include "sales/opened_for_action.h"
 #include "sales/stock_movement.h"
 
 namespace sales {
@@ -101,7 +101,7 @@ std::int64_t createEntry(data::Tdm& dm, const core::Date& today) {
 std::int64_t addEntryLine(data::Tdm& dm, std::int64_t contador, const EntryHeader& header,
                           const EntryLine& line) {
     if (const auto problem = checkEntryLine(line)) throw data::Refusal(problem->message);
-    OpenedForAction open{&dm.TbEntrada, &dm.TbItemEntrada};
+    data::OpenedTables open{&dm.TbEntrada, &dm.TbItemEntrada};
     store::Table& entrada = dm.TbEntrada;
     store::Table& item = dm.TbItemEntrada;
     std::int64_t ordem = 0;
@@ -127,7 +127,7 @@ std::int64_t addEntryLine(data::Tdm& dm, std::int64_t contador, const EntryHeade
 }
 
 void deleteEntryLine(data::Tdm& dm, std::int64_t contador, std::int64_t ordem) {
-    OpenedForAction open{&dm.TbEntrada, &dm.TbItemEntrada};
+    data::OpenedTables open{&dm.TbEntrada, &dm.TbItemEntrada};
     store::post({&dm.TbEntrada, &dm.TbItemEntrada}, [&] {
         lockEntryInEdit(dm.TbEntrada, contador);
         dm.TbEntrada.cancel();
@@ -139,7 +139,7 @@ void deleteEntryLine(data::Tdm& dm, std::int64_t contador, std::int64_t ordem) {
 }
 
 Currency totalEntry(data::Tdm& dm, std::int64_t contador) {
-    OpenedForAction open{&dm.TbEntrada, &dm.TbItemEntrada};
+    data::OpenedTables open{&dm.TbEntrada, &dm.TbItemEntrada};
     Currency total;
     store::post({&dm.TbEntrada, &dm.TbItemEntrada}, [&] {
         lockEntryInEdit(dm.TbEntrada, contador);
@@ -152,7 +152,7 @@ Currency totalEntry(data::Tdm& dm, std::int64_t contador) {
 }
 
 void saveEntry(data::Tdm& dm, std::int64_t contador, const EntryHeader& header) {
-    OpenedForAction open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
+    data::OpenedTables open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
     store::post(entryTables(dm), [&] {
         lockEntryInEdit(dm.TbEntrada, contador);
         if (const auto problem = checkEntrySave(header, dm.TbEntrada.field("Total").asCurrency()))
@@ -165,7 +165,7 @@ void saveEntry(data::Tdm& dm, std::int64_t contador, const EntryHeader& header) 
 }
 
 void alterEntry(data::Tdm& dm, std::int64_t contador) {
-    OpenedForAction open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
+    data::OpenedTables open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
     store::post(entryTables(dm), [&] {
         lockEntry(dm.TbEntrada, contador);
         if (!isSaved(dm.TbEntrada)) throw data::Refusal("A Entrada Está em Edição em Outra Estação!");
@@ -177,7 +177,7 @@ void alterEntry(data::Tdm& dm, std::int64_t contador) {
 }
 
 void deleteEntry(data::Tdm& dm, std::int64_t contador) {
-    OpenedForAction open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
+    data::OpenedTables open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
     store::post(entryTables(dm), [&] {
         lockEntry(dm.TbEntrada, contador);
         if (isSaved(dm.TbEntrada)) moveLines(dm, -1);

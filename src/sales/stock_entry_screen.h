@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "reports/engine/preview.h"
 #include "sales/stock_entry.h"
-#include "ui/screen_tables.h"
 
 class QLineEdit;
 class QPushButton;
@@ -66,7 +66,7 @@ class TFmEntrada : public QDialog {
 
     data::Tdm& dm_;
     reports::ReportOutput output_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
     std::optional<std::int64_t> entry_;         // the entry at hand
     std::optional<std::int64_t> productFound_;  // what the last product look-up found
     bool editing_ = false;

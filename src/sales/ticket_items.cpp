@@ -3,9 +3,9 @@
 #include "core/format.h"
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
-#include "sales/opened_for_action.h"
 
 namespace sales {
 
@@ -50,7 +50,7 @@ Currency ticketPrice(data::Tdm& dm) {
 }
 
 std::optional<TicketProblem> checkTicketEntry(data::Tdm& dm, const TicketEntry& entry) {
-    OpenedForAction open{&dm.TbFuncionario, &dm.TbProdutos};
+    data::OpenedTables open{&dm.TbFuncionario, &dm.TbProdutos};
     store::Table& funcionario = dm.TbFuncionario;
     funcionario.setIndexName("");
     if (entry.employeeCode < 1 || !funcionario.findKey({entry.employeeCode}))
@@ -76,8 +76,8 @@ std::optional<TicketProblem> checkTicketEntry(data::Tdm& dm, const TicketEntry& 
 }
 
 std::int64_t recordTicketItem(data::Tdm& dm, const TicketEntry& entry, const core::Date& today) {
-    OpenedForAction open{&dm.TbFuncionario, &dm.TbProdutos, &dm.TbComando, &dm.TbItemComando,
-                         &dm.TbHistorico};
+    data::OpenedTables open{&dm.TbFuncionario, &dm.TbProdutos, &dm.TbComando, &dm.TbItemComando,
+                            &dm.TbHistorico};
     if (const auto problem = checkTicketEntry(dm, entry)) throw data::Refusal(problem->message);
     store::Table& produtos = dm.TbProdutos;
     const Currency price = ticketPrice(dm);
@@ -125,7 +125,7 @@ void deleteTicketItem(data::Tdm& dm, std::int64_t ticket, std::int64_t ordem) {
 
 std::optional<TicketProblem> checkEmployeeForListing(data::Tdm& dm, std::int64_t employeeCode,
                                                      const std::string& password) {
-    OpenedForAction open{&dm.TbFuncionario};
+    data::OpenedTables open{&dm.TbFuncionario};
     dm.TbFuncionario.setIndexName("");
     if (employeeCode < 1 || !dm.TbFuncionario.findKey({employeeCode}))
         return TicketProblem{TicketBox::Employee, "Selecione o Funcionário Para a Pesquisa!"};

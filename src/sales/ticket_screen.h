@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "data/dm.h"
+#include "data/opened_tables.h"
 #include "reports/engine/preview.h"
 #include "sales/ticket_items.h"
-#include "ui/screen_tables.h"
 
 class QLineEdit;
 class QPushButton;
@@ -54,7 +54,7 @@ class TFmComando : public QDialog {
 
     data::Tdm& dm_;
     reports::ReportOutput output_;
-    ui::ScreenTables tables_;
+    data::OpenedTables tables_;
 
     QLineEdit* comanda_;
     QLineEdit* codFun_;

@@ -10,9 +10,9 @@
 
 #include <string>
 
+#include "data/opened_tables.h"
 #include "data/store/table.h"
 #include "ui/form_layout.h"
-#include "ui/screen_tables.h"
 
 namespace ui {
 
@@ -50,7 +50,7 @@ class RegisterScreen : public QDialog {
     void setButtons(const RegisterButtons& buttons);
     // Where the focus goes when an insert or edit starts.
     void setFirstField(QWidget* field) { firstField_ = field; }
-    ScreenTables& tables() { return tables_; }
+    data::OpenedTables& tables() { return tables_; }
     void setEditing(bool editing);
 
     // The screen's own checks before a save, in order: each failure shows its message,
@@ -73,7 +73,7 @@ class RegisterScreen : public QDialog {
     RegisterButtons buttons_;
     QWidget* firstField_ = nullptr;
     bool editing_ = false;
-    ScreenTables tables_;
+    data::OpenedTables tables_;
 };
 
 }  // namespace ui

@@ -9,11 +9,11 @@
 
 #include "cash/cash_closing.h"
 #include "cash/closing_screen.h"
-#include "cash/money_box.h"
 #include "cash_fixture.h"
 #include "reports/engine/generator.h"
 #include "support/processes.h"
 #include "support/qt_scripted_dialogs.h"
+#include "ui/money_box.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST_P(ClosingScreenStationsTest, ShowsTheDrawerAndClosesWithTheTypedRepass) {
     EXPECT_EQ(control<QLineEdit>(screen, "DBEdit7")->text(), QStringLiteral("120,00"));
     for (const char* name : {"DBEdit1", "DBEdit2", "DBEdit3", "DBEdit4", "DBEdit5", "DBEdit7", "DBEdit8"})
         EXPECT_TRUE(control<QLineEdit>(screen, name)->isReadOnly()) << name;
-    auto* repasse = control<cash::MoneyBox>(screen, "DBEdit6");
+    auto* repasse = control<ui::MoneyBox>(screen, "DBEdit6");
     EXPECT_TRUE(repasse->hasFocus());
     EXPECT_FALSE(control(screen, "BitBtn3")->isEnabled());
 
@@ -102,7 +102,7 @@ TEST_F(ClosingScreenTest, RegistrarOnAPeriodClosedElsewhereChangesNothingAndStil
         cash::closeCash(other, 1, core::Currency::fromReais(100));
     }
     const Rows closed = periodsOnDisk();
-    control<cash::MoneyBox>(screen, "DBEdit6")->setText(QStringLiteral("5,00"));
+    control<ui::MoneyBox>(screen, "DBEdit6")->setText(QStringLiteral("5,00"));
     dialogs.answer(true);
     control(screen, "BitBtn1")->click();
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -119,7 +119,7 @@ TEST_F(ClosingScreenTest, LeavingDiscardsTheTypedRepassAndHelpSaysBothMessages) 
     {
         cash::TFmFechar screen(dm, keep());
         screen.show();
-        control<cash::MoneyBox>(screen, "DBEdit6")->setText(QStringLiteral("60,00"));
+        control<ui::MoneyBox>(screen, "DBEdit6")->setText(QStringLiteral("60,00"));
         control<QAbstractButton>(screen, "SpeedButton12")->click();
         control<QAbstractButton>(screen, "SpeedButton1")->click();
         control(screen, "BitBtn2")->click();

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "cash/money_box.h"
 #include "cash/opening_screen.h"
 #include "cash_fixture.h"
 #include "support/qt_scripted_dialogs.h"
+#include "ui/money_box.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST_F(OpeningScreenTest, ConfirmarWritesTheChosenEmployeeAndTheTypedOpeningCash
     EXPECT_EQ(dm.TbFuncionario.field("Nome").asString(), "JOANA");  // the list moves the table
 
     control(screen, "BitBtn1")->click();
-    auto* opening = control<cash::MoneyBox>(screen, "DBEdit1");
+    auto* opening = control<ui::MoneyBox>(screen, "DBEdit1");
     EXPECT_TRUE(opening->isVisible());
     EXPECT_TRUE(opening->hasFocus());
     EXPECT_EQ(opening->text(), QStringLiteral("80,00"));  // the last repass, proposed
@@ -153,7 +153,7 @@ TEST_F(OpeningScreenTest, AnotherStationsOpeningIsRefusedAtEitherStep) {
 TEST_F(OpeningScreenTest, AnOpeningCashThatIsNotAnAmountIsRefusedBeforeTheQuestion) {
     cash::TFmAbrir screen(dm);
     control(screen, "BitBtn1")->click();
-    control<cash::MoneyBox>(screen, "DBEdit1")->setText(QStringLiteral("1,2,3"));
+    control<ui::MoneyBox>(screen, "DBEdit1")->setText(QStringLiteral("1,2,3"));
     control(screen, "BitBtn3")->click();
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("'1,2,3' não é um valor válido.")});

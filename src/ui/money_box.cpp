@@ -1,4 +1,4 @@
-#include "cash/money_box.h"
+#include "ui/money_box.h"
 
 #include <QRegularExpressionValidator>
 
@@ -6,13 +6,13 @@
 #include "data/refusal.h"
 #include "ui/field_width.h"
 
-namespace cash {
+namespace ui {
 
 MoneyBox::MoneyBox(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight);
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9.,]*")), this));
     // The widest amount the drawer is meant to hold, below a hundred million reais.
-    setMinimumWidth(ui::widthToShow(*this, QStringLiteral("-99.999.999,99")));
+    setMinimumWidth(widthToShow(*this, QStringLiteral("-99.999.999,99")));
     setAmount({});
 }
 
@@ -27,4 +27,4 @@ core::Currency MoneyBox::amount() const {
     throw data::Refusal("'" + typed + "' não é um valor válido.");
 }
 
-}  // namespace cash
+}  // namespace ui

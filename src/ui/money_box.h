@@ -5,7 +5,7 @@
 
 #include "core/currency.h"
 
-namespace cash {
+namespace ui {
 
 class MoneyBox : public QLineEdit {
     Q_OBJECT
@@ -18,4 +18,4 @@ class MoneyBox : public QLineEdit {
     core::Currency amount() const;
 };
 
-}  // namespace cash
+}  // namespace ui
