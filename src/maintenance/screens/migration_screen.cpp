@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "data/tables.h"
 #include "maintenance/migration/migration.h"
+#include "maintenance/migration/table_copy.h"
 #include "ui/caption_width.h"
 #include "ui/dialogs.h"
 
@@ -52,13 +52,6 @@ class ScreenProgress : public migration::MigrationProgress {
     QLabel& status_;
     QProgressBar& gauge_;
 };
-
-int sharedTableCount() {
-    int count = 0;
-    for (const auto& entry : data::tableCatalogue())
-        if (entry.placement == data::Placement::Shared) ++count;
-    return count;
-}
 
 }  // namespace
 
@@ -101,7 +94,7 @@ TFmTransferir::TFmTransferir(data::Tdm& dm, std::function<void()> moved, QWidget
     layout->addWidget(status_);
     gauge_ = new QProgressBar(this);
     gauge_->setObjectName(QStringLiteral("ProgressGauge"));
-    gauge_->setRange(0, sharedTableCount());
+    gauge_->setRange(0, static_cast<int>(migration::sharedTables().size()));
     gauge_->setValue(0);
     layout->addWidget(gauge_);
 
