@@ -49,7 +49,7 @@ function(velmora_test name)
     set_target_properties(test_${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support_qt GTest::gtest GTest::gmock)
   else()
-    target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_support GTest::gtest GTest::gmock GTest::gtest_main)
+    target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} velmora_test_main GTest::gtest GTest::gmock)
   endif()
   if(ARG_SERVER)
     gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*postgres:*OnServer.*" PROPERTIES TIMEOUT 300

@@ -11,6 +11,7 @@
 #include "app/login_rules.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
+#include "data/user_passwords.h"
 #include "ui/dialogs.h"
 #include "ui/guarded.h"
 #include "ui/upper_case_input.h"
@@ -48,7 +49,7 @@ TFmAutorizacao::TFmAutorizacao(data::Tdm& dm, QWidget* parent)
     connect(users_, &QComboBox::activated, this, &TFmAutorizacao::chooseUser);
 
     password_->setEchoMode(QLineEdit::Password);
-    password_->setMaxLength(10);
+    password_->setMaxLength(data::kUserPasswordLength);
     ui::typeInUpperCase(password_);
     reminder_->setText(
         QStringLiteral("Senha inicial do usuário %1: %2")
@@ -84,15 +85,28 @@ void TFmAutorizacao::chooseUser(int index) {
 }
 
 bool TFmAutorizacao::mayAccept() {
+    WrongPasswords& wrong = wrongPasswords();
+    if (const auto wait = wrong.waitAt(WrongPasswords::Clock::now()); wait.count() > 0) {
+        ui::Dialogs::current().message(waitMessage(wait));  // not even checked: a guess costs its wait
+        password_->clear();
+        password_->setFocus();
+        return false;
+    }
     // A store error while checking has been shown; the dialog stays, as for no user.
     AuthorizationVerdict verdict = AuthorizationVerdict::NoUser;
     ui::runGuarded([&] { verdict = judgeAuthorization(dm_, password_->text()); });
     switch (verdict) {
         case AuthorizationVerdict::Accept:
+            wrong.right();
             return true;
-        case AuthorizationVerdict::WrongPassword:
-            ui::Dialogs::current().message(kWrongPassword);
+        case AuthorizationVerdict::WrongPassword: {
+            const auto now = WrongPasswords::Clock::now();
+            wrong.wrong(now);
+            const auto wait = wrong.waitAt(now);
+            ui::Dialogs::current().message(wait.count() > 0 ? kWrongPassword + QLatin1Char('\n') + waitMessage(wait)
+                                                            : kWrongPassword);
             break;
+        }
         case AuthorizationVerdict::NoUser:
             break;
     }

@@ -1,15 +1,47 @@
 #include "app/login_rules.h"
 
+#include <algorithm>
+
 #include "app/scoped_table.h"
 #include "data/dm.h"
+#include "data/user_passwords.h"
 
 namespace app {
 
 AuthorizationVerdict judgeAuthorization(data::Tdm& dm, const QString& typed) {
     if (dm.TbSenha.field("Codigo").asInteger() == 0) return AuthorizationVerdict::NoUser;
-    if (QString::fromStdString(dm.TbSenha.field("Senha").asString()) != typed)
-        return AuthorizationVerdict::WrongPassword;
+    if (!data::isUsersPassword(dm, typed.toStdString())) return AuthorizationVerdict::WrongPassword;
     return AuthorizationVerdict::Accept;
+}
+
+void WrongPasswords::wrong(Clock::time_point when) {
+    ++inARow_;
+    lastWrong_ = when;
+}
+
+std::chrono::milliseconds WrongPasswords::waitAt(Clock::time_point now) const {
+    const auto wait = waitAfter(inARow_) - std::chrono::duration_cast<std::chrono::milliseconds>(now - lastWrong_);
+    return std::max(wait, std::chrono::milliseconds(0));
+}
+
+std::chrono::seconds WrongPasswords::waitAfter(int inARow) {
+    constexpr int kFree = 2;  // the third wrong one in a row is the first to cost a wait
+    constexpr std::chrono::seconds kLongest(30);
+    if (inARow <= kFree) return std::chrono::seconds(0);
+    std::chrono::seconds wait(1);
+    for (int i = kFree + 1; i < inARow && wait < kLongest; ++i) wait *= 2;
+    return std::min(wait, kLongest);
+}
+
+WrongPasswords& wrongPasswords() {
+    static WrongPasswords station;
+    return station;
+}
+
+QString waitMessage(std::chrono::milliseconds wait) {
+    const auto seconds = (wait.count() + 999) / 1000;
+    return seconds == 1 ? QStringLiteral("Aguarde 1 segundo para tentar de novo.")
+                        : QStringLiteral("Aguarde %1 segundos para tentar de novo.").arg(seconds);
 }
 
 bool loginHolds(data::Tdm& dm, const QString& lastTyped) {

@@ -2,6 +2,7 @@
 // What the login and the authorization dialog decide, apart from their windows.
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -24,6 +25,31 @@ enum class AuthorizationVerdict {
 // Whether the authorization dialog may close with OK for the current TbSenha record and the
 // password typed (already upper case, compared exactly).
 AuthorizationVerdict judgeAuthorization(data::Tdm& dm, const QString& typed);
+
+// Wrong passwords in a row, on this station, whichever authorization dialog they were typed
+// in: from the third on, the next try waits (1 s, then twice as long each time, at most 30 s),
+// so guessing a password by trying takes years rather than minutes.
+class WrongPasswords {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    void wrong(Clock::time_point when);
+    void right() { inARow_ = 0; }
+    // How long the next try must still wait at `now`; zero when it may be checked.
+    std::chrono::milliseconds waitAt(Clock::time_point now) const;
+    // The wait that follows this many wrong passwords in a row.
+    static std::chrono::seconds waitAfter(int inARow);
+
+  private:
+    int inARow_ = 0;
+    Clock::time_point lastWrong_;
+};
+
+// The station's own count, shared by every authorization dialog.
+WrongPasswords& wrongPasswords();
+
+// "Aguarde 4 segundos para tentar de novo." for a wait of 3.2 s: whole seconds, rounded up.
+QString waitMessage(std::chrono::milliseconds wait);
 
 // The login holds when there is a current user and his password is the one typed last,
 // whichever way the last authorization dialog ended.

@@ -20,6 +20,7 @@
 #include "app/login_rules.h"
 #include "app/master_password.h"
 #include "app/menu_entries.h"
+#include "app/own_password.h"
 #include "app/settings_screen.h"
 #include "app/users_screen.h"
 #include "data/dm.h"
@@ -227,6 +228,7 @@ void TFmMenu::login() {
     }
     login_ = Login::Done;
     setEntriesUsable(true);
+    offerOwnPassword(*dm_, this);
     ui::runGuarded([this] { listBirthdays(*dm_, chaveAniversario_, onBirthdaysToday); });
 }
 

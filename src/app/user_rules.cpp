@@ -2,6 +2,7 @@
 
 #include "data/dm.h"
 #include "data/register_rules.h"
+#include "data/user_passwords.h"
 
 namespace app {
 
@@ -17,13 +18,17 @@ bool takeEmployeeName(data::Tdm& dm) {
     return true;
 }
 
-RegistrationProblem checkRegistration(data::Tdm& dm, const QString& confirmation) {
+RegistrationProblem checkRegistration(data::Tdm& dm, const QString& password, const QString& confirmation) {
     if (dm.TbSenha.field("Usuario").asString().empty()) return RegistrationProblem::NoUser;
     if (!takeEmployeeName(dm)) return RegistrationProblem::UnknownEmployee;
     if (confirmation.isEmpty()) return RegistrationProblem::NoConfirmation;
-    if (confirmation != QString::fromStdString(dm.TbSenha.field("Senha").asString()))
-        return RegistrationProblem::ConfirmationDiffers;
+    if (confirmation != password) return RegistrationProblem::ConfirmationDiffers;
     return RegistrationProblem::None;
+}
+
+void registerUser(data::Tdm& dm, const QString& password) {
+    data::setUsersPassword(dm, password.toStdString());
+    dm.TbSenha.post();
 }
 
 QString messageFor(RegistrationProblem problem) {

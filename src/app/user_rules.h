@@ -26,10 +26,14 @@ bool takeEmployeeName(data::Tdm& dm);
 
 enum class RegistrationProblem { None, NoUser, UnknownEmployee, NoConfirmation, ConfirmationDiffers };
 
-// Checks the user being registered or changed against the confirmation typed. The employee
-// is looked up again, and the user's name taken from it, so a code changed after the name
-// was filled in cannot register one employee's name with another's permissions.
-RegistrationProblem checkRegistration(data::Tdm& dm, const QString& confirmation);
+// Checks the user being registered or changed, and the password typed against its
+// confirmation. The employee is looked up again, and the user's name taken from it, so a code
+// changed after the name was filled in cannot register one employee's name with another's
+// permissions.
+RegistrationProblem checkRegistration(data::Tdm& dm, const QString& password, const QString& confirmation);
+
+// Records the user being registered or changed with `password` (kept only as its hash).
+void registerUser(data::Tdm& dm, const QString& password);
 
 // The message for a problem; empty for None.
 QString messageFor(RegistrationProblem problem);

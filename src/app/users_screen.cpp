@@ -8,6 +8,7 @@
 
 #include "app/user_rules.h"
 #include "data/dm.h"
+#include "data/user_passwords.h"
 #include "ui/db_edit.h"
 #include "ui/db_grid.h"
 #include "ui/dialogs.h"
@@ -43,7 +44,7 @@ TFmSenhas::TFmSenhas(data::Tdm& dm, QWidget* parent)
       dm_(dm),
       code_(new ui::DbEdit(dm.DsSenha, "CodFUN", this)),
       user_(new ui::DbEdit(dm.DsSenha, "Usuario", this)),
-      password_(new ui::DbEdit(dm.DsSenha, "Senha", this)),
+      password_(new QLineEdit(this)),
       confirmation_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("FmSenhas"));
     setWindowTitle(QStringLiteral("Controle de Senhas de Acesso."));
@@ -53,13 +54,14 @@ TFmSenhas::TFmSenhas(data::Tdm& dm, QWidget* parent)
     user_->setObjectName(QStringLiteral("EdUsuario"));
     user_->setFieldReadOnly(true);
     user_->installEventFilter(this);
+    // Neither box shows what is stored: only a hash is, and a password is only ever typed anew.
     password_->setObjectName(QStringLiteral("EdSenha"));
-    password_->setUpperCase(true);
-    hideAsHashes(password_);
     confirmation_->setObjectName(QStringLiteral("EdConfirmar"));
-    confirmation_->setMaxLength(password_->maxLength());
-    ui::typeInUpperCase(confirmation_);
-    hideAsHashes(confirmation_);
+    for (QLineEdit* box : {password_, confirmation_}) {
+        box->setMaxLength(data::kUserPasswordLength);
+        ui::typeInUpperCase(box);
+        hideAsHashes(box);
+    }
 
     auto* buttons = new QHBoxLayout;
     register_ = ui::addButton(*buttons, QStringLiteral("&Registrar"), QStringLiteral("BtRegistrar"));
@@ -117,9 +119,10 @@ void TFmSenhas::setRegistering(bool registering) {
     search_->setEnabled(registering && employeeSearch());
     // Browsing shows the user; typing over it must not start an unconfirmed change.
     code_->setFieldReadOnly(!registering);
-    password_->setFieldReadOnly(!registering);
-    confirmation_->setReadOnly(!registering);
-    confirmation_->clear();
+    for (QLineEdit* box : {password_, confirmation_}) {
+        box->setReadOnly(!registering);
+        box->clear();
+    }
 }
 
 void TFmSenhas::novo() {
@@ -160,7 +163,7 @@ void TFmSenhas::registerUser() {
     RegistrationProblem problem = RegistrationProblem::None;
     if (!ui::runGuarded([&] {
             ui::writeControls(dm_.TbSenha);
-            problem = checkRegistration(dm_, confirmation_->text());
+            problem = checkRegistration(dm_, password_->text(), confirmation_->text());
         }))
         return;
     if (problem != RegistrationProblem::None) {
@@ -179,7 +182,7 @@ void TFmSenhas::registerUser() {
         return;
     }
     if (!ui::Confirma(QStringLiteral("Grava o Novo Usuário?"))) return;
-    if (!ui::runGuarded([this] { dm_.TbSenha.post(); })) return;
+    if (!ui::runGuarded([this] { app::registerUser(dm_, password_->text()); })) return;
     setRegistering(false);
     fechar_->setFocus();
 }

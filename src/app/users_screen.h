@@ -47,7 +47,7 @@ class TFmSenhas : public QDialog {
     data::Tdm& dm_;
     ui::DbEdit* code_;
     ui::DbEdit* user_;
-    ui::DbEdit* password_;
+    QLineEdit* password_;
     QLineEdit* confirmation_;
     QPushButton* search_;
     QPushButton* register_;

@@ -10,6 +10,7 @@
 #include "data/messages.h"
 #include "data/plan_duplicate.h"
 #include "data/tables.h"
+#include "data/user_passwords.h"
 
 namespace data {
 
@@ -40,6 +41,12 @@ Tdm::Tdm(store::Location dataSet, Messages& messages)
         } catch (const store::Error& error) {
             messages_.inform(error.what());
         }
+    }
+    try {
+        // A data set made before passwords were hashed gives up its clear ones on first opening.
+        if (TbSenha.isOpen()) hashClearPasswords(*this);
+    } catch (const std::exception& error) {
+        messages_.inform(error.what());  // tried again at the next opening
     }
 }
 

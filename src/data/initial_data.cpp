@@ -7,6 +7,7 @@
 #include "data/dm.h"
 #include "data/master_password.h"
 #include "data/messages.h"
+#include "data/password_hash.h"
 #include "data/rows.h"
 #include "data/tables.h"
 
@@ -52,7 +53,7 @@ void addFirstUser(Tdm& dm) {
     dm.TbFuncionario.close();
     addRow(dm.TbSenha, {{"Codigo", std::int64_t{1}},
                         {"Usuario", kFirstUser},
-                        {"Senha", kFirstPassword},
+                        {"Senha", hashPassword(kFirstPassword)},
                         {"CodFUN", std::int64_t{1}},
                         {"Nivel", "Nível - 1"}});
 }

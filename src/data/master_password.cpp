@@ -2,29 +2,15 @@
 
 #include <sodium.h>
 
-#include <stdexcept>
-
 #include "core/text.h"
 #include "data/dm.h"
+#include "data/password_hash.h"
 
 namespace data {
 
 namespace {
 
 constexpr const char* kHashField = "SenhaMaster";
-
-void initialiseSodium() {
-    static const int status = sodium_init();
-    if (status < 0) throw std::runtime_error("Não foi possível iniciar a biblioteca de criptografia.");
-}
-
-std::string hashOf(const std::string& password) {
-    char hash[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(hash, password.data(), password.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                          crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
-        throw std::runtime_error("Memória insuficiente para proteger a Senha Master.");
-    return hash;
-}
 
 // The stored hash as another station may just have renewed it; a settings record being
 // edited on this station is left as it is.
@@ -37,7 +23,7 @@ std::string storedHash(Tdm& dm) {
 }  // namespace
 
 std::string newMasterPassword() {
-    initialiseSodium();
+    initialiseCryptography();
     static constexpr char kSymbols[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::string password;
     for (std::size_t i = 0; i < kMasterPasswordLength; ++i)
@@ -47,7 +33,7 @@ std::string newMasterPassword() {
 
 std::string renewMasterPassword(Tdm& dm) {
     const std::string password = newMasterPassword();
-    const std::string hash = hashOf(password);
+    const std::string hash = hashPassword(password);
     store::Table& config = dm.TbConfig;
     config.first();
     if (config.isEmpty())
@@ -62,10 +48,7 @@ std::string renewMasterPassword(Tdm& dm) {
 MasterCheck checkMasterPassword(Tdm& dm, const std::string& typed) {
     const std::string hash = storedHash(dm);
     if (hash.empty()) return MasterCheck::NotSet;
-    initialiseSodium();
-    const std::string password = core::upperPtBr(typed);
-    return crypto_pwhash_str_verify(hash.c_str(), password.data(), password.size()) == 0 ? MasterCheck::Right
-                                                                                         : MasterCheck::Wrong;
+    return passwordMatches(hash, core::upperPtBr(typed)) ? MasterCheck::Right : MasterCheck::Wrong;
 }
 
 std::string masterPasswordNotice(const std::string& password) {

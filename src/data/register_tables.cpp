@@ -102,7 +102,7 @@ TableEntry conta() {
 
 TableEntry senha() {
     return entry("TbSenha", tableDef("Senhas.DAT",
-                                     {integer("Codigo"), text("Usuario", 30), text("Senha", 10),
+                                     {integer("Codigo"), text("Usuario", 30), text("Senha", 128),
                                       integer("CodFUN"), text("Nivel", 20), text("CRM", 10)},
                                      {"Codigo"}));
 }

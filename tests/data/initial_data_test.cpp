@@ -10,6 +10,7 @@
 #include "data/command_line.h"
 #include "data/initial_data.h"
 #include "data/tables.h"
+#include "data/user_passwords.h"
 #include "support/data_fixture.h"
 #include "support/server_schema.h"
 
@@ -81,7 +82,7 @@ TEST(InitData, CreatesADirectoryThatOpensWithEveryAreaAndTheFirstUser) {
 
     ASSERT_EQ(rowCount(dm.TbSenha), 1);
     EXPECT_EQ(dm.TbSenha.field("Usuario").asString(), "ADMINISTRADOR");
-    EXPECT_EQ(dm.TbSenha.field("Senha").asString(), "1234");
+    EXPECT_TRUE(data::isUsersPassword(dm, "1234"));
     rowCount(dm.TbFuncionario);
     ASSERT_TRUE(dm.TbFuncionario.findKey({dm.TbSenha.field("CodFUN").asInteger()}));
     EXPECT_EQ(dm.TbFuncionario.field("Nome").asString(), "ADMINISTRADOR");

@@ -24,6 +24,7 @@
 #include <thread>
 
 #include "app/main_window.h"
+#include "app/own_password.h"
 #include "core/date.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
@@ -266,6 +267,8 @@ void DesktopTest::logIn() {
     key(XK_Tab);
     enter(data::kFirstPassword);
     ASSERT_TRUE(waitFor([this] { return menu_->loginDone(); }, "the login to hold"));
+    // Still on the first password: his own some other time.
+    ASSERT_TRUE(answer(app::kChooseOwnPassword, false));
     // A birthday today shows the day's list first, within the login's own call: once the
     // program answers again, that list is either up or done with.
     const bool birthdays = onGui([] {

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "data/password_hash.h"
+#include "data/user_passwords.h"
 #include "maintenance/screens/backup_screen.h"
 #include "support/data_fixture.h"
 #include "support/processes.h"
@@ -122,6 +124,27 @@ TEST_F(BackupScreen, RestoreBringsTheArchivedDataBackAndCountsTheFiles) {
         EXPECT_EQ(screen.result(), QDialog::Accepted);
     }
     EXPECT_EQ(salonName(), "Antes");
+}
+
+TEST_F(BackupScreen, ABackupFromBeforePasswordsWereHashedHasThemHashedOnceRestored) {
+    ASSERT_TRUE(dm.TbSenha.findKey({std::int64_t{1}}));
+    dm.TbSenha.edit();
+    dm.TbSenha.field("Senha").setString("ANTIGA1");  // as such a data set kept it
+    dm.TbSenha.post();
+    {
+        TFmBackup screen(dm, [] { return true; });
+        backUp(screen);
+    }
+    {
+        TFmBackup screen(dm, [] { return true; });
+        showRestoreTab(screen, outside.path());
+        child<QListWidget>(screen, "FileListBox1")->setCurrentRow(0);
+        child<QPushButton>(screen, "Button3")->click();
+        ASSERT_EQ(screen.result(), QDialog::Accepted);
+    }
+    ASSERT_TRUE(dm.TbSenha.findKey({std::int64_t{1}}));
+    EXPECT_TRUE(data::isPasswordHash(dm.TbSenha.field("Senha").asString()));
+    EXPECT_TRUE(data::isUsersPassword(dm, "ANTIGA1"));
 }
 
 TEST_F(BackupScreen, UpdateModeOverACompleteDirectoryWritesNothingAndSucceeds) {

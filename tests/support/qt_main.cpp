@@ -5,11 +5,13 @@
 
 #include <cstdlib>
 
+#include "data/password_hash.h"
 #include "support/qt_modal.h"
 
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    data::useLeastPasswordCostForTests();
     // No test may hang on a window it forgot to close.
     testsupport::ModalWatchdog watchdog;
     testing::InitGoogleTest(&argc, argv);

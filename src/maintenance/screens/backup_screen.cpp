@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "data/dm.h"
+#include "data/user_passwords.h"
 #include "data/store/snapshot.h"
 #include "maintenance/server_backup.h"
 #include "maintenance/table_file_names.h"
@@ -125,6 +126,8 @@ TFmBackup::~TFmBackup() {
 void TFmBackup::reopenTables() {
     for (store::Table* table : {&dm_.TbConfig, &dm_.TbSenha, &dm_.TbAcesso, &dm_.TbItemAcesso})
         ui::runGuarded([table] { table->open(); });
+    // A backup from before passwords were hashed brings them back in clear.
+    if (dm_.TbSenha.isOpen()) ui::runGuarded([this] { data::hashClearPasswords(dm_); });
 }
 
 QWidget* TFmBackup::buildBackupTab() {
