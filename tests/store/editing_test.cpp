@@ -220,3 +220,61 @@ TEST_P(StoreTest, ColumnsAddedToTheDefinitionAppearInOldFilesWithTheirRows) {
     t.post();
     EXPECT_EQ(t.recordCount(), 1);
 }
+
+TEST_P(StoreTest, AnAppendOnlyTableTakesNewRowsAndRefusesChangingOrRemovingOne) {
+    store::TableDef def = photosDefinition();
+    {
+        // Made before it was append-only: opening it with the new definition guards it too.
+        store::Table before(db, def, "TbTrilha");
+        before.createTable();
+        before.open();
+        before.insert();
+        before.field("Codigo").setInteger(1);
+        before.field("Ordem").setInteger(1);
+        before.field("Legenda").setString("primeira");
+        before.post();
+    }
+    def.appendOnly = true;
+    store::Table trail(db, def, "TbTrilha");
+    trail.open();
+    trail.insert();
+    trail.field("Codigo").setInteger(1);
+    trail.field("Ordem").setInteger(2);
+    trail.field("Legenda").setString("segunda");
+    trail.post();
+
+    trail.first();
+    trail.edit();
+    trail.field("Legenda").setString("reescrita");
+    EXPECT_THROW(trail.post(), store::Error);
+    trail.cancel();
+    trail.last();
+    EXPECT_THROW(trail.deleteRecord(), store::Error);
+    EXPECT_THROW(trail.emptyTable(), store::Error);
+
+    trail.close();
+    trail.open();
+    std::vector<std::string> captions;
+    for (trail.first(); !trail.eof(); trail.next()) captions.push_back(trail.field("Legenda").asString());
+    EXPECT_EQ(captions, (std::vector<std::string>{"primeira", "segunda"}));
+    trail.close();
+
+    // A restore replaces the table whole, through the backend; its guards are back afterwards.
+    const store::ErrorContext context{"TbTrilha", def.fileName};
+    const store::TableRef ref{def, context};
+    {
+        auto transaction = db.backend().begin({def.fileName}, true, context);
+        transaction->removeAll(ref);
+        transaction->commit();
+    }
+    trail.open();
+    EXPECT_TRUE(trail.isEmpty());
+    trail.insert();
+    trail.field("Codigo").setInteger(2);
+    trail.field("Ordem").setInteger(1);
+    trail.post();
+    trail.edit();
+    trail.field("Legenda").setString("reescrita");
+    EXPECT_THROW(trail.post(), store::Error);
+    trail.cancel();
+}

@@ -70,6 +70,8 @@ class Session {
                         const std::vector<Value>& values) = 0;
     // False when there was no such row (another station deleted it).
     virtual bool remove(const TableRef& table, std::int64_t rowid) = 0;
+    // Empties the table as a whole, for a copy or a restore that replaces it: allowed on an
+    // append-only table too, whose single rows stay beyond change.
     virtual void removeAll(const TableRef& table) = 0;
     // Writes rows as another data set holds them, each under its own identity (a copy keeps
     // every row where it was), as one write; later inserts get identities past all of them.

@@ -34,6 +34,9 @@ struct TableDef {
     std::vector<std::string> primaryKey;  // unique, case-sensitive
     std::vector<IndexDef> indexes;        // secondary
     bool primaryCaseInsensitive = false;
+    // Rows once written are never changed or removed: the backend itself refuses it, whoever
+    // asks, so a trail kept in the table cannot be rewritten through the program or beside it.
+    bool appendOnly = false;
 
     const FieldDef* findField(const std::string& name) const;
     const IndexDef* findIndex(const std::string& name) const;

@@ -874,6 +874,7 @@ void Table::deleteRecord() {
 
 void Table::emptyTable() {
     requireOpen("EmptyTable");
+    if (def_.appendOnly) throw Error("Tabela " + def_.fileName + ": só aceita inclusões.");
     cancel();
     route(true).removeAll(ref());
     current_.reset();

@@ -109,7 +109,7 @@ class Table {
     void post();
     void cancel();
     void deleteRecord();
-    void emptyTable();
+    void emptyTable();  // refused on an append-only table, as editing and deleting are
     TableState state() const { return state_; }
     bool isEditing() const { return state_ == TableState::Insert || state_ == TableState::Edit; }
     bool modified() const { return modified_; }

@@ -61,6 +61,15 @@ std::vector<std::string> indexStatements(const TableDef& def) {
 }
 
 constexpr const char* kNoticeFunction = "velmora_avisar";
+constexpr const char* kRefuseFunction = "velmora_recusar_mudanca";
+
+// What refuses changing or removing a row of an append-only table, whatever role asks. Emptying
+// it whole (TRUNCATE) is left to a restore, which replaces every table of the data set at once.
+std::vector<std::string> guardStatements(const TableDef& def) {
+    if (!def.appendOnly) return {};
+    return {std::string("CREATE OR REPLACE TRIGGER velmora_recusa BEFORE UPDATE OR DELETE ON ") +
+            pgName(pgTableName(def)) + " FOR EACH STATEMENT EXECUTE FUNCTION " + kRefuseFunction + "()"};
+}
 
 // Once a statement, whatever rows it touched; the server sends one notice per transaction and
 // payload, and only when it commits.
@@ -79,6 +88,7 @@ std::string signature(const TableDef& def) {
     for (const auto& field : def.fields)
         if (!field.calculated) text += columnDeclaration(field) + ";";
     for (const auto& statement : indexStatements(def)) text += statement + ";";
+    for (const auto& statement : guardStatements(def)) text += statement + ";";
     return text + noticeStatement(def) + ";";
 }
 
@@ -94,6 +104,9 @@ void createShared(PgConnection& connection, const ErrorContext& context) {
         std::string("CREATE OR REPLACE FUNCTION ") + kNoticeFunction +
             "() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_notify('" + kPgChangesChannel +
             "', TG_TABLE_SCHEMA || '.' || TG_TABLE_NAME); RETURN NULL; END $$",
+        std::string("CREATE OR REPLACE FUNCTION ") + kRefuseFunction +
+            "() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE EXCEPTION 'Tabela %: só aceita inclusões.', "
+            "TG_TABLE_NAME; END $$",
     };
     for (const auto& statement : statements) {
         try {
@@ -152,6 +165,7 @@ void pgCreateTable(PgConnection& connection, const TableDef& def, const ErrorCon
     inTransaction(connection, context, [&] {
         connection.execute("CREATE TABLE " + pgName(pgTableName(def)) + " (" + columns + ")", context);
         for (const auto& statement : indexStatements(def)) connection.execute(statement, context);
+        for (const auto& statement : guardStatements(def)) connection.execute(statement, context);
         connection.execute(noticeStatement(def), context);
         connection.run(std::string("INSERT INTO ") + kRegister + " (nome, assinatura) VALUES ($1, $2)",
                        {{pgTableName(def)}, {signature(def)}}, context);
@@ -191,6 +205,8 @@ void pgOpenTable(PgConnection& connection, const TableDef& def, const ErrorConte
             connection.execute("DROP INDEX IF EXISTS " + indexName(def, index.name), context);
         for (const auto& statement : indexStatements(def)) connection.execute(statement, context);
         createShared(connection, context);
+        connection.execute("DROP TRIGGER IF EXISTS velmora_recusa ON " + pgName(table), context);
+        for (const auto& statement : guardStatements(def)) connection.execute(statement, context);
         connection.execute(noticeStatement(def), context);
         connection.run(std::string("UPDATE ") + kRegister + " SET assinatura = $1 WHERE nome = $2",
                        {{wanted}, {table}}, context);

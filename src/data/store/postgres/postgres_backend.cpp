@@ -99,7 +99,12 @@ class PgRows : public Base {
     void removeAll(const TableRef& table) override {
         check(table);
         writing(table,
-                [&] { connection().run("DELETE FROM " + pgName(pgTableName(table.def)), table.context); });
+                [&] {
+                    // An append-only table refuses DELETE; only a restore empties it, whole.
+                    connection().run((table.def.appendOnly ? "TRUNCATE " : "DELETE FROM ") +
+                                         pgName(pgTableName(table.def)),
+                                     table.context);
+                });
     }
 
     // Many rows a statement, as many as the server takes parameters for; then the identity

@@ -52,6 +52,24 @@ std::vector<std::string> indexStatements(const TableDef& def) {
     return statements;
 }
 
+constexpr const char* kGuardedChanges[] = {"UPDATE", "DELETE"};
+
+std::string guardName(const char* change) {
+    return sqlName(std::string("velmora_recusa_") + change);
+}
+
+// The triggers that refuse changing or removing a row of an append-only table; `schema` is
+// the attached file's prefix ("t3.") when the table is one of several in a transaction.
+std::vector<std::string> guardStatements(const TableDef& def, const std::string& schema = {}) {
+    if (!def.appendOnly) return {};
+    std::vector<std::string> statements;
+    for (const char* change : kGuardedChanges)
+        statements.push_back("CREATE TRIGGER " + schema + guardName(change) +
+                             " BEFORE " + change + " ON " + kRowsTable + " BEGIN SELECT RAISE(ABORT, " +
+                             "'Tabela " + def.fileName + ": só aceita inclusões.'); END");
+    return statements;
+}
+
 std::string columnDeclaration(const FieldDef& field) {
     return sqlName(field.name) + " " + columnType(field.type);
 }
@@ -62,6 +80,7 @@ std::string signature(const TableDef& def) {
     for (const auto& field : def.fields)
         if (!field.calculated) text += columnDeclaration(field) + ";";
     for (const auto& statement : indexStatements(def)) text += statement + ";";
+    for (const auto& statement : guardStatements(def)) text += statement + ";";
     return text;
 }
 
@@ -91,11 +110,20 @@ void createSchema(Connection& connection, const TableDef& def) {
     connection.transaction([&] {
         connection.execute(std::string("CREATE TABLE ") + kRowsTable + " (" + columns + ")");
         for (const auto& statement : indexStatements(def)) connection.execute(statement);
+        for (const auto& statement : guardStatements(def)) connection.execute(statement);
         connection.execute("CREATE TABLE velmora_tabela (assinatura TEXT)");
         Statement& insert = connection.prepare("INSERT INTO velmora_tabela VALUES (?)");
         insert.bind(1, signature(def));
         insert.step();
     });
+}
+
+void withoutGuards(Connection& connection, const TableDef& def, const std::string& rowsTable,
+                   const std::function<void()>& work) {
+    const std::string schema = rowsTable.substr(0, rowsTable.size() - std::string(kRowsTable).size());
+    for (const char* change : kGuardedChanges) connection.execute("DROP TRIGGER IF EXISTS " + schema + guardName(change));
+    work();
+    for (const auto& statement : guardStatements(def, schema)) connection.execute(statement);
 }
 
 void openSchema(Connection& connection, const TableDef& def) {
@@ -127,6 +155,7 @@ void openSchema(Connection& connection, const TableDef& def) {
         for (const auto& index : def.indexes)
             connection.execute("DROP INDEX IF EXISTS " + sqlName(index.name));
         for (const auto& statement : indexStatements(def)) connection.execute(statement);
+        withoutGuards(connection, def, kRowsTable, [] {});
         Statement& update = connection.prepare("UPDATE velmora_tabela SET assinatura = ?");
         update.bind(1, wanted);
         update.step();

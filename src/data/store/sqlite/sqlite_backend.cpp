@@ -108,8 +108,14 @@ class SqlRows : public Base {
     }
 
     void removeAll(const TableRef& table) override {
-        writing(
-            [&] { connection().prepare("DELETE FROM " + rowsTableOf(table.def), &table.context).step(); });
+        writing([&] {
+            const std::string& rows = rowsTableOf(table.def);
+            const auto empty = [&] { connection().prepare("DELETE FROM " + rows, &table.context).step(); };
+            if (table.def.appendOnly)
+                withoutGuards(connection(), table.def, rows, empty);
+            else
+                empty();
+        });
     }
 
     void insertRows(const TableRef& table, const std::vector<int>& fields,
