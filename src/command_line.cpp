@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 
+#include "data/audit_command_line.h"
 #include "data/command_line.h"
 #include "data/config.h"
 #include "data/dm.h"
@@ -79,6 +80,7 @@ const std::vector<Command>& commands() {
          [](const auto& args, const store::Location& dataSet, std::ostream&, std::ostream& err) {
              return *reports::runReceiptCommandLine(args, dataSet, err);
          }},
+        {{"--verificar-auditoria"}, data::auditCheckUsage, data::runAuditCheck},
         {{"--backup", "--restore", "--archive-info"},
          [] { return std::string(maintenance::backupUsage()); },
          [](const auto& args, const store::Location& dataSet, std::ostream& out, std::ostream& err) {

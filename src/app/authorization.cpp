@@ -100,6 +100,7 @@ bool TFmAutorizacao::mayAccept() {
             wrong.right();
             return true;
         case AuthorizationVerdict::WrongPassword: {
+            ui::runGuarded([this] { recordWrongPassword(dm_); });
             const auto now = WrongPasswords::Clock::now();
             wrong.wrong(now);
             const auto wait = wrong.waitAt(now);

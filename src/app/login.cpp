@@ -13,6 +13,8 @@ bool runLogin(data::Tdm& dm, QWidget* mainWindow) {
     bool holds = false;
     // A store error here has been shown; without a checked password there is no login.
     ui::runGuarded([&] { holds = loginHolds(dm, start.lastTypedPassword()); });
+    // The login holds whether or not the trail could take it; a store error has been shown.
+    if (holds) ui::runGuarded([&] { recordLogin(dm); });
     return holds;
 }
 

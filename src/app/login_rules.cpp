@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/scoped_table.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/user_passwords.h"
 
@@ -42,6 +43,21 @@ QString waitMessage(std::chrono::milliseconds wait) {
     const auto seconds = (wait.count() + 999) / 1000;
     return seconds == 1 ? QStringLiteral("Aguarde 1 segundo para tentar de novo.")
                         : QStringLiteral("Aguarde %1 segundos para tentar de novo.").arg(seconds);
+}
+
+void recordLogin(data::Tdm& dm) {
+    store::Table& senha = dm.TbSenha;
+    dm.loggedIn = {senha.field("Codigo").asInteger(), senha.field("Usuario").asString()};
+    data::auditAlone(dm, {.acao = "Entrada no Sistema", .tabela = senha.name(), .chave = senha.field("Codigo").asString()});
+}
+
+void recordWrongPassword(data::Tdm& dm) {
+    store::Table& senha = dm.TbSenha;
+    data::auditAlone(dm, {.acao = "Senha Incorreta",
+                          .tabela = senha.name(),
+                          .chave = senha.field("Codigo").asString(),
+                          .resumo = "Tentativa como " + senha.field("Usuario").asString(),
+                          .refused = true});
 }
 
 bool loginHolds(data::Tdm& dm, const QString& lastTyped) {

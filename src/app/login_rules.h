@@ -51,6 +51,13 @@ WrongPasswords& wrongPasswords();
 // "Aguarde 4 segundos para tentar de novo." for a wait of 3.2 s: whole seconds, rounded up.
 QString waitMessage(std::chrono::milliseconds wait);
 
+// The current TbSenha user becomes the one logged in on this station, and the trail records
+// his login.
+void recordLogin(data::Tdm& dm);
+
+// The trail records a wrong password typed for the current TbSenha user.
+void recordWrongPassword(data::Tdm& dm);
+
 // The login holds when there is a current user and his password is the one typed last,
 // whichever way the last authorization dialog ended.
 bool loginHolds(data::Tdm& dm, const QString& lastTyped);

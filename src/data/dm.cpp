@@ -27,7 +27,7 @@ Tdm::Tdm(store::Location dataSet, Messages& messages)
       DbTrabalho(std::filesystem::path(), kLockSettings) {
     tables_ = {&TbCliente,   &TbFoto,     &TbFuncionario, &TbHora,         &TbFornec,      &TbProdutos,
                &TbDuplicado, &TbPlano,    &TbConta,       &TbSenha,        &TbAcesso,      &TbItemAcesso,
-               &TbConfig,    &TbContador, &TbServico,     &TbItensServico, &TbComando,     &TbItemComando,
+               &TbConfig,    &TbContador, &TbAuditoria, &TbServico,     &TbItensServico, &TbComando,     &TbItemComando,
                &TbHistorico, &TbAgenda,   &TbCaixa,       &TbReceber,      &TbBaixaR,      &TbPagar,
                &TbBaixaP,    &TbBanco,    &TbSaldos,      &TbEntrada,      &TbItemEntrada, &TbVirtual,
                &TbVirtualR,  &TbVirtualP, &TbTemp,        &TbPagarPC,      &TbAtende,      &TbCredito,
@@ -41,6 +41,12 @@ Tdm::Tdm(store::Location dataSet, Messages& messages)
         } catch (const store::Error& error) {
             messages_.inform(error.what());
         }
+    }
+    try {
+        // A data set made before there was an audit trail starts one.
+        if (!TbAuditoria.fileExists()) TbAuditoria.createTable();
+    } catch (const store::Error& error) {
+        if (!TbAuditoria.fileExists()) messages_.inform(error.what());  // else another station made it first
     }
     try {
         // A data set made before passwords were hashed gives up its clear ones on first opening.

@@ -3,7 +3,9 @@
 // component (named as the rest of the program names it: dm.TbCliente) with its hooks and
 // master links, and the data sources screens bind to. A table's current record is shared
 // by every screen that uses the component.
+#include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -61,6 +63,7 @@ class Tdm {
     store::Table TbItemAcesso = component("TbItemAcesso");
     store::Table TbConfig = component("TbConfig");
     store::Table TbContador = component("TbContador");
+    store::Table TbAuditoria = component("TbAuditoria");
     // Sales, tickets, appointments, cash, receivables, payables, bank and stock.
     store::Table TbServico = component("TbServico");
     store::Table TbItensServico = component("TbItensServico");
@@ -130,6 +133,14 @@ class Tdm {
     DataSource DsAtual{TbAtual};
     DataSource DsSoma{TbSoma};
     DataSource DsDatas{TbDatas};
+
+    // Who logged in on this station, for the audit trail; nobody (code 0) before a login and
+    // for the command line.
+    struct Operator {
+        std::int64_t codigo = 0;
+        std::string nome;
+    };
+    Operator loggedIn;
 
     // Every table component, in catalogue order.
     const std::vector<store::Table*>& tables() const { return tables_; }

@@ -146,11 +146,23 @@ TableEntry contador() {
                                          money("Cartao"), money("Contrato"), money("Total")}));
 }
 
+// Append-only: the store refuses to change or remove a row (data/audit_trail.h).
+TableEntry auditoria() {
+    store::TableDef def = tableDef("Auditoria.DAT",
+                                   {integer("Codigo"), shortDate("Data"), time("Hora"), text("Estacao", 60),
+                                    integer("CodUsuario"), text("Usuario", 30), integer("CodAutorizou"),
+                                    text("Autorizou", 30), text("Acao", 40), text("Tabela", 20), text("Chave", 40),
+                                    memo("Resumo"), text("Motivo", 120), text("Anterior", 64), text("Hash", 64)},
+                                   {"Codigo"}, {index("siData", {"Data", "Hora"})});
+    def.appendOnly = true;
+    return entry("TbAuditoria", std::move(def));
+}
+
 }  // namespace
 
 std::vector<TableEntry> registerTables() {
-    return {cliente(), foto(),  funcionario(), hora(),   fornec(),     produtos(), duplicado(),
-            plano(),   conta(), senha(),       acesso(), itemAcesso(), config(),   contador()};
+    return {cliente(), foto(),  funcionario(), hora(),   fornec(),     produtos(), duplicado(), plano(),
+            conta(),   senha(), acesso(),      itemAcesso(), config(), contador(), auditoria()};
 }
 
 }  // namespace data

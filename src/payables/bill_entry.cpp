@@ -1,7 +1,9 @@
 #include "payables/bill_entry.h"
 
 #include "cash/cash_record.h"
+#include "core/format.h"
 #include "core/text.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/least_amount.h"
 #include "data/opened_tables.h"
@@ -103,7 +105,7 @@ std::int64_t withdrawCash(data::Tdm& dm, const BillEntry& entry, const core::Dat
     store::Table& baixa = dm.TbBaixaP;
     data::OpenedTables open{&pagar, &baixa};
     std::int64_t paid = 0;
-    store::post({&pagar, &baixa, &dm.TbCaixa, &dm.TbContador}, [&] {
+    data::postAudited(dm, {&pagar, &baixa, &dm.TbCaixa, &dm.TbContador}, [&] {
         lockBill(pagar, entry.bill);
         cash::addToOpenCash(dm, {{"DinheiroTOTAL", entry.valor}});
         BillEntry withdrawal = entry;
@@ -115,6 +117,11 @@ std::int64_t withdrawCash(data::Tdm& dm, const BillEntry& entry, const core::Dat
         pagar.post();
         paid = writePaid(pagar, baixa, today, "RETIRADA");
         pagar.deleteRecord();
+        return data::AuditEntry{.acao = "Retirada do Caixa",
+                                .tabela = baixa.name(),
+                                .chave = std::to_string(paid),
+                                .resumo = "Retirada de R$ " + core::formatMoney(entry.valor) + " do caixa",
+                                .motivo = entry.descricao};
     });
     return paid;
 }

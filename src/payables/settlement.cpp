@@ -1,6 +1,8 @@
 #include "payables/settlement.h"
 
+#include "core/format.h"
 #include "core/text.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/opened_tables.h"
 #include "data/refusal.h"
@@ -21,6 +23,18 @@ constexpr const char* kCarried[] = {"DataLan", "DataVen",   "CodFor",   "Fornece
 
 void copyCarried(store::Table& from, store::Table& to) {
     for (const char* name : kCarried) to.field(name).setValue(from.field(name).value());
+}
+
+// The paid bill as the audit trail keeps it, before it goes.
+data::AuditEntry paidBillAudit(store::Table& baixa, std::string acao) {
+    const std::string number = baixa.field("Contador").asString();
+    return {.acao = std::move(acao),
+            .tabela = baixa.name(),
+            .chave = number,
+            .resumo = "Conta paga " + number + ": " + baixa.field("Descricao").asString() + ", " +
+                      baixa.field("Fornecedor").asString() + ", R$ " +
+                      core::formatMoney(baixa.field("Valor").asCurrency()) + ", paga em " +
+                      baixa.field("DataBaixa").asString() + " (" + baixa.field("FormaPG").asString() + ")"};
 }
 
 void writeBankDebit(data::Tdm& dm, store::Table& baixa, const core::Date& today) {
@@ -114,7 +128,7 @@ std::int64_t reversePaidBill(data::Tdm& dm, std::int64_t paidBill) {
     store::Table& baixa = dm.TbBaixaP;
     data::OpenedTables open{&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos};
     std::int64_t bill = 0;
-    store::post({&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
+    data::postAudited(dm, {&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         lockBill(baixa, paidBill);
         refuseUndoingCashOrAdvance(baixa, "Uma Retirada do Caixa Não Pode Ser Estornada!");
         pagar.insert();
@@ -122,7 +136,10 @@ std::int64_t reversePaidBill(data::Tdm& dm, std::int64_t paidBill) {
         pagar.post();
         bill = pagar.field("Contador").asInteger();
         removeBankDebits(dm, paidBill);
+        data::AuditEntry audited = paidBillAudit(baixa, "Estorno de Conta Paga");
+        audited.resumo += "; volta a pagar como a conta " + std::to_string(bill);
         baixa.deleteRecord();
+        return audited;
     });
     return bill;
 }
@@ -130,10 +147,12 @@ std::int64_t reversePaidBill(data::Tdm& dm, std::int64_t paidBill) {
 void deletePaidBill(data::Tdm& dm, std::int64_t paidBill) {
     store::Table& baixa = dm.TbBaixaP;
     data::OpenedTables open{&baixa};
-    store::post({&baixa}, [&] {
+    data::postAudited(dm, {&baixa}, [&] {
         lockBill(baixa, paidBill);
         refuseUndoingCashOrAdvance(baixa, "Uma Retirada do Caixa Não Pode Ser Excluída!");
+        data::AuditEntry audited = paidBillAudit(baixa, "Exclusão de Conta Paga");
         baixa.deleteRecord();
+        return audited;
     });
 }
 

@@ -4,12 +4,13 @@
 
 #include "cash/cash_record.h"
 #include "core/currency.h"
+#include "core/format.h"
 #include "core/text.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/opened_tables.h"
 #include "data/payment_form.h"
 #include "data/refusal.h"
-#include "data/store/posting.h"
 #include "sales/stock_movement.h"
 
 namespace sales {
@@ -44,7 +45,7 @@ void deleteSale(data::Tdm& dm, std::int64_t saleNumber, const core::Date& today)
     store::Table& baixa = dm.TbBaixaR;
     store::Table& cliente = dm.TbCliente;
     data::OpenedTables open{&sale, &items, &produtos, &receber, &baixa, &cliente};
-    store::post({&sale, &items, &produtos, &dm.TbCaixa, &receber, &baixa, &cliente}, [&] {
+    data::postAudited(dm, {&sale, &items, &produtos, &dm.TbCaixa, &receber, &baixa, &cliente}, [&] {
         // The sale as stored now, under its lock: another station may have deleted it, or
         // have it open, since this screen chose it.
         sale.setIndexName("");
@@ -83,13 +84,23 @@ void deleteSale(data::Tdm& dm, std::int64_t saleNumber, const core::Date& today)
 
         cash::addToOpenCash(dm, cash::paymentAdditions(word, -total));
 
+        data::AuditEntry audited{.acao = "Exclusão de Venda",
+                                 .tabela = sale.name(),
+                                 .chave = document,
+                                 .resumo = "Venda " + document + " de " + sale.field("Data").asString() + ", cliente " +
+                                           sale.field("Cliente").asString() + ", total R$ " +
+                                           core::formatMoney(total) + ", forma " + word};
         // The items follow the sale through the master link.
         while (!items.isEmpty()) {
             items.first();
+            audited.resumo += "\n  " + items.field("Porcentagem").asString() + " x " +
+                              items.field("Descricao").asString() + " (" + items.field("Funcionario").asString() +
+                              "): R$ " + core::formatMoney(items.field("Total").asCurrency());
             addToStock(produtos, items.field("Codigo").asInteger(), items.field("Porcentagem").asFloat());
             items.deleteRecord();
         }
         sale.deleteRecord();
+        return audited;
     });
 }
 

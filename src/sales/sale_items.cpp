@@ -1,6 +1,7 @@
 #include "sales/sale_items.h"
 
 #include "core/format.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/least_amount.h"
 #include "data/store/posting.h"
@@ -101,7 +102,7 @@ std::optional<EntryProblem> checkItem(data::Tdm& dm, const ItemLookup& item) {
     return std::nullopt;
 }
 
-std::optional<EntryProblem> addItem(data::Tdm& dm, const ItemLookup& item) {
+std::optional<EntryProblem> addItem(data::Tdm& dm, const ItemLookup& item, bool valueUnlocked) {
     if (auto refused = checkItem(dm, item)) return refused;
     store::Table& sale = dm.TbServico;
     store::Table& items = dm.TbItensServico;
@@ -109,7 +110,7 @@ std::optional<EntryProblem> addItem(data::Tdm& dm, const ItemLookup& item) {
     const core::Currency total = sale.field("Valor").asCurrency().times(static_cast<double>(quantity));
     const std::string client = sale.field("Cliente").asString();
 
-    store::post({&items, &dm.TbContador}, [&] {
+    const auto insertItem = [&] {
         items.insert();
         items.field("Codigo").setInteger(item.code);
         items.field("Descricao").setString(item.descricao);
@@ -123,7 +124,22 @@ std::optional<EntryProblem> addItem(data::Tdm& dm, const ItemLookup& item) {
         items.field("Tipo").setString(item.tipo);
         items.field("Comissao").setCurrency(core::Currency::fromDouble(sale.field("COM").asFloat()));
         items.post();
-    });
+    };
+    const core::Currency value = sale.field("Valor").asCurrency();
+    if (!valueUnlocked || value == item.price) {
+        store::post({&items, &dm.TbContador}, insertItem);
+    } else {
+        // The catalogue's price overridden through "Alterar Valor": the trail keeps both.
+        data::postAudited(dm, {&items, &dm.TbContador}, [&] {
+            insertItem();
+            return data::AuditEntry{.acao = "Alteração de Preço",
+                                    .tabela = items.name(),
+                                    .chave = items.field("Contador").asString() + "/" + items.field("Ordem").asString(),
+                                    .resumo = item.descricao + ": de R$ " + core::formatMoney(item.price) +
+                                              " para R$ " + core::formatMoney(value) + " (" +
+                                              std::to_string(quantity) + " x)"};
+        });
+    }
 
     sale.field("Total").setCurrency(sale.field("Total").asCurrency() + total);
     sale.field("SubTotal").setCurrency(sale.field("SubTotal").asCurrency() + total);

@@ -65,8 +65,10 @@ bool lookupIsStale(data::Tdm& dm, const ItemLookup& item);
 std::optional<EntryProblem> checkItem(data::Tdm& dm, const ItemLookup& item);
 
 // Checks, then stores the item (one posting over TbItensServico and its counter), adds its
-// total to the sale's Total and SubTotal and empties the working fields.
-std::optional<EntryProblem> addItem(data::Tdm& dm, const ItemLookup& item);
+// total to the sale's Total and SubTotal and empties the working fields. A value typed after
+// "Alterar Valor" unlocked it (`valueUnlocked`) that differs from the catalogue's price is an
+// override: the audit trail records both prices in the same posting.
+std::optional<EntryProblem> addItem(data::Tdm& dm, const ItemLookup& item, bool valueUnlocked = false);
 
 // The sale's current item in TbItensServico is deleted and exactly its total taken off the
 // sale's Total and SubTotal. False when the sale has no items.

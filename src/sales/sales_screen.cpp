@@ -538,7 +538,7 @@ void TFmModuloVENDA::insertItem() {
     if (!ui::runGuarded([&] {
             ui::writeControls(dm_.TbServico);
             stale = !lookup_ || lookupIsStale(dm_, *lookup_);
-            if (!stale) problem = addItem(dm_, *lookup_);
+            if (!stale) problem = addItem(dm_, *lookup_, valueUnlocked_);
         }))
         return;
     if (stale) {

@@ -200,5 +200,27 @@ TEST_F(SettlementTest, NeitherAWithdrawalNorAnAdvanceIsReversedOrDeletedFromTheP
     }
 }
 
+TEST_F(SettlementTest, ReversingDeletingAndWithdrawingEachLeaveOneRowOfTheTrailAndRefusalsNone) {
+    const std::int64_t reversed = pay(openBill("100,00", "1234"), "1234");
+    const std::int64_t deleted = pay(openBill("60,00", ""), "");
+    addCash("ABERTO");
+    const std::int64_t withdrawal = payables::withdrawCash(dm, entry("50,00"));
+    const std::int64_t back = payables::reversePaidBill(dm, reversed);
+    payables::deletePaidBill(dm, deleted);
+    expectRefusal("Uma Retirada do Caixa Não Pode Ser Estornada!",
+                  [&] { payables::reversePaidBill(dm, withdrawal); });
+
+    const auto trail = testsupport::auditTrail(dataSet());
+    ASSERT_EQ(trail.size(), 3u);
+    EXPECT_EQ(trail[0].acao, "Retirada do Caixa");
+    EXPECT_NE(trail[0].resumo.find("R$ 50,00"), std::string::npos) << trail[0].resumo;
+    EXPECT_EQ(trail[1].acao, "Estorno de Conta Paga");
+    EXPECT_EQ(trail[1].chave, std::to_string(reversed));
+    EXPECT_NE(trail[1].resumo.find("R$ 100,00"), std::string::npos) << trail[1].resumo;
+    EXPECT_NE(trail[1].resumo.find("conta " + std::to_string(back)), std::string::npos) << trail[1].resumo;
+    EXPECT_EQ(trail[2].acao, "Exclusão de Conta Paga");
+    EXPECT_NE(trail[2].resumo.find("R$ 60,00"), std::string::npos) << trail[2].resumo;
+}
+
 }  // namespace
 }  // namespace payablestest

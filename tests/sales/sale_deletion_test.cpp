@@ -165,6 +165,25 @@ TEST_F(SaleDeletionTest, RefusalsWriteNothing) {
     EXPECT_EQ(refusalOf(settled), "A Notinha Deste Lançamento Já Foi Acertada! Exclusão Não Permitida.");
     EXPECT_EQ(refusalOf(999), "Lançamento Não Encontrado! Pode Ter Sido Excluído em Outra Estação.");
     EXPECT_EQ(disk(), before);
+    EXPECT_TRUE(testsupport::auditTrail(dataSet()).empty()) << "a refused deletion leaves no trace either";
+}
+
+TEST_F(SaleDeletionTest, TheTrailKeepsOneRowWithWhoDeletedItAndWhatItWas) {
+    const std::int64_t sale = paidSale({1, 0, {}, false, reais(80)});
+    dm.loggedIn = {1, "ADMINISTRADOR"};
+    // An authorization dialog made another user current to allow the deletion.
+    data::addRow(dm.TbSenha, {{"Codigo", std::int64_t{2}}, {"Usuario", "BRUNA"}, {"CodFUN", std::int64_t{1}}});
+    sales::deleteSale(dm, sale);
+
+    const auto trail = testsupport::auditTrail(dataSet());
+    ASSERT_EQ(trail.size(), 1u);
+    EXPECT_EQ(trail[0].acao, "Exclusão de Venda");
+    EXPECT_EQ(trail[0].usuario, "ADMINISTRADOR");
+    EXPECT_EQ(trail[0].autorizou, "BRUNA");
+    EXPECT_EQ(trail[0].tabela, "TbServico");
+    EXPECT_EQ(trail[0].chave, std::to_string(sale));
+    EXPECT_NE(trail[0].resumo.find("total R$ 77,50, forma DINHEIRO"), std::string::npos) << trail[0].resumo;
+    EXPECT_NE(trail[0].resumo.find("R$ 37,50"), std::string::npos) << "each item with its amount";
 }
 
 TEST_F(SaleDeletionTest, AClosedCashTakesNothingBack) {

@@ -52,6 +52,24 @@ TEST_F(SaleItemsTest, DiscountIsComparedInFixedPointAgainstTheLookedUpPrice) {
     EXPECT_EQ(items().recordCount(), 3);
 }
 
+TEST_F(SaleItemsTest, APriceOverriddenThroughAlterarValorLeavesOneRowOfTheTrailWithBothPrices) {
+    const struct {
+        const char* value;
+        bool unlocked;
+    } items[] = {{"60,00", true}, {"50,00", true}, {"45,00", false}};  // CORTE costs 50,00
+    for (const auto& item : items) {
+        const sales::ItemLookup looked = lookUp(1);
+        sale().field("Valor").setCurrency(reais(item.value));
+        sale().field("CodTipo").setInteger(2);
+        ASSERT_EQ(sales::addItem(dm, looked, item.unlocked), std::nullopt);
+    }
+    const auto trail = testsupport::auditTrail(dataSet());
+    ASSERT_EQ(trail.size(), 1u) << "the same price, or a discount typed without unlocking, is no override";
+    EXPECT_EQ(trail[0].acao, "Alteração de Preço");
+    EXPECT_EQ(trail[0].tabela, "TbItensServico");
+    EXPECT_NE(trail[0].resumo.find("de R$ 50,00 para R$ 60,00 (2 x)"), std::string::npos) << trail[0].resumo;
+}
+
 TEST_F(SaleItemsTest, CommissionIsTheItemsOwnWhenAboveZeroElseTheEmployees) {
     const struct {
         std::int64_t item;

@@ -29,6 +29,20 @@ InitialDataSet::InitialDataSet(Backend backend, bool demo)
     data::createInitialData(location_, demo);
 }
 
+std::vector<AuditRow> auditTrail(const store::Location& dataSet) {
+    RecordingMessages quiet;
+    data::Tdm station(dataSet, quiet);
+    store::Table& trail = station.TbAuditoria;
+    trail.open();
+    std::vector<AuditRow> rows;
+    for (trail.first(); !trail.eof(); trail.next()) {
+        const auto text = [&](const char* name) { return trail.field(name).asString(); };
+        rows.push_back({text("Acao"), text("Usuario"), text("Autorizou"), text("Tabela"), text("Chave"),
+                        text("Resumo"), text("Motivo")});
+    }
+    return rows;
+}
+
 Backend& detail::nextDataTestBackend() {
     static Backend backend = Backend::Sqlite;
     return backend;

@@ -28,6 +28,14 @@ class InitialDataDirectory : public TempDir {
     explicit InitialDataDirectory(bool demo = false);
 };
 
+// One row of the audit trail, as a test reads it back.
+struct AuditRow {
+    std::string acao, usuario, autorizou, tabela, chave, resumo, motivo;
+};
+
+// The data set's audit trail as it stands on disk, in order, read by a data module of its own.
+std::vector<AuditRow> auditTrail(const store::Location& dataSet);
+
 // Which backend keeps a test's data set.
 enum class Backend { Sqlite, Postgres };
 
