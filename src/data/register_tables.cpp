@@ -134,7 +134,9 @@ TableEntry config() {
              text("SenhaMaster", 128),
              // the receipt printer (receipts/printer_settings.h)
              text("ImpTransporte", 10), text("ImpHost", 60), integer("ImpPorta"), text("ImpDispositivo", 120),
-             text("ImpFila", 60), integer("ImpLargura"), text("ImpCodigo", 10), text("ImpGaveta", 3)}));
+             text("ImpFila", 60), integer("ImpLargura"), text("ImpCodigo", 10), text("ImpGaveta", 3),
+             // appointment reminders: the message's template and the salon's own area code
+             memo("Lembrete"), text("DDD", 2)}));
 }
 
 TableEntry contador() {

@@ -13,6 +13,7 @@
 #include "registers/employee_search.h"
 #include "registers/product_search.h"
 #include "reports/agenda_report.h"
+#include "sales/reminders_screen.h"
 #include "ui/calendar_popup.h"
 #include "ui/date_box.h"
 #include "ui/db_grid.h"
@@ -88,8 +89,10 @@ TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput outpu
         button(QStringLiteral("Imprimir"), "SpeedButton2", QStringLiteral("Imprimir Agenda"), this);
     auto* excluir =
         button(QStringLiteral("Excluir"), "SpeedButton4", QStringLiteral("Desmarcar Horário"), this);
+    auto* lembretes =
+        button(QStringLiteral("Lembretes"), "BtLembretes", QStringLiteral("Lembretes por WhatsApp"), this);
     auto* fechar = button(QStringLiteral("Fechar"), "BitBtn8", QString(), this);
-    for (QPushButton* b : {calendarButton, escolherFunc, f2, f3, imprimir, excluir})
+    for (QPushButton* b : {calendarButton, escolherFunc, f2, f3, imprimir, excluir, lembretes})
         b->setFocusPolicy(Qt::NoFocus);
     for (QPushButton* b : {todas, gravar_, reservar_, fechar}) b->setAutoDefault(false);
 
@@ -98,7 +101,9 @@ TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput outpu
                             {"Hora", QStringLiteral("Hora")},
                             {"Funcionario", QStringLiteral("Funcionário")},
                             {"Cliente", QStringLiteral("Clientes Agendados")},
-                            {"Servico", QStringLiteral("Tipo de Serviço")}},
+                            {"Servico", QStringLiteral("Tipo de Serviço")},
+                            {"Enviado", QStringLiteral("Env.")},
+                            {"Confirmado", QStringLiteral("Conf.")}},
                            this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
     grid_->setFocusPolicy(Qt::ClickFocus);
@@ -132,7 +137,7 @@ TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput outpu
     rows->setColumnStretch(7, 1);
 
     auto* bar = new QHBoxLayout;
-    for (QPushButton* b : {gravar_, reservar_, imprimir, excluir}) bar->addWidget(b);
+    for (QPushButton* b : {gravar_, reservar_, imprimir, excluir, lembretes}) bar->addWidget(b);
     bar->addStretch();
     bar->addWidget(aviso_);
     bar->addWidget(fechar);
@@ -168,6 +173,11 @@ TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput outpu
     connect(reservar_, &QPushButton::clicked, this, &TFmAgenda::reservar);
     connect(excluir, &QPushButton::clicked, this, &TFmAgenda::excluir);
     connect(imprimir, &QPushButton::clicked, this, &TFmAgenda::imprimir);
+    connect(lembretes, &QPushButton::clicked, this, [this] {
+        showLembretes(dm_, this);
+        // The marks set there show here.
+        if (loaded_) reread();
+    });
     connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     ui::installEnterAsTab(this);
     data_->setFocus();
