@@ -14,6 +14,7 @@
 #include "maintenance/backup_command_line.h"
 #include "maintenance/migration/migration_command_line.h"
 #include "reports/report_command_line.h"
+#include "sales/calendar_command_line.h"
 
 namespace {
 
@@ -78,6 +79,11 @@ const std::vector<Command>& commands() {
          reports::receiptUsage,
          [](const auto& args, const store::Location& dataSet, std::ostream&, std::ostream& err) {
              return *reports::runReceiptCommandLine(args, dataSet, err);
+         }},
+        {{"--ics"},
+         sales::calendarUsage,
+         [](const auto& args, const store::Location& dataSet, std::ostream&, std::ostream& err) {
+             return sales::runCalendarCommandLine(args, dataSet, err);
          }},
         {{"--backup", "--restore", "--archive-info"},
          [] { return std::string(maintenance::backupUsage()); },
