@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "data/command_line.h"
 #include "data/config.h"
@@ -56,6 +57,8 @@ int withDemoHistory(const std::vector<std::string>& args, int status, std::ostre
     return 0;
 }
 
+int usageError(const std::string& problem, std::ostream& err);
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> table{
         {{"--init-data", "--senha-master"},
@@ -83,7 +86,11 @@ const std::vector<Command>& commands() {
         {{"--ics"},
          sales::calendarUsage,
          [](const auto& args, const store::Location& dataSet, std::ostream&, std::ostream& err) {
-             return sales::runCalendarCommandLine(args, dataSet, err);
+             std::ostringstream said;
+             const int status = sales::runCalendarCommandLine(args, dataSet, said);
+             if (status == 2) return usageError(said.str(), err);
+             err << said.str();
+             return status;
          }},
         {{"--backup", "--restore", "--archive-info"},
          [] { return std::string(maintenance::backupUsage()); },

@@ -82,7 +82,7 @@ int runCalendarCommandLine(const std::vector<std::string>& args, const store::Lo
     try {
         request = parse(args);
     } catch (const UsageError& usage) {
-        err << "velmora: " << usage.problem << '\n' << calendarUsage();
+        err << usage.problem;
         return 2;
     }
     try {

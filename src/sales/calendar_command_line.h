@@ -14,7 +14,8 @@ namespace sales {
 std::string calendarUsage();
 
 // Runs the --ics form on `dataSet`: 0 once the file is written, 1 when the data or the file
-// failed, 2 for arguments it cannot use (each said on `err`).
+// failed (said on `err`), 2 for arguments it cannot use (`err` then gets the problem alone,
+// for the caller to show before the program's usage).
 int runCalendarCommandLine(const std::vector<std::string>& args, const store::Location& dataSet,
                            std::ostream& err);
 

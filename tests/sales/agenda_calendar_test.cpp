@@ -207,17 +207,20 @@ TEST_F(AgendaCalendarBook, LongAccentedTextsFoldAndReadBackExactlyAndOptionsChoo
 
     // Arguments it cannot use leave the file as it was.
     const std::string before = fileText(file);
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--ics", file.string()},
-             {"--ics", file.string(), "--data-agenda", "31/02/2026"},
-             {"--ics", file.string(), "--data-agenda", "14/12/2026", "--dias", "0"},
-             {"--ics", file.string(), "--data-agenda", "14/12/2026", "--funcionario", "x"},
-             {"--ics", file.string(), "--data-agenda", "14/12/2026", "--cliente", "3"},
-             {"--ics", "--data-agenda", "14/12/2026"},
-         }) {
-        const auto [status, err] = run(bad);
+    const std::pair<std::vector<std::string>, const char*> refused[] = {
+        {{"--ics", file.string()}, "--ics pede --data-agenda DD/MM/AAAA"},
+        {{"--ics", file.string(), "--data-agenda", "31/02/2026"}, "--data-agenda: "},
+        {{"--ics", file.string(), "--data-agenda", "14/12/2026", "--dias", "0"}, "--dias pede um número de 1 a 366"},
+        {{"--ics", file.string(), "--data-agenda", "14/12/2026", "--funcionario", "x"}, "--funcionario pede"},
+        {{"--ics", file.string(), "--data-agenda", "14/12/2026", "--cliente", "3"},
+         "argumento desconhecido para --ics: --cliente"},
+        {{"--ics", "--data-agenda", "14/12/2026"}, "falta o valor de --ics"},
+        {{"--ics", file.string(), "--ics", file.string(), "--data-agenda", "14/12/2026"}, "--ics foi dado duas vezes"},
+    };
+    for (const auto& [args, problem] : refused) {
+        const auto [status, err] = run(args);
         EXPECT_EQ(status, 2) << err;
-        EXPECT_NE(err.find("--ics"), std::string::npos) << err;
+        EXPECT_TRUE(err.starts_with(problem)) << err;
     }
     EXPECT_EQ(fileText(file), before);
     const auto [status, err] =
