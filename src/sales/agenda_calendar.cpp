@@ -85,12 +85,14 @@ std::map<std::int64_t, DaySlots> slotsOf(store::Table& agenda, const core::Date&
         const std::string hora = core::trimmed(agenda.field("Hora").asString());
         const std::optional<core::Time> time = core::Time::parse(hora);
         if (!time || time->isNull()) continue;
-        byEmployee[code].push_back({hora, time->hour * 60 + time->minute, core::trimmed(agenda.field("Cliente").asString()),
+        byEmployee[code].push_back({hora, time->hour * 60 + time->minute,
+                                    core::trimmed(agenda.field("Cliente").asString()),
                                     core::trimmed(agenda.field("Servico").asString()),
                                     core::trimmed(agenda.field("Funcionario").asString())});
     }
     for (auto& [code, slots] : byEmployee)
-        std::stable_sort(slots.begin(), slots.end(), [](const Slot& a, const Slot& b) { return a.minute < b.minute; });
+        std::stable_sort(slots.begin(), slots.end(),
+                         [](const Slot& a, const Slot& b) { return a.minute < b.minute; });
     return byEmployee;
 }
 
@@ -163,7 +165,8 @@ std::string calendarStampNow() {
            twoDigits(time.minutes().count()) + twoDigits(time.seconds().count()) + "Z";
 }
 
-void writeAgendaCalendar(data::Tdm& dm, const CalendarSelection& selection, const std::filesystem::path& file) {
+void writeAgendaCalendar(data::Tdm& dm, const CalendarSelection& selection,
+                         const std::filesystem::path& file) {
     const std::string text = agendaCalendar(dm, selection, calendarStampNow());
     std::filesystem::path partial = file;
     partial += ".parcial";

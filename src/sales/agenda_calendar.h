@@ -19,7 +19,7 @@ namespace sales {
 
 struct CalendarSelection {
     core::Date first;
-    int days = 1;                             // from `first` on
+    int days = 1;                              // from `first` on
     std::optional<std::int64_t> employeeCode;  // everyone's when empty
 };
 
@@ -35,6 +35,7 @@ std::string agendaCalendar(data::Tdm& dm, const CalendarSelection& selection, co
 std::string calendarStampNow();
 
 // Writes the file whole or not at all; throws std::runtime_error with a Portuguese message.
-void writeAgendaCalendar(data::Tdm& dm, const CalendarSelection& selection, const std::filesystem::path& file);
+void writeAgendaCalendar(data::Tdm& dm, const CalendarSelection& selection,
+                         const std::filesystem::path& file);
 
 }  // namespace sales

@@ -27,7 +27,8 @@ NormalisedPhone national(std::string_view areaCode, std::string subscriber) {
     if (subscriber.size() == 9 && subscriber[0] != '9')
         return refused("Celular de 9 dígitos deve começar com 9.");
     if (subscriber.size() == 8) {
-        if (subscriber[0] == '0' || subscriber[0] == '1') return refused("Número inválido: " + subscriber + ".");
+        if (subscriber[0] == '0' || subscriber[0] == '1')
+            return refused("Número inválido: " + subscriber + ".");
         // Landlines start with 2 to 5; 6 to 9 is a mobile still written without its 9.
         if (subscriber[0] >= '6') subscriber.insert(subscriber.begin(), '9');
     }
@@ -54,7 +55,8 @@ NormalisedPhone normaliseBrazilPhone(std::string_view typed, std::string_view sa
     }
     if (international) {
         if (!digits.starts_with(kCountry))
-            return refused("Número estrangeiro (+" + digits.substr(0, 3) + "...): fora da numeração do Brasil.");
+            return refused("Número estrangeiro (+" + digits.substr(0, 3) +
+                           "...): fora da numeração do Brasil.");
         digits.erase(0, kCountry.size());
     } else if (digits.front() == '0') {
         // The trunk prefix, followed by a carrier code when the rest is longer than a full
@@ -65,17 +67,16 @@ NormalisedPhone normaliseBrazilPhone(std::string_view typed, std::string_view sa
         digits.erase(0, kCountry.size());
     }
     switch (digits.size()) {
-    case 8:
-    case 9:
-        if (salonAreaCode.empty())
-            return refused("Sem DDD: informe o DDD do cliente ou o DDD do salão.");
-        return national(salonAreaCode, digits);
-    case 10:
-    case 11:
-        return national(std::string_view(digits).substr(0, 2), digits.substr(2));
-    default:
-        return refused("Número com " + std::to_string(digits.size()) +
-                       " dígitos: esperado DDD e 8 ou 9 dígitos.");
+        case 8:
+        case 9:
+            if (salonAreaCode.empty()) return refused("Sem DDD: informe o DDD do cliente ou o DDD do salão.");
+            return national(salonAreaCode, digits);
+        case 10:
+        case 11:
+            return national(std::string_view(digits).substr(0, 2), digits.substr(2));
+        default:
+            return refused("Número com " + std::to_string(digits.size()) +
+                           " dígitos: esperado DDD e 8 ou 9 dígitos.");
     }
 }
 

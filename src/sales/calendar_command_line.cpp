@@ -21,7 +21,8 @@ struct UsageError {
     std::string problem;
 };
 
-std::int64_t number(const std::string& text, std::int64_t least, std::int64_t most, const std::string& option) {
+std::int64_t number(const std::string& text, std::int64_t least, std::int64_t most,
+                    const std::string& option) {
     std::size_t used = 0;
     long long value = 0;
     try {
@@ -30,8 +31,8 @@ std::int64_t number(const std::string& text, std::int64_t least, std::int64_t mo
         used = 0;
     }
     if (used != text.size() || text.empty() || value < least || value > most)
-        throw UsageError{option + " pede um número de " + std::to_string(least) + " a " + std::to_string(most) +
-                         ": " + text};
+        throw UsageError{option + " pede um número de " + std::to_string(least) + " a " +
+                         std::to_string(most) + ": " + text};
     return value;
 }
 
@@ -44,10 +45,11 @@ Request parse(const std::vector<std::string>& args) {
     std::map<std::string, std::string> values;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         const std::string& option = args[i];
-        if (option != "--ics" && option != "--data-agenda" && option != "--funcionario" && option != "--dias" &&
-            option != "--data" && option != "--servidor")
+        if (option != "--ics" && option != "--data-agenda" && option != "--funcionario" &&
+            option != "--dias" && option != "--data" && option != "--servidor")
             throw UsageError{"argumento desconhecido para --ics: " + option};
-        if (i + 1 == args.size() || args[i + 1].starts_with("--")) throw UsageError{"falta o valor de " + option};
+        if (i + 1 == args.size() || args[i + 1].starts_with("--"))
+            throw UsageError{"falta o valor de " + option};
         if (!values.emplace(option, args[i + 1]).second) throw UsageError{option + " foi dado duas vezes"};
     }
     if (!values.contains("--data-agenda")) throw UsageError{"--ics pede --data-agenda DD/MM/AAAA"};
@@ -59,7 +61,8 @@ Request parse(const std::vector<std::string>& args) {
         throw UsageError{"--data-agenda: " + std::string(error.what())};
     }
     if (request.selection.first.isNull()) throw UsageError{"--data-agenda pede uma data DD/MM/AAAA"};
-    if (values.contains("--dias")) request.selection.days = static_cast<int>(number(values.at("--dias"), 1, kMostDays, "--dias"));
+    if (values.contains("--dias"))
+        request.selection.days = static_cast<int>(number(values.at("--dias"), 1, kMostDays, "--dias"));
     if (values.contains("--funcionario"))
         request.selection.employeeCode =
             number(values.at("--funcionario"), 1, std::numeric_limits<std::int64_t>::max(), "--funcionario");

@@ -74,7 +74,8 @@ void saveReminderSettings(data::Tdm& dm, const ReminderSettings& settings) {
     });
 }
 
-std::vector<Reminder> remindersOf(data::Tdm& dm, const core::Date& day, std::optional<std::int64_t> employeeCode) {
+std::vector<Reminder> remindersOf(data::Tdm& dm, const core::Date& day,
+                                  std::optional<std::int64_t> employeeCode) {
     const ReminderSettings settings = reminderSettings(dm);
     const std::string salao = core::trimmed(dm.TbConfig.field("Nome").asString());
     store::Table agenda(dm.DbVelmora, dm.TbAgenda.definition(), dm.TbAgenda.name());
@@ -92,7 +93,8 @@ std::vector<Reminder> remindersOf(data::Tdm& dm, const core::Date& day, std::opt
         const std::optional<Client> client = reminderClient(clientes, cliente);
         if (!client) continue;
         Reminder reminder;
-        reminder.slot = {code, day, agenda.field("Hora").asString(), cliente, agenda.field("Servico").asString()};
+        reminder.slot = {code, day, agenda.field("Hora").asString(), cliente,
+                         agenda.field("Servico").asString()};
         reminder.funcionario = agenda.field("Funcionario").asString();
         reminder.phoneTyped = client->phoneTyped;
         reminder.phone = normaliseBrazilPhone(client->phoneTyped, settings.salonAreaCode);

@@ -70,7 +70,8 @@ TFmLembretes::TFmLembretes(data::Tdm& dm, QWidget* parent, UrlOpener opener)
     dataLabel->setBuddy(data_);
     auto* funcLabel = new QLabel(QStringLiteral("F&uncionário:"), this);
     funcLabel->setBuddy(funcionario_);
-    for (QWidget* w : std::initializer_list<QWidget*>{dataLabel, data_, funcLabel, funcionario_, mostrarButton})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{dataLabel, data_, funcLabel, funcionario_, mostrarButton})
         top->addWidget(w);
     top->addStretch();
 
@@ -96,8 +97,8 @@ TFmLembretes::TFmLembretes(data::Tdm& dm, QWidget* parent, UrlOpener opener)
     auto* gravarModelo = new QPushButton(QStringLiteral("&Gravar Modelo"), this);
     gravarModelo->setObjectName(QStringLiteral("BtGravarModelo"));
     auto* modeloRow = new QHBoxLayout;
-    auto* modeloLabel = new QLabel(
-        QStringLiteral("Modelo:\n{nome} {data} {hora}\n{servico} {profissional}\n{salao}"), this);
+    auto* modeloLabel =
+        new QLabel(QStringLiteral("Modelo:\n{nome} {data} {hora}\n{servico} {profissional}\n{salao}"), this);
     modeloLabel->setBuddy(modelo_);
     auto* dddLabel = new QLabel(QStringLiteral("DDD do Salão:"), this);
     dddLabel->setBuddy(ddd_);
@@ -162,8 +163,9 @@ void TFmLembretes::fillGrid() {
     grid_->setRowCount(static_cast<int>(reminders_.size()));
     for (std::size_t i = 0; i < reminders_.size(); ++i) {
         const Reminder& r = reminders_[i];
-        const QString cells[] = {q(r.slot.cliente), phoneText(r),      q(r.slot.hora),      q(r.slot.servico),
-                                 q(r.funcionario),  q(r.message),      markText(r.enviado), markText(r.confirmado)};
+        const QString cells[] = {q(r.slot.cliente),   phoneText(r),          q(r.slot.hora),
+                                 q(r.slot.servico),   q(r.funcionario),      q(r.message),
+                                 markText(r.enviado), markText(r.confirmado)};
         for (int column = 0; column < 8; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column == 5) item->setToolTip(cells[column]);
@@ -181,7 +183,8 @@ const Reminder* TFmLembretes::selected() {
 }
 
 void TFmLembretes::gravarModelo() {
-    const ReminderSettings settings{modelo_->toPlainText().toStdString(), ddd_->text().trimmed().toStdString()};
+    const ReminderSettings settings{modelo_->toPlainText().toStdString(),
+                                    ddd_->text().trimmed().toStdString()};
     if (!ui::runGuarded([&] { saveReminderSettings(dm_, settings); })) return ddd_->setFocus();
     mostrar();
 }
@@ -193,8 +196,7 @@ void TFmLembretes::copiarMensagem() {
 void TFmLembretes::abrirWhatsApp() {
     const Reminder* r = selected();
     if (!r) return;
-    if (!r->phone.ok())
-        return ui::Dialogs::current().message(q(r->slot.cliente + ": " + r->phone.reason));
+    if (!r->phone.ok()) return ui::Dialogs::current().message(q(r->slot.cliente + ": " + r->phone.reason));
     if (!opener_(whatsappLink(q(r->phone.number), q(r->message))))
         return ui::Dialogs::current().message(QStringLiteral("Não Foi Possível Abrir o Navegador!"));
     if (!r->enviado) toggle(ReminderMark::Enviado);

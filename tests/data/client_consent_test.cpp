@@ -31,9 +31,9 @@ TEST_F(ClientConsentTest, AMarkTakesTheDayItIsGivenKeepsItAndLosesItWhenWithdraw
         core::Date dayOfertas;
     };
     const Step steps[] = {
-        {"SIM", "", monday, monday, {}},     // reminders given
+        {"SIM", "", monday, monday, {}},       // reminders given
         {"SIM", "SIM", later, monday, later},  // reminders keep their day, offers given later
-        {"", "SIM", later, {}, later},       // reminders withdrawn
+        {"", "SIM", later, {}, later},         // reminders withdrawn
         {"", "", later, {}, {}},
     };
     for (const Step& step : steps) {

@@ -4,17 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <string>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
+#include <string>
 
 #include "demo/agenda_week.h"
 #include "sales/agenda_book.h"
 #include "sales/agenda_calendar.h"
-#include "sales/agenda_screen.h"
 #include "sales/agenda_fixture.h"
+#include "sales/agenda_screen.h"
 #include "sales/calendar_command_line.h"
 #include "support/data_fixture.h"
 #include "support/qt_scripted_dialogs.h"
@@ -111,7 +111,8 @@ TEST(AgendaCalendar, TheDemoDaysBookedSlotsAreEachOneEventWithTheirTimes) {
     for (agenda.first(); !agenda.eof(); agenda.next()) {
         if (agenda.field("Data").asDate() != day) continue;
         const std::int64_t code = agenda.field("Codigo").asInteger();
-        const std::string hora = agenda.field("Hora").asString(), cliente = agenda.field("Cliente").asString();
+        const std::string hora = agenda.field("Hora").asString(),
+                          cliente = agenda.field("Cliente").asString();
         byEmployee[code].push_back({hora, cliente});
         if (!cliente.empty() && cliente != sales::kBlockedSlot)
             booked.push_back({code, hora, cliente, agenda.field("Servico").asString()});
@@ -139,7 +140,9 @@ TEST(AgendaCalendar, TheDemoDaysBookedSlotsAreEachOneEventWithTheirTimes) {
         const auto& employeeSlots = byEmployee[slot.code];
         std::size_t i = 0;
         while (employeeSlots[i].first != slot.hora) ++i;
-        const auto minutes = [](const std::string& hora) { return std::stoi(hora.substr(0, 2)) * 60 + std::stoi(hora.substr(3, 2)); };
+        const auto minutes = [](const std::string& hora) {
+            return std::stoi(hora.substr(0, 2)) * 60 + std::stoi(hora.substr(3, 2));
+        };
         int end = minutes(slot.hora) + 60;
         for (std::size_t j = i; j + 1 < employeeSlots.size(); ++j) {
             end = std::min(minutes(employeeSlots[j].first) + 60, minutes(employeeSlots[j + 1].first));
@@ -210,12 +213,14 @@ TEST_F(AgendaCalendarBook, LongAccentedTextsFoldAndReadBackExactlyAndOptionsChoo
     const std::pair<std::vector<std::string>, const char*> refused[] = {
         {{"--ics", file.string()}, "--ics pede --data-agenda DD/MM/AAAA"},
         {{"--ics", file.string(), "--data-agenda", "31/02/2026"}, "--data-agenda: "},
-        {{"--ics", file.string(), "--data-agenda", "14/12/2026", "--dias", "0"}, "--dias pede um número de 1 a 366"},
+        {{"--ics", file.string(), "--data-agenda", "14/12/2026", "--dias", "0"},
+         "--dias pede um número de 1 a 366"},
         {{"--ics", file.string(), "--data-agenda", "14/12/2026", "--funcionario", "x"}, "--funcionario pede"},
         {{"--ics", file.string(), "--data-agenda", "14/12/2026", "--cliente", "3"},
          "argumento desconhecido para --ics: --cliente"},
         {{"--ics", "--data-agenda", "14/12/2026"}, "falta o valor de --ics"},
-        {{"--ics", file.string(), "--ics", file.string(), "--data-agenda", "14/12/2026"}, "--ics foi dado duas vezes"},
+        {{"--ics", file.string(), "--ics", file.string(), "--data-agenda", "14/12/2026"},
+         "--ics foi dado duas vezes"},
     };
     for (const auto& [args, problem] : refused) {
         const auto [status, err] = run(args);
@@ -262,7 +267,8 @@ TEST_F(AgendaCalendarBook, TheBookWritesTheDayItShows) {
     write->click();
     events = parsedEvents(all);
     EXPECT_EQ(events.size(), 2u);
-    EXPECT_EQ(dialogs.messages, (QStringList{QStringLiteral("Calendário Gravado!"), QStringLiteral("Calendário Gravado!")}));
+    EXPECT_EQ(dialogs.messages,
+              (QStringList{QStringLiteral("Calendário Gravado!"), QStringLiteral("Calendário Gravado!")}));
 }
 
 }  // namespace

@@ -101,9 +101,9 @@ TEST(ReminderTemplate, FieldsAreFilledAndAnythingElseStaysAsWritten) {
 
 TEST_F(RemindersTest, OnlyBookedClientsWhoAcceptRemindersAreListedWithTheirPhoneOrTheReason) {
     bookTheDay();
-    EXPECT_EQ(rows(sales::remindersOf(dm, day)),
-              (Rows{"09:00 BIA ANA LIMA 5511987654321", "14:00 CAIO BRUNO DIAS (Sem DDD: informe o DDD do "
-                                                        "cliente ou o DDD do salão.)"}));
+    EXPECT_EQ(rows(sales::remindersOf(dm, day)), (Rows{"09:00 BIA ANA LIMA 5511987654321",
+                                                       "14:00 CAIO BRUNO DIAS (Sem DDD: informe o DDD do "
+                                                       "cliente ou o DDD do salão.)"}));
     EXPECT_EQ(rows(sales::remindersOf(dm, day, kCaio)), (Rows{rows(sales::remindersOf(dm, day))[1]}));
     EXPECT_TRUE(sales::remindersOf(dm, day, 22).empty());
     // The salon's own area code completes a local number.
@@ -139,7 +139,8 @@ TEST_F(RemindersTest, MarksAreStoredPerSlotAndBelongToTheBookingTheyWereFor) {
     const sales::SlotSeen ana = sales::remindersOf(dm, day, kBia)[0].slot;
     sales::setReminderMark(dm, ana, ReminderMark::Enviado, true);
     sales::setReminderMark(dm, ana, ReminderMark::Confirmado, true);
-    EXPECT_EQ(rows(sales::remindersOf(dm, day, kBia)), (Rows{"09:00 BIA ANA LIMA 5511987654321 ENVIADO CONFIRMADO"}));
+    EXPECT_EQ(rows(sales::remindersOf(dm, day, kBia)),
+              (Rows{"09:00 BIA ANA LIMA 5511987654321 ENVIADO CONFIRMADO"}));
     sales::setReminderMark(dm, ana, ReminderMark::Confirmado, false);
     EXPECT_EQ(markOnDisk(kBia, "09:00", "Enviado"), "SIM");
     EXPECT_EQ(markOnDisk(kBia, "09:00", "Confirmado"), "");
@@ -172,7 +173,9 @@ class RemindersScreenTest : public RemindersTest {
         child<ui::DateBox>(screen, "EdData")->setDate(on);
         child<QPushButton>(screen, "BtMostrar")->click();
     }
-    static void select(QWidget& screen, int row) { child<QTableWidget>(screen, "GrLembretes")->selectRow(row); }
+    static void select(QWidget& screen, int row) {
+        child<QTableWidget>(screen, "GrLembretes")->selectRow(row);
+    }
     static void click(QWidget& screen, const char* name) { child<QPushButton>(screen, name)->click(); }
 
     testsupport::ScriptedDialogs dialogs;
@@ -191,10 +194,14 @@ TEST_F(RemindersScreenTest, TomorrowIsShownFirstAndEachRowCarriesItsMessage) {
     EXPECT_EQ(child<QLineEdit>(screen, "EdData")->text(),
               QString::fromStdString(core::shortDateTwoDigitYear(tomorrow)));
     ASSERT_EQ(child<QTableWidget>(screen, "GrLembretes")->rowCount(), 1);
-    const QStringList expected{QStringLiteral("ANA LIMA"), QStringLiteral("+5511987654321"),
-                               QStringLiteral("14:00"),    QStringLiteral("CORTE"),
-                               QStringLiteral("CAIO"),     QString::fromStdString(screen.shown()[0].message),
-                               QString(),                  QString()};
+    const QStringList expected{QStringLiteral("ANA LIMA"),
+                               QStringLiteral("+5511987654321"),
+                               QStringLiteral("14:00"),
+                               QStringLiteral("CORTE"),
+                               QStringLiteral("CAIO"),
+                               QString::fromStdString(screen.shown()[0].message),
+                               QString(),
+                               QString()};
     for (int column = 0; column < expected.size(); ++column)
         EXPECT_EQ(cell(screen, 0, column), expected[column]) << column;
     EXPECT_TRUE(screen.shown()[0].message.find("ANA LIMA") != std::string::npos);

@@ -65,19 +65,21 @@ TEST(BrazilPhone, TypedPhonesBecomeFullNumbersOrSayWhyNot) {
 }
 
 TEST(WhatsappLink, TheMessageDecodesBackExactlyAndNoReservedCharacterIsLeftBare) {
-    const QString message = QStringLiteral("Olá, Conceição! Amanhã às 14:30: corte + escova & hidratação?\n"
-                                           "Responda SIM/NÃO #1 50% = ok");
+    const QString message = QStringLiteral(
+        "Olá, Conceição! Amanhã às 14:30: corte + escova & hidratação?\n"
+        "Responda SIM/NÃO #1 50% = ok");
     const QUrl link = sales::whatsappLink(QStringLiteral("5511987654321"), message);
     ASSERT_TRUE(link.isValid()) << link.errorString().toStdString();
     const QString encoded = link.toString(QUrl::FullyEncoded);
-    EXPECT_TRUE(encoded.startsWith(QStringLiteral("https://wa.me/5511987654321?text="))) << encoded.toStdString();
+    EXPECT_TRUE(encoded.startsWith(QStringLiteral("https://wa.me/5511987654321?text=")))
+        << encoded.toStdString();
     const QString text = encoded.section(QLatin1Char('='), 1);
     for (const QChar bare : QStringLiteral("+&?=#/:!, \n"))
-        EXPECT_FALSE(text.contains(bare)) << "bare '" << QString(bare).toStdString() << "' in " << text.toStdString();
+        EXPECT_FALSE(text.contains(bare))
+            << "bare '" << QString(bare).toStdString() << "' in " << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("%2B")));
     EXPECT_TRUE(text.contains(QStringLiteral("%0A")));
-    for (const QChar c : text)
-        EXPECT_LT(c.unicode(), 128) << text.toStdString();
+    for (const QChar c : text) EXPECT_LT(c.unicode(), 128) << text.toStdString();
 
     // Read back the way a browser hands it over: the raw query split at "&", then decoded.
     EXPECT_EQ(QUrl::fromPercentEncoding(text.toLatin1()), message);
