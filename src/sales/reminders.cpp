@@ -22,14 +22,18 @@ bool isAreaCode(const std::string& code) {
 
 struct Client {
     std::string phoneTyped;
+    bool hasNamesake = false;  // another client with the very same name: whose phone is it?
 };
 
 // The registered client of that name who accepts reminders, if there is one.
 std::optional<Client> reminderClient(store::Table& clientes, const std::string& nome) {
     if (!clientes.findKey({nome}) || !data::hasConsent(clientes, data::kReminderConsent)) return std::nullopt;
-    std::string phone = core::trimmed(clientes.field("Celular").asString());
-    if (phone.empty()) phone = core::trimmed(clientes.field("Fone").asString());
-    return Client{phone};
+    Client client;
+    client.phoneTyped = core::trimmed(clientes.field("Celular").asString());
+    if (client.phoneTyped.empty()) client.phoneTyped = core::trimmed(clientes.field("Fone").asString());
+    clientes.next();
+    client.hasNamesake = !clientes.eof() && clientes.field("Nome").asString() == nome;
+    return client;
 }
 
 }  // namespace
@@ -97,7 +101,10 @@ std::vector<Reminder> remindersOf(data::Tdm& dm, const core::Date& day,
                          agenda.field("Servico").asString()};
         reminder.funcionario = agenda.field("Funcionario").asString();
         reminder.phoneTyped = client->phoneTyped;
-        reminder.phone = normaliseBrazilPhone(client->phoneTyped, settings.salonAreaCode);
+        reminder.phone =
+            client->hasNamesake
+                ? NormalisedPhone{"", "Há mais de um cliente com este nome: confira o telefone no cadastro."}
+                : normaliseBrazilPhone(client->phoneTyped, settings.salonAreaCode);
         reminder.message = fillTemplate(settings.messageTemplate, {{"nome", cliente},
                                                                    {"data", core::shortDate(day)},
                                                                    {"hora", reminder.slot.hora},

@@ -53,7 +53,8 @@ struct Reminder {
 };
 
 // The day's booked slots, by time (of one employee, or everyone's), whose client is in the
-// register and accepts reminders. Free and blocked slots are left out.
+// register and accepts reminders. Free and blocked slots are left out. A name two clients
+// share gets no phone: the reason says to look in the register.
 std::vector<Reminder> remindersOf(data::Tdm& dm, const core::Date& day,
                                   std::optional<std::int64_t> employeeCode = std::nullopt);
 

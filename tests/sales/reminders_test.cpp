@@ -113,6 +113,15 @@ TEST_F(RemindersTest, OnlyBookedClientsWhoAcceptRemindersAreListedWithTheirPhone
     ASSERT_EQ(next.size(), 1u);
     EXPECT_FALSE(next[0].phone.ok());
     EXPECT_NE(next[0].phone.reason.find("estrangeiro"), std::string::npos);
+
+    // A second client of the same name: which phone is meant cannot be told.
+    dm.TbCliente.open();
+    addClient(9, "ANA LIMA", "(21) 99999-0000", "", true);
+    dm.TbCliente.close();
+    const std::vector<sales::Reminder> shared = sales::remindersOf(dm, day, kBia);
+    ASSERT_EQ(shared.size(), 1u);
+    EXPECT_FALSE(shared[0].phone.ok());
+    EXPECT_NE(shared[0].phone.reason.find("mais de um cliente"), std::string::npos) << shared[0].phone.reason;
 }
 
 TEST_F(RemindersTest, TheMessageComesFromTheStoredTemplateAndTheAreaCodeIsChecked) {
