@@ -84,6 +84,10 @@ class RemindersTest : public agendatest::AgendaTest {
 
 using Rows = std::vector<std::string>;
 
+// What is stored runs on each backend.
+class RemindersOnEveryBackend : public testsupport::OnEveryBackend<RemindersTest> {};
+DATA_ON_EVERY_BACKEND(RemindersOnEveryBackend);
+
 TEST(ReminderTemplate, FieldsAreFilledAndAnythingElseStaysAsWritten) {
     const sales::TemplateFields fields{{"nome", "ANA"}, {"hora", "09:00"}, {"salao", "Studio {nome}"}};
     const std::pair<const char*, const char*> cases[] = {
@@ -99,7 +103,7 @@ TEST(ReminderTemplate, FieldsAreFilledAndAnythingElseStaysAsWritten) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(sales::fillTemplate(text, fields), expected) << text;
 }
 
-TEST_F(RemindersTest, OnlyBookedClientsWhoAcceptRemindersAreListedWithTheirPhoneOrTheReason) {
+TEST_P(RemindersOnEveryBackend, OnlyBookedClientsWhoAcceptRemindersAreListedWithTheirPhoneOrTheReason) {
     bookTheDay();
     EXPECT_EQ(rows(sales::remindersOf(dm, day)), (Rows{"09:00 BIA ANA LIMA 5511987654321",
                                                        "14:00 CAIO BRUNO DIAS (Sem DDD: informe o DDD do "
@@ -124,7 +128,7 @@ TEST_F(RemindersTest, OnlyBookedClientsWhoAcceptRemindersAreListedWithTheirPhone
     EXPECT_NE(shared[0].phone.reason.find("mais de um cliente"), std::string::npos) << shared[0].phone.reason;
 }
 
-TEST_F(RemindersTest, TheMessageComesFromTheStoredTemplateAndTheAreaCodeIsChecked) {
+TEST_P(RemindersOnEveryBackend, TheMessageComesFromTheStoredTemplateAndTheAreaCodeIsChecked) {
     bookTheDay();
     const std::vector<sales::Reminder> byDefault = sales::remindersOf(dm, day, kBia);
     ASSERT_EQ(byDefault.size(), 1u);
@@ -143,7 +147,7 @@ TEST_F(RemindersTest, TheMessageComesFromTheStoredTemplateAndTheAreaCodeIsChecke
     EXPECT_EQ(sales::reminderSettings(dm).salonAreaCode, "");
 }
 
-TEST_F(RemindersTest, MarksAreStoredPerSlotAndBelongToTheBookingTheyWereFor) {
+TEST_P(RemindersOnEveryBackend, MarksAreStoredPerSlotAndBelongToTheBookingTheyWereFor) {
     bookTheDay();
     const sales::SlotSeen ana = sales::remindersOf(dm, day, kBia)[0].slot;
     sales::setReminderMark(dm, ana, ReminderMark::Enviado, true);
