@@ -1,5 +1,7 @@
 #include "sales/reminders_screen.h"
 
+#include <algorithm>
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
