@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "data/audit_command_line.h"
 #include "data/command_line.h"
@@ -15,6 +16,7 @@
 #include "maintenance/backup_command_line.h"
 #include "maintenance/migration/migration_command_line.h"
 #include "reports/report_command_line.h"
+#include "sales/calendar_command_line.h"
 
 namespace {
 
@@ -56,6 +58,8 @@ int withDemoHistory(const std::vector<std::string>& args, int status, std::ostre
     return 0;
 }
 
+int usageError(const std::string& problem, std::ostream& err);
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> table{
         {{"--init-data", "--senha-master"},
@@ -81,6 +85,15 @@ const std::vector<Command>& commands() {
              return *reports::runReceiptCommandLine(args, dataSet, err);
          }},
         {{"--verificar-auditoria"}, data::auditCheckUsage, data::runAuditCheck},
+        {{"--ics"},
+         sales::calendarUsage,
+         [](const auto& args, const store::Location& dataSet, std::ostream&, std::ostream& err) {
+             std::ostringstream said;
+             const int status = sales::runCalendarCommandLine(args, dataSet, said);
+             if (status == 2) return usageError(said.str(), err);
+             err << said.str();
+             return status;
+         }},
         {{"--backup", "--restore", "--archive-info"},
          [] { return std::string(maintenance::backupUsage()); },
          [](const auto& args, const store::Location& dataSet, std::ostream& out, std::ostream& err) {

@@ -58,6 +58,7 @@
 #include "reports/commissions_screen.h"
 #include "reports/services_screen.h"
 #include "sales/agenda_screen.h"
+#include "sales/reminders_screen.h"
 #include "sales/client_credit_screen.h"
 #include "sales/client_receipts_screen.h"
 #include "sales/credit_payment_screen.h"
@@ -279,6 +280,13 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         agenda.findChild<ui::DateBox*>(QStringLiteral("MaskEdit1"))->setDate(core::Date::today());
         agenda.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
         present(agenda, QStringLiteral("TFmAgenda"), visit);
+    }
+    {
+        // Today's reminders, so that the demo week's bookings fill the rows.
+        sales::TFmLembretes reminders(dm, nullptr, [](const QUrl&) { return false; });
+        reminders.findChild<ui::DateBox*>(QStringLiteral("EdData"))->setDate(core::Date::today());
+        reminders.findChild<QPushButton*>(QStringLiteral("BtMostrar"))->click();
+        present(reminders, QStringLiteral("TFmLembretes"), visit);
     }
     presentNew<sales::TFmComando>(QStringLiteral("TFmComando"), visit, dm);
     presentNew<sales::TFmEntrada>(QStringLiteral("TFmEntrada"), visit, dm);

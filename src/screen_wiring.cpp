@@ -38,6 +38,7 @@
 #include "reports/receivables_reports.h"
 #include "reports/services_screen.h"
 #include "sales/agenda_screen.h"
+#include "sales/reminders_screen.h"
 #include "sales/client_credit_screen.h"
 #include "sales/client_receipts_screen.h"
 #include "sales/note_settlement_screen.h"
@@ -86,6 +87,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Acerto, [&dm] { sales::showDataRC(dm); });
     menu.wire(entry::Banco, [&dm] { bank::showControleBancario(dm); });
     menu.wire(entry::Agenda, [&dm] { sales::showAgenda(dm); });
+    menu.wire(entry::Lembretes, [&dm] { sales::showLembretes(dm); });
     menu.wire(entry::Comanda, [&dm] { sales::showComando(dm); });
     menu.wire(entry::EntradaProdutos, [&dm] { sales::showEntrada(dm); });
     app::setEmployeeSearch([&dm] { registers::showConsFunc(dm); });

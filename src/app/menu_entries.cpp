@@ -66,6 +66,7 @@ std::vector<MenuEntry> buildEntries() {
         item(Fornecedores, arquivos, "F&ornecedores...", area::kFornecedores),
         item(Produtos, arquivos, "Cadastro de Produtos e Serviços...", area::kProdutos),
         item(EntradaProdutos, arquivos, "Entrada de Produtos...", area::kEntradaProdutos),
+        item(Lembretes, arquivos, "Lembretes de Horários...", area::kAgenda),
         item(ContasBancarias, arquivos, "Cadastro de Contas Bancárias...", area::kContasBancarias),
         item(Senhas, arquivos, "Cadastrar &Senhas...", area::kSenhas),
         item(Acesso, configuracoes, "Acesso...", area::kSenhas),

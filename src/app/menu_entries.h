@@ -34,6 +34,7 @@ inline const QString Funcionarios = QStringLiteral("MiFuncionarios");
 inline const QString Fornecedores = QStringLiteral("MiFornecedores");
 inline const QString Produtos = QStringLiteral("MiProdutos");
 inline const QString EntradaProdutos = QStringLiteral("MiEntradaProdutos");
+inline const QString Lembretes = QStringLiteral("MiLembretes");
 inline const QString ContasBancarias = QStringLiteral("MiContasBancarias");
 inline const QString Senhas = QStringLiteral("MiSenhas");
 inline const QString Acesso = QStringLiteral("MiAcesso");

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "data/client_consent.h"
 #include "data/dm.h"
 #include "data/register_rules.h"
 #include "data/rows.h"
@@ -68,6 +69,10 @@ void addClients(Tdm& dm, const core::Date& today) {
                                                {"Mes", std::int64_t{month}}})
             dm.TbCliente.field(name).setValue(value);
         applyBirthdayKey(dm.TbCliente);
+        // Most accept reminders, every other one offers too, all given a month ago.
+        if (i % 4 != 3) dm.TbCliente.field(kReminderConsent.field).setString(kConsentGiven);
+        if (i % 2 == 0) dm.TbCliente.field(kOfferConsent.field).setString(kConsentGiven);
+        applyConsentDates(dm.TbCliente, today.addDays(-30));
         dm.TbCliente.post();
     }
     dm.TbCliente.close();

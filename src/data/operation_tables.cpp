@@ -73,7 +73,9 @@ TableEntry agenda() {
     return entry("TbAgenda",
                  tableDef("Agenda.DAT",
                           {integer("Codigo"), shortDate("Data"), text("Hora", 10), text("Funcionario", 45),
-                           text("Cliente", 45), text("Servico", 45), integer("CodPROD")},
+                           text("Cliente", 45), text("Servico", 45), integer("CodPROD"),
+                           // reminder marks ("SIM"): sent to the client, confirmed by the client
+                           text("Enviado", 3), text("Confirmado", 3)},
                           {"Codigo", "Data", "Hora"},
                           // by code: a renamed employee keeps his slots, namesakes keep apart
                           {index("siFUNC", {"Codigo", "Data", "Hora"}),

@@ -15,7 +15,10 @@ TableEntry cliente() {
                  {centred(integer("Codigo")), text("Nome", 45), text("Endereco", 45), text("Bairro", 45),
                   text("Cidade", 35), text("CEP", 11, kCepMask), text("Fone", 15), text("Celular", 15),
                   money("Saldo"), memo("Obs"), text("Aniversario", 10), integer("Dia"), integer("Mes"),
-                  text("Email", 60), longDate("Nascimento")},
+                  text("Email", 60), longDate("Nascimento"),
+                  // consent marks ("SIM" when given) and the day each was given
+                  text("Lembretes", 3), shortDate("DataLembretes"), text("Ofertas", 3),
+                  shortDate("DataOfertas")},
                  {"Codigo"},
                  {indexCi("siNome", {"Nome"}), indexCi("siAniversario", {"Aniversario"}),
                   indexCi("siDia", {"Dia"})}));
@@ -131,7 +134,9 @@ TableEntry config() {
              text("SenhaMaster", 128),
              // the receipt printer (receipts/printer_settings.h)
              text("ImpTransporte", 10), text("ImpHost", 60), integer("ImpPorta"), text("ImpDispositivo", 120),
-             text("ImpFila", 60), integer("ImpLargura"), text("ImpCodigo", 10), text("ImpGaveta", 3)}));
+             text("ImpFila", 60), integer("ImpLargura"), text("ImpCodigo", 10), text("ImpGaveta", 3),
+             // appointment reminders: the message's template and the salon's own area code
+             memo("Lembrete"), text("DDD", 2)}));
 }
 
 TableEntry contador() {

@@ -3,8 +3,11 @@
 #include <QFocusEvent>
 #include <QLabel>
 
+#include "data/client_consent.h"
 #include "data/register_rules.h"
+#include "ui/db_check_box.h"
 #include "ui/db_mask_edit.h"
+#include "ui/db_text.h"
 #include "ui/enter_as_tab.h"
 #include "ui/form_layout.h"
 
@@ -36,6 +39,20 @@ ui::DbEdit* edit(data::Tdm& dm, const char* field, const char* name, QWidget* pa
     auto* control = new ui::DbEdit(dm.DsCliente, field, parent);
     control->setObjectName(QString::fromLatin1(name));
     return control;
+}
+
+// A consent mark and, beside it, the day it was given.
+void addConsent(QHBoxLayout& row, data::Tdm& dm, const data::ConsentMark& mark, const QString& caption,
+                const char* name, QWidget* parent) {
+    auto* box = new ui::DbCheckBox(dm.DsCliente, mark.field, QString::fromLatin1(data::kConsentGiven),
+                                   QString(), parent);
+    box->setText(caption);
+    box->setObjectName(QString::fromLatin1(name));
+    auto* day = new ui::DbText(dm.DsCliente, mark.dateField, parent);
+    day->setObjectName(QString::fromLatin1(name) + QStringLiteral("Data"));
+    row.addWidget(box);
+    row.addWidget(day);
+    row.addSpacing(16);
 }
 
 }  // namespace
@@ -90,6 +107,11 @@ ClientFormScreen::ClientFormScreen(data::Tdm& dm, const ClientFormOptions& optio
     for (QWidget* w : std::initializer_list<QWidget*>{diaLabel, dia_, mesLabel, mes_}) birthday->addWidget(w);
     birthday->addStretch();
     rows->addRow(QStringLiteral("Aniversário:"), birthday);
+    auto* consent = new QHBoxLayout;
+    addConsent(*consent, dm, data::kReminderConsent, QStringLiteral("Aceita lembretes"), "CkLembretes", this);
+    addConsent(*consent, dm, data::kOfferConsent, QStringLiteral("Aceita ofertas"), "CkOfertas", this);
+    consent->addStretch();
+    rows->addRow(QStringLiteral("Consentimento:"), consent);
     if (options.withCredit)
         ui::addLabelledRow(*rows, QStringLiteral("Crédito R$"), edit(dm, "Saldo", "DBEdit12", this));
     obs_ = new ui::DbMemo(dm.DsCliente, "Obs", this);
@@ -111,6 +133,7 @@ ClientFormScreen::ClientFormScreen(data::Tdm& dm, const ClientFormOptions& optio
 
 void ClientFormScreen::setDerivedFields() {
     data::applyBirthdayKey(table());
+    data::applyConsentDates(table(), core::Date::today());
 }
 
 }  // namespace registers

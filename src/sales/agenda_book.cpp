@@ -72,6 +72,12 @@ void writeService(store::Table& agenda, const SlotService& service) {
     if (service.code) agenda.field("CodPROD").setInteger(*service.code);
 }
 
+// A reminder sent or confirmed belongs to the booking it was for, not to the next one.
+void clearReminderMarks(store::Table& agenda) {
+    agenda.field("Enviado").setString("");
+    agenda.field("Confirmado").setString("");
+}
+
 }  // namespace
 
 void openEmployeeDay(data::Tdm& dm, std::int64_t employeeCode, const core::Date& day) {
@@ -106,6 +112,7 @@ void bookSlot(data::Tdm& dm, const SlotSeen& slot, const std::string& cliente, c
         refuseBooked(agenda);
         agenda.field("Cliente").setString(cliente);
         writeService(agenda, service);
+        clearReminderMarks(agenda);
         agenda.post();
     });
 }
@@ -117,6 +124,7 @@ void blockSlot(data::Tdm& dm, const SlotSeen& slot, const SlotService& service) 
         lockSlot(agenda, slot);
         refuseBooked(agenda);
         agenda.field("Cliente").setString(kBlockedSlot);
+        clearReminderMarks(agenda);
         if (service.descricao.empty())
             agenda.field("Servico").setString(kBlockedSlot);
         else
@@ -135,6 +143,7 @@ void freeSlot(data::Tdm& dm, const SlotSeen& slot) {
             throw data::Refusal("O Horário Foi Alterado em Outra Estação! Carregue a Agenda Novamente.");
         agenda.field("Cliente").setString("");
         agenda.field("Servico").setString("");
+        clearReminderMarks(agenda);
         agenda.post();
     });
 }

@@ -13,6 +13,7 @@
 #include "registers/employee_search.h"
 #include "registers/product_search.h"
 #include "reports/agenda_report.h"
+#include "sales/reminders_screen.h"
 #include "ui/calendar_popup.h"
 #include "ui/date_box.h"
 #include "ui/db_grid.h"
@@ -88,8 +89,12 @@ TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput outpu
         button(QStringLiteral("Imprimir"), "SpeedButton2", QStringLiteral("Imprimir Agenda"), this);
     auto* excluir =
         button(QStringLiteral("Excluir"), "SpeedButton4", QStringLiteral("Desmarcar Horário"), this);
+    auto* lembretes =
+        button(QStringLiteral("Lembretes"), "BtLembretes", QStringLiteral("Lembretes por WhatsApp"), this);
+    auto* calendario = button(QStringLiteral("Calendário"), "BtCalendario",
+                              QStringLiteral("Gravar os Horários Marcados Para o Celular (.ics)"), this);
     auto* fechar = button(QStringLiteral("Fechar"), "BitBtn8", QString(), this);
-    for (QPushButton* b : {calendarButton, escolherFunc, f2, f3, imprimir, excluir})
+    for (QPushButton* b : {calendarButton, escolherFunc, f2, f3, imprimir, excluir, lembretes, calendario})
         b->setFocusPolicy(Qt::NoFocus);
     for (QPushButton* b : {todas, gravar_, reservar_, fechar}) b->setAutoDefault(false);
 
@@ -98,7 +103,9 @@ TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput outpu
                             {"Hora", QStringLiteral("Hora")},
                             {"Funcionario", QStringLiteral("Funcionário")},
                             {"Cliente", QStringLiteral("Clientes Agendados")},
-                            {"Servico", QStringLiteral("Tipo de Serviço")}},
+                            {"Servico", QStringLiteral("Tipo de Serviço")},
+                            {"Enviado", QStringLiteral("Env.")},
+                            {"Confirmado", QStringLiteral("Conf.")}},
                            this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
     grid_->setFocusPolicy(Qt::ClickFocus);
@@ -132,7 +139,7 @@ TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput outpu
     rows->setColumnStretch(7, 1);
 
     auto* bar = new QHBoxLayout;
-    for (QPushButton* b : {gravar_, reservar_, imprimir, excluir}) bar->addWidget(b);
+    for (QPushButton* b : {gravar_, reservar_, imprimir, excluir, lembretes, calendario}) bar->addWidget(b);
     bar->addStretch();
     bar->addWidget(aviso_);
     bar->addWidget(fechar);
@@ -168,6 +175,12 @@ TFmAgenda::TFmAgenda(data::Tdm& dm, QWidget* parent, reports::ReportOutput outpu
     connect(reservar_, &QPushButton::clicked, this, &TFmAgenda::reservar);
     connect(excluir, &QPushButton::clicked, this, &TFmAgenda::excluir);
     connect(imprimir, &QPushButton::clicked, this, &TFmAgenda::imprimir);
+    connect(calendario, &QPushButton::clicked, this, &TFmAgenda::exportarCalendario);
+    connect(lembretes, &QPushButton::clicked, this, [this] {
+        showLembretes(dm_, this);
+        // The marks set there show here.
+        if (loaded_) reread();
+    });
     connect(fechar, &QPushButton::clicked, this, &QDialog::reject);
     ui::installEnterAsTab(this);
     data_->setFocus();
@@ -205,6 +218,7 @@ void TFmAgenda::loadEmployeeDay() {
     reservar_->setEnabled(false);
     funcionario_->setText(QString::fromStdString(dm_.TbFuncionario.field("Nome").asString()));
     showDay("siFUNC", {code, day->toIso()});
+    shownSlots_ = {*day, 1, code};
     cliente_->setFocus();
 }
 
@@ -215,7 +229,9 @@ void TFmAgenda::loadWholeDay() {
     aviso_->show();
     const bool made = ui::runGuarded([&] { openWholeDay(dm_, *day); });
     aviso_->hide();
-    if (made) showDay("siData", {day->toIso()});
+    if (!made) return;
+    showDay("siData", {day->toIso()});
+    shownSlots_ = {*day, 1, std::nullopt};
 }
 
 void TFmAgenda::showDay(const std::string& index, const std::vector<store::Value>& key) {
@@ -333,6 +349,17 @@ void TFmAgenda::imprimir() {
         bookSlots.setRange(shownKey_, shownKey_);
         output_(reports::agendaReport(dm_, bookSlots));
     });
+}
+
+void TFmAgenda::exportarCalendario() {
+    if (!loaded_) return;
+    const core::Date& day = shownSlots_.first;
+    const QString suggested = QStringLiteral("agenda-%1.ics").arg(QString::fromStdString(day.toIso()));
+    const QString file = ui::Dialogs::current().saveFile(QStringLiteral("Gravar Calendário"), suggested,
+                                                         QStringLiteral("Calendário (*.ics)"));
+    if (file.isEmpty()) return;
+    if (ui::runGuarded([&] { writeAgendaCalendar(dm_, shownSlots_, file.toStdString()); }))
+        ui::Dialogs::current().message(QStringLiteral("Calendário Gravado!"));
 }
 
 void TFmAgenda::reread() {

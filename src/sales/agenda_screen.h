@@ -11,6 +11,7 @@
 #include "data/opened_tables.h"
 #include "reports/engine/preview.h"
 #include "sales/agenda_book.h"
+#include "sales/agenda_calendar.h"
 
 class QLabel;
 class QLineEdit;
@@ -52,6 +53,8 @@ class TFmAgenda : public QDialog {
     void reservar();
     void excluir();
     void imprimir();
+    // The booked slots shown, as a calendar file for a phone.
+    void exportarCalendario();
     // After a change, here or refused because of another station's: the grid as stored now.
     void reread();
 
@@ -62,6 +65,7 @@ class TFmAgenda : public QDialog {
     // The day's slots the grid shows: TbAgenda's index and its range key.
     std::string shownIndex_;
     std::vector<store::Value> shownKey_;
+    CalendarSelection shownSlots_;
     // The service last taken from the catalogue, while "Serviços:" still shows it.
     std::optional<SlotService> chosenService_;
 

@@ -53,7 +53,8 @@ TEST(ProgramCommandLine, HelpListsEveryFormAndEveryReport) {
          {"velmora [--data DIRETÓRIO]", "velmora --servidor CONEXAO",
           "velmora --init-data DIRETÓRIO [--demo]", "velmora --init-data --servidor CONEXAO [--demo]",
           "velmora --senha-master DIRETÓRIO", "velmora --pdf RELATÓRIO ARQUIVO.pdf",
-          "velmora --recibo NOME SAIDA.bin", "velmora --backup ARQUIVO.bck",
+          "velmora --recibo NOME SAIDA.bin", "velmora --ics SAIDA.ics --data-agenda DD/MM/AAAA",
+          "velmora --backup ARQUIVO.bck",
           "velmora --restore ARQUIVO.bck DIRETÓRIO", "velmora --archive-info ARQUIVO.bck", "velmora --help",
           "velmora --version"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(form))) << form << "\n" << help.out.toStdString();
@@ -134,6 +135,7 @@ TEST(ProgramCommandLine, WrongArgumentsSayWhatIsWrongThenTheUsageAndExitWithTwo)
                   "velmora: argumento desconhecido para o relatório clientes: --bogus"},
              Case{{"--recibo", "venda", "v.bin", "--largura", "40", "--numero", "1"},
                   "velmora: largura inválida: 40 (use 48 ou 32)"},
+             Case{{"--ics", "a.ics"}, "velmora: --ics pede --data-agenda DD/MM/AAAA"},
              Case{{"--init-data", newDir, "--bogus"},
                   "velmora: argumento desconhecido com --init-data: --bogus"},
              Case{{"--init-data", newDir, "--backup", "a.bck"}, "velmora: só uma operação por vez"},

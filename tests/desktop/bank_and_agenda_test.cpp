@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 
 #include "data/dm.h"
 #include "desktop/desktop_fixture.h"
@@ -135,6 +136,54 @@ TEST_F(BankAndAgendaTest, AnAppointmentIsBookedFromTheKeyboardInAFreeSlot) {
     for (dm->TbAgenda.first(); !dm->TbAgenda.eof(); dm->TbAgenda.next())
         booked += dm->TbAgenda.field("Cliente").asString() == "JOANA TESTE";
     EXPECT_EQ(booked, 1);
+}
+
+// The reminders screen opens from the book over it, shows the demo week's clients of a day,
+// takes a mark from the keyboard and gives the book back, which shows the mark.
+TEST_F(BankAndAgendaTest, RemindersOpenFromTheBookAndTheirMarkShowsThere) {
+    ASSERT_TRUE(pressByAlt(QStringLiteral("&Agenda")));
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmAgenda")));
+    click(QStringLiteral("BtLembretes"));
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmLembretes")));
+    EXPECT_EQ(shown(QStringLiteral("EdData")).remove(QLatin1Char('/')).toStdString(), typedDate(1));
+    // A day of the demo week that is not a Sunday: the salon is closed then.
+    const int offset = QDate::currentDate().addDays(2).dayOfWeek() == Qt::Sunday ? 3 : 2;
+    click(QStringLiteral("EdData"));
+    key(XK_Home);
+    enter(typedDate(offset));
+    const auto rows = [] {
+        auto* grid = QApplication::activeWindow()->findChild<QAbstractItemView*>(QStringLiteral("GrLembretes"));
+        return grid ? grid->model()->rowCount() : -1;
+    };
+    ASSERT_TRUE(waitFor([&] { return rows() > 0; }, "the day's reminders"));
+    screenshot("lembretes");
+    clickCell(QStringLiteral("GrLembretes"), 0, 0);
+    const QString client = onGui([] {
+        auto* grid = QApplication::activeWindow()->findChild<QAbstractItemView*>(QStringLiteral("GrLembretes"));
+        return grid->model()->index(0, 0).data().toString();
+    });
+    key('e', Alt);  // "&Enviado"
+    ASSERT_TRUE(waitFor([] {
+        auto* grid = QApplication::activeWindow()->findChild<QAbstractItemView*>(QStringLiteral("GrLembretes"));
+        return grid->model()->index(0, 6).data().toString() == QLatin1String("SIM");
+    }, "the row marked sent"));
+    click(QStringLiteral("BtFechar"));
+    ASSERT_TRUE(waitForActive(QStringLiteral("TFmAgenda")));
+
+    auto dm = stored();
+    dm->TbAgenda.open();
+    int sent = 0;
+    for (dm->TbAgenda.first(); !dm->TbAgenda.eof(); dm->TbAgenda.next())
+        sent += dm->TbAgenda.field("Enviado").asString() == "SIM";
+    EXPECT_EQ(sent, 1);
+    dm->TbAgenda.setIndexName("siData");
+    const std::string day = QDate::currentDate().addDays(offset).toString(Qt::ISODate).toStdString();
+    dm->TbAgenda.setRange({day}, {day});
+    bool found = false;
+    for (dm->TbAgenda.first(); !dm->TbAgenda.eof(); dm->TbAgenda.next())
+        found |= dm->TbAgenda.field("Enviado").asString() == "SIM" &&
+                 dm->TbAgenda.field("Cliente").asString() == client.toStdString();
+    EXPECT_TRUE(found) << client.toStdString();
 }
 
 }  // namespace

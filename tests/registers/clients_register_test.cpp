@@ -1,6 +1,7 @@
 // The client register, its search and the quick client screen the sales side uses, driven
 // headless through the scripted dialogs.
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -114,6 +115,46 @@ TEST_F(ClientsTest, ANewClientWithABirthdayGetsItsKey) {
     EXPECT_EQ(stored(1, "Aniversario"), "31/2");
     EXPECT_EQ(clientes().field("Dia").asInteger(), 31);
     EXPECT_EQ(clientes().field("Mes").asInteger(), 2);
+}
+
+// The consent boxes write their marks; the day of a mark is the day it was ticked and stays
+// through later saves until the mark is withdrawn.
+TEST_F(ClientsTest, ConsentMarksAreStoredWithTheDayTheyWereGiven) {
+    const core::Date given{2025, 11, 3};
+    addClient(1, "MARIA");
+    clientes().edit();
+    clientes().field("Ofertas").setString("SIM");
+    clientes().field("DataOfertas").setDate(given);
+    clientes().post();
+    TFmClientes screen(dm);
+    uitest::showActive(screen);
+    auto* lembretes = screen.findChild<QCheckBox*>(QStringLiteral("CkLembretes"));
+    auto* ofertas = screen.findChild<QCheckBox*>(QStringLiteral("CkOfertas"));
+    ASSERT_TRUE(lembretes && ofertas);
+    clientes().first();
+    EXPECT_FALSE(lembretes->isChecked());
+    EXPECT_TRUE(ofertas->isChecked());
+    // Ticking while browsing changes nothing.
+    lembretes->click();
+    EXPECT_FALSE(lembretes->isChecked());
+
+    dialogs.answer(true);
+    screen.allButtons().alterar->click();
+    lembretes->click();
+    dialogs.answer(true);
+    screen.allButtons().gravar->click();
+    EXPECT_EQ(stored(1, "Lembretes"), "SIM");
+    EXPECT_EQ(clientes().field("DataLembretes").asDate(), core::Date::today());
+    EXPECT_EQ(clientes().field("DataOfertas").asDate(), given);
+
+    dialogs.answer(true);
+    screen.allButtons().alterar->click();
+    ofertas->click();
+    dialogs.answer(true);
+    screen.allButtons().gravar->click();
+    EXPECT_EQ(stored(1, "Ofertas"), "");
+    EXPECT_TRUE(clientes().field("DataOfertas").isNull());
+    EXPECT_EQ(stored(1, "Lembretes"), "SIM");
 }
 
 TEST_F(ClientsTest, ClosingAndSearchingAreRefusedWhileEditing) {
