@@ -52,7 +52,7 @@ TEST(ProgramCommandLine, HelpListsEveryFormAndEveryReport) {
     for (const char* form :
          {"velmora [--data DIRETÓRIO]", "velmora --servidor CONEXAO",
           "velmora --init-data DIRETÓRIO [--demo]", "velmora --init-data --servidor CONEXAO [--demo]",
-          "velmora --senha-master DIRETÓRIO", "velmora --pdf RELATÓRIO ARQUIVO.pdf",
+          "velmora --senha-master DIRETÓRIO", "velmora --pdf RELATÓRIO ARQUIVO.pdf", "velmora --txt RELATÓRIO ARQUIVO.txt",
           "velmora --recibo NOME SAIDA.bin", "velmora --backup ARQUIVO.bck",
           "velmora --restore ARQUIVO.bck DIRETÓRIO", "velmora --archive-info ARQUIVO.bck", "velmora --help",
           "velmora --version"})
