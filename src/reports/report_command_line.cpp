@@ -35,6 +35,7 @@
 #include "reports/commissions_report.h"
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
+#include "reports/engine/sheet_export.h"
 #include "reports/engine/text_export.h"
 #include "reports/narrow_receipts.h"
 #include "reports/payables_reports.h"
@@ -234,6 +235,8 @@ const std::vector<OutputFormat> kOutputFormats{
          writePdf(report, path, std::move(options));
      }},
     {"--txt", "txt", "arquivo de texto", writeText},
+    {"--xlsx", "xlsx", "arquivo da planilha", writeXlsx},
+    {"--csv", "csv", "arquivo CSV", writeCsv},
 };
 
 // Every report --pdf can write. A new one is one entry here.
