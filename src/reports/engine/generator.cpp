@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QImage>
 
-#include <regex>
+#include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 #include "core/format.h"
@@ -40,15 +41,37 @@ std::string fieldText(const store::Field& field, const std::string& mask) {
     }
 }
 
-// An amount as the reports print one, "1.234,56" or "R$ 1.234,56", and a date, "31/05/2025".
-const std::regex kAmountText(R"((R\$ *)?-?\d{1,3}(\.\d{3})*,\d{2})");
-const std::regex kDateText(R"(\d{2}/\d{2}/\d{4})");
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// An amount as the reports print one: "1.234,56", "-5,00" or "R$ 1.234,56" (checked by hand:
+// this runs for every label of every line).
+bool looksLikeAmount(std::string_view text) {
+    if (text.starts_with("R$")) {
+        text.remove_prefix(2);
+        while (text.starts_with(' ')) text.remove_prefix(1);
+    }
+    if (text.starts_with('-')) text.remove_prefix(1);
+    const std::size_t n = text.size();
+    if (n < 4 || text[n - 3] != ',' || !isDigit(text[n - 2]) || !isDigit(text[n - 1]) || !isDigit(text[0]))
+        return false;
+    return std::all_of(text.begin(), text.end() - 3, [](char c) { return isDigit(c) || c == '.'; });
+}
+
+// A date as the reports print one, "31/05/2025".
+bool looksLikeDate(std::string_view text) {
+    if (text.size() != 10 || text[2] != '/' || text[5] != '/') return false;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (!isDigit(text[i])) return false;
+    return true;
+}
 
 // What stands behind a label's text: handlers print amounts and dates already formatted.
 PrintedText::Value labelValue(const std::string& text) {
-    if (std::regex_match(text, kAmountText))
+    if (looksLikeAmount(text))
         if (const auto amount = core::Currency::parse(text)) return *amount;
-    if (std::regex_match(text, kDateText)) {
+    if (looksLikeDate(text)) {
         try {
             const core::Date date = core::parseDate(text);
             if (!date.isNull()) return date;
@@ -226,7 +249,9 @@ class Generator {
                 std::string shown = textOf(*text);
                 if (shown.empty()) continue;
                 if (options_.bandPrinted) printed.texts.push_back({text, shown, valueOf(*text, shown)});
-                place(*text, std::move(shown), left, top);
+                if (options_.layOut) place(*text, std::move(shown), left, top);
+            } else if (!options_.layOut) {
+                continue;
             } else if (const auto* shape = std::get_if<ShapeItem>(&item)) {
                 place(*shape, left, top);
             } else {

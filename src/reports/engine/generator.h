@@ -41,6 +41,9 @@ struct GenerateOptions {
     std::function<void(const PageModel& model, Page&& page)> pageDone;
     // When set, told every band as it prints, each text worked out once for both.
     std::function<void(const PrintedBand& band)> bandPrinted;
+    // False when only the bands are wanted: the pages are counted but nothing is laid out on
+    // them (no text measured, no picture decoded).
+    bool layOut = true;
 };
 
 class GenerationCancelled : public std::runtime_error {

@@ -170,6 +170,7 @@ class SheetCollector {
 ReportSheet sheetOf(const Report& report, GenerateOptions options) {
     SheetCollector collector(report);
     options.pageDone = [](const PageModel&, Page&&) {};
+    options.layOut = false;
     options.bandPrinted = [&collector](const PrintedBand& band) { collector.add(band); };
     generate(report, options);
     return collector.finish(report);
