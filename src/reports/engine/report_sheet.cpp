@@ -29,12 +29,23 @@ std::map<long, std::vector<PrintedText>> linesOf(const PrintedBand& band) {
     return lines;
 }
 
+// A cell's text without the dotted leader a printed line runs to its figures with
+// ("CORTE . . . . ."): a spreadsheet puts the figures in their own columns.
+SheetCell cellOf(const PrintedText& text) {
+    std::string shown = text.text;
+    const std::size_t last = shown.find_last_not_of(". ");
+    if (last != std::string::npos && shown.find(" . .", last) != std::string::npos) shown.resize(last + 1);
+    return {std::move(shown), text.value};
+}
+
 class SheetCollector {
   public:
     explicit SheetCollector(const Report& report) {
-        for (const Item& item : report.detail.items)
-            if (const auto* text = std::get_if<TextItem>(&item))
-                if (!isCaption(*text)) columns_.push_back(text);
+        // A report whose lines are all in a sub-detail (its detail line only heads them)
+        // takes its columns from the first sub-detail that prints values.
+        takeColumnsOf(report.detail);
+        for (const SubDetail& sub : report.subDetails)
+            if (columns_.empty()) takeColumnsOf(sub.band);
         std::ranges::stable_sort(columns_, {},
                                  [](const TextItem* t) { return std::pair(t->box.y, t->box.x); });
         for (std::size_t i = 0; i < columns_.size(); ++i) columnOf_[columns_[i]] = i;
@@ -42,14 +53,13 @@ class SheetCollector {
     }
 
     void add(const PrintedBand& band) {
+        if (band.band == columnBand_) return addDetail(band);
         switch (band.kind) {
             case BandKind::PageHeader:
             case BandKind::Title:
                 if (seenHeadings_.insert(band.band).second) headings_.push_back(band);
                 break;
             case BandKind::Detail:
-                addDetail(band);
-                break;
             case BandKind::SubDetail:
             case BandKind::SubDetailFooter:
             case BandKind::Summary:
@@ -60,17 +70,24 @@ class SheetCollector {
         }
     }
 
-    ReportSheet finish(const Report& report) {
-        placeHeadings(report);
+    ReportSheet finish() {
+        placeHeadings();
         return std::move(sheet_);
     }
 
   private:
+    void takeColumnsOf(const Band& band) {
+        for (const Item& item : band.items)
+            if (const auto* text = std::get_if<TextItem>(&item))
+                if (!isCaption(*text)) columns_.push_back(text);
+        if (!columns_.empty()) columnBand_ = &band;
+    }
+
     void addDetail(const PrintedBand& band) {
         std::vector<SheetCell> row(columns_.size());
         for (const PrintedText& text : band.texts)
             if (const auto column = columnOf_.find(text.item); column != columnOf_.end())
-                row[column->second] = {text.text, text.value};
+                row[column->second] = cellOf(text);
         sheet_.rows.push_back(std::move(row));
         ++sheet_.detailRows;
     }
@@ -92,7 +109,7 @@ class SheetCollector {
             std::size_t column = nearestColumn(anchorOf(*text.item));
             while (column < row.size() && !row[column].text.empty()) ++column;
             if (column == row.size()) row.emplace_back();
-            row[column] = {text.text, text.value};
+            row[column] = cellOf(text);
         }
         sheet_.rows.push_back(std::move(row));
     }
@@ -100,7 +117,7 @@ class SheetCollector {
     // The last line of the headings with two captions or more heads the columns; the other
     // lines are the title. Without such a line, each column takes the caption printed
     // before it on the detail line.
-    void placeHeadings(const Report& report) {
+    void placeHeadings() {
         std::vector<std::vector<PrintedText>> lines;
         for (const PrintedBand& band : headings_)
             for (auto& [y, line] : linesOf(band)) lines.push_back(withoutSystemData(line));
@@ -123,13 +140,13 @@ class SheetCollector {
             }
             return;
         }
-        captionsOnTheDetailLine(report);
+        captionsOnTheDetailLine();
     }
 
-    void captionsOnTheDetailLine(const Report& report) {
+    void captionsOnTheDetailLine() {
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             const TextItem* before = nullptr;
-            for (const Item& item : report.detail.items)
+            for (const Item& item : columnBand_->items)
                 if (const auto* text = std::get_if<TextItem>(&item))
                     if (isCaption(*text) && std::abs(text->box.y - columns_[i]->box.y) < 0.05 &&
                         text->box.x < columns_[i]->box.x && (!before || text->box.x > before->box.x))
@@ -159,6 +176,7 @@ class SheetCollector {
     }
 
     std::vector<const TextItem*> columns_;
+    const Band* columnBand_ = nullptr;  // the band with a row per printing
     std::unordered_map<const TextItem*, std::size_t> columnOf_;
     std::vector<PrintedBand> headings_;
     std::set<const Band*> seenHeadings_;
@@ -173,7 +191,7 @@ ReportSheet sheetOf(const Report& report, GenerateOptions options) {
     options.layOut = false;
     options.bandPrinted = [&collector](const PrintedBand& band) { collector.add(band); };
     generate(report, options);
-    return collector.finish(report);
+    return collector.finish();
 }
 
 }  // namespace reports
