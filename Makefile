@@ -7,7 +7,7 @@ BUILD_DIR ?= build
 DEMO_DIR  ?= $(BUILD_DIR)/demo-data
 JOBS      ?= $(shell nproc)
 
-.PHONY: deps configure build test run run-servidor bench package check-package clean
+.PHONY: deps configure build test update-expected run run-servidor bench package check-package clean
 
 deps:
 	bash scripts/install-deps
@@ -22,6 +22,12 @@ build: configure
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Writes every report's reference text (tests/reports/expected) anew from the fixed salon;
+# review the diff before committing it.
+update-expected: build
+	cd $(BUILD_DIR) && VELMORA_UPDATE_EXPECTED=1 QT_QPA_PLATFORM=offscreen \
+		tests/reports/test_reports --gtest_filter='*ReferenceFiles*'
 
 run: build
 	bash scripts/run-demo $(BUILD_DIR) $(DEMO_DIR)

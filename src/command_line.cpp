@@ -74,7 +74,7 @@ const std::vector<Command>& commands() {
              return *migration::runMigrationCommandLine(args, out, err);
          },
          true},
-        {{"--pdf"},
+        {reports::reportOutputFlags(),
          reports::pdfUsage,
          [](const auto& args, const store::Location& dataSet, std::ostream&, std::ostream& err) {
              return *reports::runReportCommandLine(args, dataSet, err);

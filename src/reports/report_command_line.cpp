@@ -35,6 +35,8 @@
 #include "reports/commissions_report.h"
 #include "reports/engine/generator.h"
 #include "reports/engine/pdf_export.h"
+#include "reports/engine/sheet_export.h"
+#include "reports/engine/text_export.h"
 #include "reports/narrow_receipts.h"
 #include "reports/payables_reports.h"
 #include "reports/price_tables.h"
@@ -156,6 +158,14 @@ core::Period periodOption(const OptionValues& values) {
     return {dateOption(values, "--de"), dateOption(values, "--ate"), values.at("--de"), values.at("--ate")};
 }
 
+// Not an option anyone types: the day the run counts as today, as the report prints it, given
+// to the reports that select by it.
+constexpr const char* kToday = "hoje";
+
+core::Date todayOf(const OptionValues& values) {
+    return *core::Date::fromIso(values.at(kToday));
+}
+
 // A period walk printed without a gauge.
 using PeriodPrint = void (*)(data::Tdm&, const core::Period&, core::PassProgress&, const ReportOutput&);
 Prepare periodReport(PeriodPrint print) {
@@ -211,6 +221,24 @@ Prepare cashPeriods(CashPeriodsLayout layout) {
     };
 }
 
+// A file a report can be written to, and the option that asks for it.
+struct OutputFormat {
+    const char* flag;
+    const char* extension;
+    const char* file;  // what the usage error calls the file: "arquivo PDF"
+    void (*write)(const Report&, const std::filesystem::path&, GenerateOptions);
+};
+
+const std::vector<OutputFormat> kOutputFormats{
+    {"--pdf", "pdf", "arquivo PDF",
+     [](const Report& report, const std::filesystem::path& path, GenerateOptions options) {
+         writePdf(report, path, std::move(options));
+     }},
+    {"--txt", "txt", "arquivo de texto", writeText},
+    {"--xlsx", "xlsx", "arquivo da planilha", writeXlsx},
+    {"--csv", "csv", "arquivo CSV", writeCsv},
+};
+
 // Every report --pdf can write. A new one is one entry here.
 const std::vector<PdfReport>& pdfReports() {
     static const std::vector<PdfReport> reports{
@@ -221,10 +249,10 @@ const std::vector<PdfReport>& pdfReports() {
         {"aniversariantes-dia",
          "aniversariantes de hoje",
          {},
-         [](const OptionValues&) {
-             return Print([](data::Tdm& dm, const ReportOutput& out) {
-                 printBirthdaysOfDay(dm, core::Date::today(), out);
-             });
+         [](const OptionValues& values) {
+             const core::Date today = todayOf(values);
+             return Print(
+                 [today](data::Tdm& dm, const ReportOutput& out) { printBirthdaysOfDay(dm, today, out); });
          }},
         {"aniversariantes-mes",
          "aniversariantes do mês N (1 a 12)",
@@ -358,8 +386,9 @@ const std::vector<PdfReport>& pdfReports() {
          {{"--funcionario", "N", true}},
          [](const OptionValues& values) {
              const std::int64_t employee = *recordNumberOption(values, "--funcionario");
-             return Print([employee](data::Tdm& dm, const ReportOutput& out) {
-                 printEmployeeServices(dm, employee, core::Date::today(), out);
+             const core::Date today = todayOf(values);
+             return Print([employee, today](data::Tdm& dm, const ReportOutput& out) {
+                 printEmployeeServices(dm, employee, today, out);
              });
          }},
         {"entradas", "linhas das entradas de produtos do período (com --fornecedor, só as do fornecedor N)",
@@ -406,12 +435,12 @@ struct Request {
 // `flag` NAME OUT [--data DIR] [NAME's own options], NAME one of `entries`.
 template <class Prepared>
 auto parse(const std::vector<std::string>& args, const std::string& flag,
-           const std::vector<Document<Prepared>>& entries, const std::string& missing) {
+           const std::vector<Document<Prepared>>& entries, const std::string& missing,
+           OptionValues values = {}) {
     const auto pdf = std::find(args.begin(), args.end(), flag);
     if (args.end() - pdf < 3 || pdf[1].starts_with("-") || pdf[2].starts_with("-")) throw UsageError{missing};
     const Document<Prepared>& report = entryNamed(entries, pdf[1]);
     Request<std::invoke_result_t<Prepared, const OptionValues&>> request{pdf[2], {}, {}};
-    OptionValues values;
     for (auto it = args.begin(); it != args.end(); ++it) {
         if (it == pdf) {
             it += 2;
@@ -499,9 +528,14 @@ const std::vector<ReceiptEntry>& receiptEntries() {
 }  // namespace
 
 std::string pdfUsage() {
-    return "  velmora --pdf RELATÓRIO ARQUIVO.pdf [--data DIRETÓRIO | --servidor CONEXAO] [opções do "
-           "relatório]\n"
-           "      Grava o relatório em ARQUIVO.pdf, com os dados preparados como na tela que o imprime.\n"
+    std::string usage;
+    for (const OutputFormat& format : kOutputFormats)
+        usage += std::string("  velmora ") + format.flag + " RELATÓRIO ARQUIVO." + format.extension +
+                 " [--data DIRETÓRIO | --servidor CONEXAO] [opções do relatório]\n";
+    return usage +
+           "      Grava o relatório em ARQUIVO, com os dados preparados como na tela que o imprime: em PDF,\n"
+           "      em texto (uma linha por linha impressa, cada campo na sua coluna), em planilha do Excel\n"
+           "      ou em CSV (separado por ';', vírgula decimal).\n"
            "      RELATÓRIO e as suas opções:\n" +
            entryList(pdfReports());
 }
@@ -512,6 +546,12 @@ std::string receiptUsage() {
            "      caracteres e gaveta vêm das configurações, salvo quando indicados aqui.\n"
            "      NOME e as suas opções:\n" +
            entryList(receiptEntries());
+}
+
+std::vector<std::string> reportOutputFlags() {
+    std::vector<std::string> flags;
+    for (const OutputFormat& format : kOutputFormats) flags.emplace_back(format.flag);
+    return flags;
 }
 
 std::vector<std::string> pdfReportNames() {
@@ -528,10 +568,11 @@ template <class Prepared>
 auto requestOrUsage(const std::vector<std::string>& args, const std::string& flag,
                     const std::vector<Document<Prepared>>& entries, const std::string& missing,
                     std::string (*usage)(), std::ostream& err,
-                    const std::function<void(const OptionValues&)>& check = {})
+                    const std::function<void(const OptionValues&)>& check = {},
+                    const OptionValues& implied = {})
     -> std::optional<decltype(parse(args, flag, entries, missing))> {
     try {
-        auto request = parse(args, flag, entries, missing);
+        auto request = parse(args, flag, entries, missing, implied);
         if (check) check(request.values);
         return request;
     } catch (const UsageError& error) {
@@ -608,10 +649,20 @@ std::optional<int> runReceiptCommandLine(const std::vector<std::string>& args,
 }
 
 std::optional<int> runReportCommandLine(const std::vector<std::string>& args,
-                                        const store::Location& configuredDataSet, std::ostream& err) {
-    if (std::find(args.begin(), args.end(), "--pdf") == args.end()) return std::nullopt;
-    const auto parsed =
-        requestOrUsage(args, "--pdf", pdfReports(), "falta o relatório ou o arquivo PDF", pdfUsage, err);
+                                        const store::Location& configuredDataSet, std::ostream& err,
+                                        const GenerateOptions& options) {
+    const auto named = [&](const OutputFormat& format) {
+        return std::find(args.begin(), args.end(), format.flag) != args.end();
+    };
+    const auto format = std::find_if(kOutputFormats.begin(), kOutputFormats.end(), named);
+    if (format == kOutputFormats.end()) return std::nullopt;
+    if (std::count_if(kOutputFormats.begin(), kOutputFormats.end(), named) > 1) {
+        err << "velmora: use um formato só (--pdf, --txt, --xlsx ou --csv)\nUso:\n" << pdfUsage();
+        return 2;
+    }
+    const auto parsed = requestOrUsage(args, format->flag, pdfReports(),
+                                       std::string("falta o relatório ou o ") + format->file, pdfUsage, err,
+                                       {}, {{kToday, options.today.toIso()}});
     if (!parsed) return 2;
     const Request<Print>& request = *parsed;
     const auto dataSet = requestedData(request, configuredDataSet, err);
@@ -623,7 +674,7 @@ std::optional<int> runReportCommandLine(const std::vector<std::string>& args,
         StreamMessages messages(err);
         data::Tdm dm(*dataSet, messages);
         request.print(dm, [&](const Report& report) {
-            writePdf(report, request.output);
+            format->write(report, request.output, options);
             written = true;
         });
     } catch (const std::exception& error) {

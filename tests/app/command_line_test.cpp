@@ -53,10 +53,11 @@ TEST(ProgramCommandLine, HelpListsEveryFormAndEveryReport) {
          {"velmora [--data DIRETÓRIO]", "velmora --servidor CONEXAO",
           "velmora --init-data DIRETÓRIO [--demo]", "velmora --init-data --servidor CONEXAO [--demo]",
           "velmora --senha-master DIRETÓRIO", "velmora --pdf RELATÓRIO ARQUIVO.pdf",
-          "velmora --recibo NOME SAIDA.bin", "velmora --ics SAIDA.ics --data-agenda DD/MM/AAAA",
-          "velmora --backup ARQUIVO.bck",
-          "velmora --restore ARQUIVO.bck DIRETÓRIO", "velmora --archive-info ARQUIVO.bck", "velmora --help",
-          "velmora --version"})
+          "velmora --txt RELATÓRIO ARQUIVO.txt", "velmora --xlsx RELATÓRIO ARQUIVO.xlsx",
+          "velmora --csv RELATÓRIO ARQUIVO.csv", "velmora --recibo NOME SAIDA.bin",
+          "velmora --ics SAIDA.ics --data-agenda DD/MM/AAAA", "velmora --verificar-auditoria",
+          "velmora --backup ARQUIVO.bck", "velmora --restore ARQUIVO.bck DIRETÓRIO",
+          "velmora --archive-info ARQUIVO.bck", "velmora --help", "velmora --version"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(form))) << form << "\n" << help.out.toStdString();
     // Every report --pdf knows, with the options it asks for.
     for (const std::string& name : reports::pdfReportNames())

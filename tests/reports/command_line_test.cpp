@@ -213,7 +213,15 @@ TEST_F(ReportCommandLineTest, RefusesWhatItCannotDoWithoutWritingAFile) {
           Case{{"--pdf", "clientes", pdf("x.pdf"), "--data", out.path().string()}, 1, "não tem as tabelas"},
           Case{{"--pdf", "clientes", (out / "nao-existe" / "x.pdf").string()},
                1,
-               "Não foi possível gravar o arquivo PDF"}}) {
+               "Não foi possível gravar o arquivo PDF"},
+          Case{{"--txt", "clientes", pdf("x.pdf"), "--pdf", "precos-todos", pdf("y.pdf")},
+               2,
+               "use um formato só"},
+          Case{{"--txt", "clientes"}, 2, "falta o relatório ou o arquivo de texto"},
+          Case{{"--txt", "fechamento-caixa", pdf("x.pdf")}, 1, "Nenhum caixa foi aberto até agora."},
+          Case{{"--txt", "clientes", (out / "nao-existe" / "x.txt").string()},
+               1,
+               "Não foi possível gravar o arquivo de texto"}}) {
         SCOPED_TRACE(c.says);
         EXPECT_EQ(run(c.args), c.status);
         EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();

@@ -57,12 +57,12 @@ TEST_F(PreviewWindowTest, ToolbarInOrderWithPrintingEnabledOnceGenerated) {
     for (QAction* a : window.findChild<QToolBar*>()->actions())
         if (!a->isSeparator()) names << a->objectName() + "=" + a->text();
     EXPECT_EQ(names,
-              (QStringList{"BtnPaginaInteira=Página Inteira", "Btn100=100%",
-                           "BtnLarguraPagina=Largura da Página", "BtnPrimeira=Primeira Página",
-                           "BtnAnterior=Página Anterior", "BtnProxima=Próxima Página",
-                           "BtnUltima=Última Página", "BtnConfigurar=Configurar Impressão",
-                           "BtnImprimir=Imprimir", "BtnSalvar=Salvar Relatório", "BtnAbrir=Abrir Relatório",
-                           "BtnExportarPDF=Exportar PDF", "BtnFechar=&Fechar"}));
+              (QStringList{
+                  "BtnPaginaInteira=Página Inteira", "Btn100=100%", "BtnLarguraPagina=Largura da Página",
+                  "BtnPrimeira=Primeira Página", "BtnAnterior=Página Anterior", "BtnProxima=Próxima Página",
+                  "BtnUltima=Última Página", "BtnConfigurar=Configurar Impressão", "BtnImprimir=Imprimir",
+                  "BtnSalvar=Salvar Relatório", "BtnAbrir=Abrir Relatório", "BtnExportarPDF=Exportar PDF",
+                  "BtnExportarPlanilha=Exportar Planilha...", "BtnFechar=&Fechar"}));
     EXPECT_EQ(status(window, "LbProgresso"), "Gerando: 0%");
     EXPECT_FALSE(action(window, "BtnConfigurar").isEnabled());
     EXPECT_FALSE(action(window, "BtnImprimir").isEnabled());
@@ -123,7 +123,51 @@ TEST_F(PreviewWindowTest, SavedReportOpensAgainInAnotherWindow) {
     EXPECT_EQ(viewer.pages(), window.pages());
     EXPECT_EQ(status(viewer, "LbPagina"), "Página 1 de 2");
     EXPECT_TRUE(action(viewer, "BtnImprimir").isEnabled());
+    // Pages read from a file have no bands to make a spreadsheet of.
+    EXPECT_FALSE(action(viewer, "BtnExportarPlanilha").isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(PreviewWindowTest, ExportsTheReportToASpreadsheetOfEitherKind) {
+    addEmployees(3);
+    const Report report = periodReport();
+    PreviewWindow window(dialogs, &report);
+    EXPECT_FALSE(action(window, "BtnExportarPlanilha").isEnabled());
+    window.generate();
+    ASSERT_TRUE(action(window, "BtnExportarPlanilha").isEnabled());
+
+    struct Case {
+        std::string chosen;   // what the file chooser returns
+        std::string written;  // where the file lands
+        std::string starts;   // its first bytes
+    };
+    for (const Case& c :
+         {Case{"comissoes.csv", "comissoes.csv", "\xEF\xBB\xBF"},
+          Case{"comissoes.xlsx", "comissoes.xlsx", "PK"}, Case{"sem-extensao", "sem-extensao.xlsx", "PK"}}) {
+        SCOPED_TRACE(c.chosen);
+        const QString written = QString::fromStdString((dir / c.written).string());
+        dialogs.answerSaveFile(QString::fromStdString((dir / c.chosen).string()));
+        action(window, "BtnExportarPlanilha").trigger();
+        EXPECT_TRUE(dialogs.saveFileFilter.contains("*.xlsx")) << dialogs.saveFileFilter.toStdString();
+        EXPECT_TRUE(dialogs.saveFileFilter.contains("*.csv"));
+        ASSERT_FALSE(dialogs.messages.isEmpty());
+        EXPECT_EQ(dialogs.messages.back(), QStringLiteral("Relatório exportado para %1.").arg(written));
+        std::ifstream in(dir / c.written, std::ios::binary);
+        std::string head(c.starts.size(), '\0');
+        in.read(head.data(), static_cast<std::streamsize>(head.size()));
+        EXPECT_EQ(head, c.starts);
+    }
+    std::ifstream csv(dir / "comissoes.csv", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(csv)), std::istreambuf_iterator<char>());
+    // Three employees earning 1, 2 and 3: their lines, then the total under the same column.
+    EXPECT_NE(text.find("F1;1,00;1,00\r\nF2;3,00;2,00\r\nF3;6,00;3,00\r\n;TOTAL...R$;6,00\r\n"),
+              std::string::npos)
+        << text;
+
+    const std::size_t said = dialogs.messages.size();
+    dialogs.answerSaveFile({});  // cancelled: nothing written, nothing said
+    action(window, "BtnExportarPlanilha").trigger();
+    EXPECT_EQ(dialogs.messages.size(), said);
 }
 
 TEST_F(PreviewWindowTest, DamagedOrForeignFilesAreRefusedAndThePagesStay) {

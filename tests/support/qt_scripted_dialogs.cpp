@@ -83,7 +83,8 @@ QStringList ScriptedDialogs::openFiles(const QString& caption, const QString&, c
     return takeOrFail(openFiles_, "files to open", caption);
 }
 
-QString ScriptedDialogs::saveFile(const QString& caption, const QString&, const QString&) {
+QString ScriptedDialogs::saveFile(const QString& caption, const QString&, const QString& filter) {
+    saveFileFilter = filter;
     return takeOrFail(saveFiles_, "file to save", caption);
 }
 

@@ -38,6 +38,8 @@ class ScriptedDialogs : public ui::Dialogs {
     void answerDirectory(const QString& path) { directories_.push_back(path); }
     // Where the last several-files chooser started, and the extension it added.
     QString openFilesFolder, openFilesSuffix;
+    // The file types the last save chooser offered.
+    QString saveFileFilter;
 
     void message(const QString& text) override;
     bool confirma(const QString& question) override;

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 #include "core/format.h"
@@ -39,6 +41,65 @@ std::string fieldText(const store::Field& field, const std::string& mask) {
     }
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// An amount as the reports print one: "1.234,56", "-5,00" or "R$ 1.234,56" (checked by hand:
+// this runs for every label of every line).
+bool looksLikeAmount(std::string_view text) {
+    if (text.starts_with("R$")) {
+        text.remove_prefix(2);
+        while (text.starts_with(' ')) text.remove_prefix(1);
+    }
+    if (text.starts_with('-')) text.remove_prefix(1);
+    const std::size_t n = text.size();
+    if (n < 4 || text[n - 3] != ',' || !isDigit(text[n - 2]) || !isDigit(text[n - 1]) || !isDigit(text[0]))
+        return false;
+    return std::all_of(text.begin(), text.end() - 3, [](char c) { return isDigit(c) || c == '.'; });
+}
+
+// A date as the reports print one, "31/05/2025".
+bool looksLikeDate(std::string_view text) {
+    if (text.size() != 10 || text[2] != '/' || text[5] != '/') return false;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (!isDigit(text[i])) return false;
+    return true;
+}
+
+// What stands behind a label's text: handlers print amounts and dates already formatted.
+PrintedText::Value labelValue(const std::string& text) {
+    if (looksLikeAmount(text))
+        if (const auto amount = core::Currency::parse(text)) return *amount;
+    if (looksLikeDate(text)) {
+        try {
+            const core::Date date = core::parseDate(text);
+            if (!date.isNull()) return date;
+        } catch (const core::DateError&) {
+        }
+    }
+    return {};
+}
+
+PrintedText::Value fieldValue(const store::Field& field, const std::string& mask) {
+    if (field.isNull()) return {};
+    switch (field.type()) {
+        case store::FieldType::Integer:
+            return static_cast<double>(field.asInteger());
+        case store::FieldType::Float:
+        case store::FieldType::Currency:
+            // A mask or display format is how the reports print money.
+            if (!mask.empty() || !field.def().displayFormat.empty() ||
+                field.type() == store::FieldType::Currency)
+                return core::Currency::fromDouble(field.asFloat());
+            return field.asFloat();
+        case store::FieldType::Date:
+            return field.asDate();
+        default:
+            return {};
+    }
+}
+
 class Generator {
   public:
     Generator(const Report& report, const GenerateOptions& options) : report_(report), options_(options) {
@@ -58,7 +119,7 @@ class Generator {
         if (empty && !report_.printIfEmpty) return std::move(model_);
 
         startPage();
-        if (report_.title) printBand(*report_.title);
+        if (report_.title) printBand(*report_.title, BandKind::Title);
         if (!main || empty) {
             printDetail(false);
         } else {
@@ -69,7 +130,7 @@ class Generator {
                 reportProgress(++done, rows);
             }
         }
-        if (report_.summary) printBand(*report_.summary);
+        if (report_.summary) printBand(*report_.summary, BandKind::Summary);
         finishPage();
         return std::move(model_);
     }
@@ -108,13 +169,13 @@ class Generator {
     void printDetail(bool withRow) {
         if (report_.detail.beforePrint) report_.detail.beforePrint();
         if (withRow) accumulate(kDetailBand);
-        printBand(report_.detail, false);
+        printBand(report_.detail, BandKind::Detail, false);
         for (std::size_t i = 0; i < report_.subDetails.size(); ++i) {
             const SubDetail& sub = report_.subDetails[i];
             const auto printRow = [&] {
                 if (sub.band.beforePrint) sub.band.beforePrint();
                 accumulate(static_cast<int>(i));
-                printBand(sub.band, false);
+                printBand(sub.band, BandKind::SubDetail, false);
             };
             if (sub.table) {
                 for (sub.table->first(); !sub.table->eof(); sub.table->next()) printRow();
@@ -124,11 +185,11 @@ class Generator {
                     printRow();
                 }
             }
-            if (sub.footer) printBand(*sub.footer);
+            if (sub.footer) printBand(*sub.footer, BandKind::SubDetailFooter);
         }
     }
 
-    void printBand(const Band& band, bool runBeforePrint = true) {
+    void printBand(const Band& band, BandKind kind, bool runBeforePrint = true) {
         if (runBeforePrint && band.beforePrint) band.beforePrint();
         // A band taller than a whole page prints on its own page rather than forever
         // opening new ones.
@@ -136,7 +197,7 @@ class Generator {
             finishPage();
             startPage();
         }
-        place(band, y_);
+        place(band, kind, y_);
         y_ += band.heightMm;
         pageFresh_ = false;
         if (band.afterPrint) band.afterPrint();
@@ -151,7 +212,7 @@ class Generator {
         y_ = report_.page.margins.top;
         if (const auto& header = report_.pageHeader) {
             if (header->beforePrint) header->beforePrint();
-            place(*header, y_);
+            place(*header, BandKind::PageHeader, y_);
             y_ += header->heightMm;
             if (header->afterPrint) header->afterPrint();
         }
@@ -161,7 +222,7 @@ class Generator {
     void finishPage() {
         if (const auto& footer = report_.pageFooter) {
             if (footer->beforePrint) footer->beforePrint();
-            place(*footer, footerTop_);
+            place(*footer, BandKind::PageFooter, footerTop_);
             if (footer->afterPrint) footer->afterPrint();
         }
         lastPageSize_ = model_.pages.back().elements.size();
@@ -180,14 +241,36 @@ class Generator {
         if (!options_.progress(percent)) throw GenerationCancelled();
     }
 
-    void place(const Band& band, double top) {
+    void place(const Band& band, BandKind kind, double top) {
         const double left = report_.page.margins.left;
-        for (const Item& item : band.items) std::visit([&](const auto& it) { place(it, left, top); }, item);
+        PrintedBand printed{kind, &band, {}};
+        for (const Item& item : band.items) {
+            if (const auto* text = std::get_if<TextItem>(&item)) {
+                std::string shown = textOf(*text);
+                if (shown.empty()) continue;
+                if (options_.bandPrinted) printed.texts.push_back({text, shown, valueOf(*text, shown)});
+                if (options_.layOut) place(*text, std::move(shown), left, top);
+            } else if (!options_.layOut) {
+                continue;
+            } else if (const auto* shape = std::get_if<ShapeItem>(&item)) {
+                place(*shape, left, top);
+            } else {
+                place(std::get<ImageItem>(item), left, top);
+            }
+        }
+        if (options_.bandPrinted) options_.bandPrinted(printed);
     }
 
-    void place(const TextItem& item, double left, double top) {
-        std::string text = textOf(item);
-        if (text.empty()) return;
+    PrintedText::Value valueOf(const TextItem& item, const std::string& shown) const {
+        if (const auto* field = std::get_if<FieldText>(&item.source))
+            return fieldValue(field->table->fieldAt(field->field), field->mask);
+        if (std::holds_alternative<TotalText>(item.source))
+            return totals_[totalIndex_.at(&item)].accumulator.value();
+        if (std::holds_alternative<LabelText>(item.source)) return labelValue(shown);
+        return {};
+    }
+
+    void place(const TextItem& item, std::string text, double left, double top) {
         const TextFont font{item.style.points, item.style.bold};
         RectMm box{left + item.box.x, top + item.box.y, item.box.width, item.box.height};
         if (item.style.sizing == Sizing::Fixed) {

@@ -20,6 +20,7 @@
 #include "reports/engine/pdf_export.h"
 #include "reports/engine/printing.h"
 #include "reports/engine/report_file.h"
+#include "reports/engine/sheet_export.h"
 #include "ui/dialogs.h"
 #include "ui/fresh_screens.h"
 
@@ -29,6 +30,8 @@ namespace {
 
 const QString kReportFilter = QStringLiteral("Relatórios do Velmora (*.vrel)");
 const QString kPdfFilter = QStringLiteral("Arquivos PDF (*.pdf)");
+const QString kSheetFilter =
+    QStringLiteral("Planilha do Excel (*.xlsx);;CSV separado por ponto e vírgula (*.csv)");
 constexpr double kMmPerInch = 25.4;
 
 // Named as generation, so it is not read as the zoom ("100%" is also a zoom button).
@@ -86,7 +89,10 @@ PreviewWindow::PreviewWindow(ui::Dialogs& dialogs, const Report* report, QWidget
     exportPdf_ = add("BtnExportarPDF", QStringLiteral("Exportar PDF"), QStringLiteral("Exportar PDF"));
     connect(save_, &QAction::triggered, this, &PreviewWindow::save);
     connect(open, &QAction::triggered, this, &PreviewWindow::open);
+    exportSheet_ = add("BtnExportarPlanilha", QStringLiteral("Exportar Planilha..."),
+                       QStringLiteral("Exportar para planilha (.xlsx ou .csv)"));
     connect(exportPdf_, &QAction::triggered, this, &PreviewWindow::exportPdf);
+    connect(exportSheet_, &QAction::triggered, this, &PreviewWindow::exportSheet);
     toolbar->addSeparator();
     connect(add("BtnFechar", QStringLiteral("&Fechar"), QStringLiteral("Fechar")), &QAction::triggered, this,
             &QDialog::reject);
@@ -203,6 +209,8 @@ void PreviewWindow::updateState() {
     print_->setEnabled(ready);
     save_->setEnabled(count > 0);
     exportPdf_->setEnabled(count > 0);
+    // A spreadsheet comes from the report's bands: pages opened from a file have none.
+    exportSheet_->setEnabled(report_ && generated_);
 }
 
 void PreviewWindow::offerPdfWithoutPrinter() {
@@ -274,6 +282,27 @@ void PreviewWindow::exportPdf() {
         dialogs_.message(QStringLiteral("Relatório exportado para %1.").arg(path));
     } catch (const OutputError& error) {
         dialogs_.message(text(error));
+    }
+}
+
+void PreviewWindow::exportSheet() {
+    QString path = dialogs_.saveFile(QStringLiteral("Exportar Planilha"), QStringLiteral("relatorio.xlsx"),
+                                     kSheetFilter);
+    if (path.isEmpty() || !report_) return;
+    const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    if (!csv && !path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) path += QStringLiteral(".xlsx");
+    try {
+        // Run again, as printing does: the figures are the report's, not read off the pages.
+        const ReportSheet sheet = sheetOf(*report_);
+        if (csv)
+            writeCsv(sheet, path.toStdString());
+        else
+            writeXlsx(sheet, path.toStdString());
+        dialogs_.message(QStringLiteral("Relatório exportado para %1.").arg(path));
+    } catch (const OutputError& error) {
+        dialogs_.message(text(error));
+    } catch (const std::exception& error) {
+        dialogs_.error(text(error));
     }
 }
 

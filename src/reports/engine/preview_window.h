@@ -1,6 +1,7 @@
 #pragma once
 // The preview window: the generated pages with zoom, page navigation, printer set-up,
-// printing (which runs the report again), saving and opening report files and a PDF export.
+// printing (which runs the report again), saving and opening report files, a PDF export and
+// a spreadsheet export (which also runs the report again).
 #include <QDialog>
 #include <QPrinter>
 
@@ -52,6 +53,7 @@ class PreviewWindow : public QDialog {
     void save();
     void open();
     void exportPdf();
+    void exportSheet();
     void offerPdfWithoutPrinter();
     void showModel(PageModel model);
     void redraw();
@@ -77,6 +79,7 @@ class PreviewWindow : public QDialog {
     QAction* print_ = nullptr;
     QAction* save_ = nullptr;
     QAction* exportPdf_ = nullptr;
+    QAction* exportSheet_ = nullptr;
 };
 
 }  // namespace reports
