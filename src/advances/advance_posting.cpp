@@ -1,6 +1,8 @@
 #include "advances/advance_posting.h"
 
+#include "core/format.h"
 #include "core/text.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/refusal.h"
 #include "data/store/posting.h"
@@ -67,7 +69,7 @@ SavedAdvance saveAdvance(data::Tdm& dm, const Advance& advance, const core::Date
     store::Table& pagar = dm.TbPagar;
     store::Table& paid = dm.TbBaixaP;
     if (!paid.isOpen()) paid.open();
-    store::post({&pagar, &paid, &dm.TbContador}, [&] {
+    data::postAudited(dm, {&pagar, &paid, &dm.TbContador}, [&] {
         lockPending(pagar, advance.pending);
         const reports::AdvanceReceipt& r = saved.receipt;
         paid.insert();
@@ -87,6 +89,12 @@ SavedAdvance saveAdvance(data::Tdm& dm, const Advance& advance, const core::Date
         paid.post();
         saved.number = paid.field("Contador").asInteger();
         pagar.deleteRecord();
+        return data::AuditEntry{.acao = "Vale de Funcionário",
+                                .tabela = paid.name(),
+                                .chave = std::to_string(saved.number),
+                                .resumo = "Vale de R$ " + core::formatMoney(r.value) + " para " + r.employee + " (" +
+                                          (r.byCheque ? "cheque " + r.cheque : std::string("dinheiro")) + ")",
+                                .motivo = advance.description};
     });
     pagar.close();
     return saved;

@@ -57,7 +57,7 @@ void recordWrongPassword(data::Tdm& dm) {
                           .tabela = senha.name(),
                           .chave = senha.field("Codigo").asString(),
                           .resumo = "Tentativa como " + senha.field("Usuario").asString(),
-                          .refused = true});
+                          .noAuthorizer = true});
 }
 
 bool loginHolds(data::Tdm& dm, const QString& lastTyped) {

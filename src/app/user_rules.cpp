@@ -1,5 +1,6 @@
 #include "app/user_rules.h"
 
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/register_rules.h"
 #include "data/user_passwords.h"
@@ -27,8 +28,18 @@ RegistrationProblem checkRegistration(data::Tdm& dm, const QString& password, co
 }
 
 void registerUser(data::Tdm& dm, const QString& password) {
-    data::setUsersPassword(dm, password.toStdString());
-    dm.TbSenha.post();
+    store::Table& senha = dm.TbSenha;
+    const bool added = senha.state() == store::TableState::Insert;
+    data::setUsersPassword(dm, password.toStdString());  // slow on purpose: before the posting
+    data::postAudited(dm, {&senha}, [&] {
+        senha.post();
+        return data::AuditEntry{.acao = added ? "Inclusão de Usuário" : "Troca de Senha",
+                                .tabela = senha.name(),
+                                .chave = senha.field("Codigo").asString(),
+                                .resumo = "Usuário " + senha.field("Usuario").asString() + " (funcionário " +
+                                          senha.field("CodFUN").asString() + ")",
+                                .noAuthorizer = true};
+    });
 }
 
 QString messageFor(RegistrationProblem problem) {
@@ -53,7 +64,21 @@ bool deleteCurrentUser(data::Tdm& dm) {
         senha.cancel();  // an unconfirmed password change goes too
         return false;
     }
-    senha.deleteRecord();  // a user still being inserted is simply dropped
+    if (senha.state() == store::TableState::Insert) {
+        senha.deleteRecord();  // a user still being inserted is simply dropped
+        return true;
+    }
+    senha.cancel();
+    data::postAudited(dm, {&senha}, [&] {
+        const data::AuditEntry audited{.acao = "Exclusão de Usuário",
+                                       .tabela = senha.name(),
+                                       .chave = senha.field("Codigo").asString(),
+                                       .resumo = "Usuário " + senha.field("Usuario").asString() + " (funcionário " +
+                                                 senha.field("CodFUN").asString() + ")",
+                                       .noAuthorizer = true};
+        senha.deleteRecord();
+        return audited;
+    });
     return true;
 }
 

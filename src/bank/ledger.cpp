@@ -1,6 +1,8 @@
 #include "bank/ledger.h"
 
 #include "bank/bank_line.h"
+#include "core/format.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/opened_tables.h"
 #include "data/refusal.h"
@@ -41,7 +43,7 @@ void deleteEntry(data::Tdm& dm, std::int64_t numero) {
     store::Table& banco = dm.TbBanco;
     store::Table& saldos = dm.TbSaldos;
     data::OpenedTables open{&banco, &saldos};
-    store::post({&banco, &saldos}, [&] {
+    data::postAudited(dm, {&banco, &saldos}, [&] {
         banco.cancelRange();
         banco.setIndexName({});
         if (numero < 1 || !banco.findKey({numero})) throw data::Refusal("O Lançamento Não Existe Mais!");
@@ -50,6 +52,12 @@ void deleteEntry(data::Tdm& dm, std::int64_t numero) {
         const Currency amount =
             banco.field("ValorCredito").asCurrency() + banco.field("ValorDebto").asCurrency();
         const store::Value conta = banco.field("Conta").value();
+        const data::AuditEntry audited{
+            .acao = "Exclusão de Lançamento Bancário",
+            .tabela = banco.name(),
+            .chave = std::to_string(numero),
+            .resumo = "Conta " + banco.field("Conta").asString() + ", " + banco.field("DataLan").asString() + ": " +
+                      banco.field("Discriminacao").asString() + ", R$ " + core::formatMoney(amount)};
         banco.cancel();
         saldos.cancelRange();
         saldos.setIndexName({});
@@ -59,6 +67,7 @@ void deleteEntry(data::Tdm& dm, std::int64_t numero) {
             saldos.post();
         }
         banco.deleteRecord();
+        return audited;
     });
 }
 

@@ -2,10 +2,11 @@
 
 #include "bank/bank_line.h"
 #include "bank/ledger.h"
+#include "core/format.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/opened_tables.h"
 #include "data/refusal.h"
-#include "data/store/posting.h"
 
 namespace bank {
 
@@ -15,7 +16,7 @@ void transfer(data::Tdm& dm, const Transfer& t) {
     if (t.data.isNull()) throw data::Refusal("Digite a Data da Transferência!");
 
     data::OpenedTables open{&dm.TbConta, &dm.TbBanco, &dm.TbSaldos};
-    store::post({&dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
+    data::postAudited(dm, {&dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         const Account origem = findAccount(dm, t.origem);
         const Account destino = findAccount(dm, t.destino);
         writeLine(dm, origem,
@@ -38,6 +39,11 @@ void transfer(data::Tdm& dm, const Transfer& t) {
                    {},
                    t.identificacao,
                    t.valor});
+        return data::AuditEntry{.acao = "Transferência Bancária",
+                                .tabela = dm.TbBanco.name(),
+                                .chave = origem.conta + " > " + destino.conta,
+                                .resumo = "R$ " + core::formatMoney(t.valor) + " da conta " + origem.conta +
+                                          " para a conta " + destino.conta + " em " + core::longDate(t.data)};
     });
 }
 

@@ -1,11 +1,12 @@
 #include "cash/cash_opening.h"
 
 #include "core/date.h"
+#include "core/format.h"
 #include "core/text.h"
+#include "data/audit_trail.h"
 #include "data/cash_status.h"
 #include "data/dm.h"
 #include "data/refusal.h"
-#include "data/store/posting.h"
 
 namespace cash {
 
@@ -31,7 +32,7 @@ std::int64_t openCash(data::Tdm& dm, const Responsible& responsible, core::Curre
     store::Table& caixa = dm.TbCaixa;
     caixa.open();
     std::int64_t number = 0;
-    store::post({&caixa}, [&] {
+    data::postAudited(dm, {&caixa}, [&] {
         const OpeningProposal last = readLast(caixa);
         if (last.alreadyOpen) throw data::Refusal(data::kCashAlreadyOpen);
         number = last.number;
@@ -44,6 +45,11 @@ std::int64_t openCash(data::Tdm& dm, const Responsible& responsible, core::Curre
         caixa.field("Status").setString(data::kCashOpenStatus);
         caixa.field("DinheiroDIA").setCurrency(openingCash);
         caixa.post();
+        return data::AuditEntry{.acao = "Abertura do Caixa",
+                                .tabela = caixa.name(),
+                                .chave = std::to_string(number),
+                                .resumo = "Caixa " + std::to_string(number) + " aberto por " + responsible.name +
+                                          " com R$ " + core::formatMoney(openingCash) + " em dinheiro"};
     });
     return number;
 }

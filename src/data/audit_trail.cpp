@@ -77,7 +77,7 @@ void audit(Tdm& dm, const AuditEntry& entry) {
     auditoria.field("Estacao").setString(stationName());
     auditoria.field("CodUsuario").setInteger(user.codigo);
     auditoria.field("Usuario").setString(user.nome);
-    if (!entry.refused && current != 0 && current != user.codigo) {
+    if (!entry.noAuthorizer && current != 0 && current != user.codigo) {
         auditoria.field("CodAutorizou").setInteger(current);
         auditoria.field("Autorizou").setString(senha.field("Usuario").asString());
     }
@@ -91,11 +91,14 @@ void audit(Tdm& dm, const AuditEntry& entry) {
     auditoria.post();
 }
 
-void postAudited(Tdm& dm, std::vector<store::Table*> tables, const std::function<AuditEntry()>& work) {
+void postAudited(Tdm& dm, std::vector<store::Table*> tables,
+                 const std::function<std::optional<AuditEntry>()>& work) {
     OpenedTables opened;
     opened.open(dm.TbAuditoria);
     tables.push_back(&dm.TbAuditoria);
-    store::post(tables, [&] { audit(dm, work()); });
+    store::post(tables, [&] {
+        if (const std::optional<AuditEntry> entry = work()) audit(dm, *entry);
+    });
 }
 
 void auditAlone(Tdm& dm, const AuditEntry& entry) {

@@ -25,8 +25,9 @@ struct AuditEntry {
     std::string chave;   // the record's key, as text
     std::string resumo;  // what changed, readably: amounts before and after, items, forms
     std::string motivo;  // the reason typed, where the screen asks for one
-    // A failed try: the user chosen in the authorization dialog authorized nothing.
-    bool refused = false;
+    // The current TbSenha record authorized nothing: a failed try, or the record the users
+    // screen itself is changing.
+    bool noAuthorizer = false;
 };
 
 // Appends `entry` inside the posting running now, which must name dm.TbAuditoria. The user is
@@ -35,8 +36,10 @@ struct AuditEntry {
 void audit(Tdm& dm, const AuditEntry& entry);
 
 // Runs `work` in one posting over `tables` and TbAuditoria, and appends the entry it returns:
-// the action and its audit row are written together or not at all.
-void postAudited(Tdm& dm, std::vector<store::Table*> tables, const std::function<AuditEntry()>& work);
+// the action and its audit row are written together or not at all. No entry: the action found
+// nothing to do (a cash already closed elsewhere), and the trail has nothing to say.
+void postAudited(Tdm& dm, std::vector<store::Table*> tables,
+                 const std::function<std::optional<AuditEntry>()>& work);
 
 // An action audited on its own, with nothing else written (a login, a failed one).
 void auditAlone(Tdm& dm, const AuditEntry& entry);

@@ -3,6 +3,7 @@
 #include <sodium.h>
 
 #include "core/text.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/password_hash.h"
 
@@ -35,13 +36,16 @@ std::string renewMasterPassword(Tdm& dm) {
     const std::string password = newMasterPassword();
     const std::string hash = hashPassword(password);
     store::Table& config = dm.TbConfig;
-    config.first();
-    if (config.isEmpty())
-        config.insert();
-    else
-        config.edit();
-    config.field(kHashField).setString(hash);
-    config.post();
+    postAudited(dm, {&config}, [&] {
+        config.first();
+        if (config.isEmpty())
+            config.insert();
+        else
+            config.edit();
+        config.field(kHashField).setString(hash);
+        config.post();
+        return AuditEntry{.acao = "Nova Senha Master", .tabela = config.name()};
+    });
     return password;
 }
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/password_hash.h"
@@ -35,11 +36,15 @@ void setUsersPassword(Tdm& dm, const std::string& typed) {
 void changeUsersPassword(Tdm& dm, std::int64_t codigo, const std::string& typed) {
     store::Table& senha = dm.TbSenha;
     const std::string hash = hashPassword(typed);  // slow on purpose: before the record is held
-    store::post({&senha}, [&] {
+    postAudited(dm, {&senha}, [&] {
         if (!senha.findKey({codigo})) throw std::runtime_error("Usuário não encontrado! Ele foi excluído em outra estação.");
         senha.editExisting();
         senha.field(kPasswordField).setString(hash);
         senha.post();
+        return AuditEntry{.acao = "Troca de Senha",
+                          .tabela = senha.name(),
+                          .chave = std::to_string(codigo),
+                          .resumo = "Usuário " + senha.field("Usuario").asString() + ", pela própria pessoa"};
     });
 }
 

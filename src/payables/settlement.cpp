@@ -6,7 +6,6 @@
 #include "data/dm.h"
 #include "data/opened_tables.h"
 #include "data/refusal.h"
-#include "data/store/posting.h"
 #include "payables/bank_account.h"
 #include "payables/bill_lock.h"
 
@@ -101,7 +100,7 @@ std::int64_t settleBill(data::Tdm& dm, const Payment& payment, const core::Date&
     store::Table& baixa = dm.TbBaixaP;
     data::OpenedTables open{&pagar, &baixa, &dm.TbConta, &dm.TbBanco, &dm.TbSaldos};
     std::int64_t paid = 0;
-    store::post({&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
+    data::postAudited(dm, {&pagar, &baixa, &dm.TbBanco, &dm.TbSaldos, &dm.TbContador}, [&] {
         lockBill(pagar, payment.bill);
         if (payment.seen && pagar.field("Valor").asCurrency() != *payment.seen)
             throw data::Refusal("O Lançamento Foi Alterado em Outra Estação! Pesquise Novamente.");
@@ -119,6 +118,7 @@ std::int64_t settleBill(data::Tdm& dm, const Payment& payment, const core::Date&
         // The debit follows the account the bill is paid from, never a name left on screen.
         if (account) writeBankDebit(dm, baixa, today);
         pagar.deleteRecord();
+        return paidBillAudit(baixa, "Pagamento de Conta");
     });
     return paid;
 }

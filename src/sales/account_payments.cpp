@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "cash/cash_record.h"
+#include "core/format.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/least_amount.h"
 #include "data/opened_tables.h"
 #include "data/payment_form.h"
 #include "data/refusal.h"
-#include "data/store/posting.h"
 #include "sales/sale_payment.h"
 
 namespace sales {
@@ -46,13 +47,20 @@ void registerCreditPurchase(data::Tdm& dm, std::int64_t clientCode, int code, Cu
     if (credit < Currency::fromUnits(100)) throw data::Refusal("Digite o Valor do Crédito a Ser Inserido!");
     store::Table& cliente = dm.TbCliente;
     data::OpenedTables open{&cliente};
-    store::post({&dm.TbCaixa, &cliente}, [&] {
+    data::postAudited(dm, {&dm.TbCaixa, &cliente}, [&] {
         lockClient(cliente, clientCode);
         auto additions = cash::paymentAdditions(*word, credit);
         additions.push_back({"Credito", credit});
         cash::addToOpenCash(dm, additions);
-        cliente.field("Saldo").setCurrency(cliente.field("Saldo").asCurrency() + credit);
+        const Currency before = cliente.field("Saldo").asCurrency();
+        cliente.field("Saldo").setCurrency(before + credit);
         cliente.post();
+        return data::AuditEntry{.acao = "Compra de Crédito",
+                                .tabela = cliente.name(),
+                                .chave = std::to_string(clientCode),
+                                .resumo = cliente.field("Nome").asString() + ": R$ " + core::formatMoney(credit) +
+                                          " em " + *word + "; crédito de R$ " + core::formatMoney(before) +
+                                          " para R$ " + core::formatMoney(before + credit)};
     });
 }
 
@@ -65,7 +73,7 @@ SettlementResult settleNotes(data::Tdm& dm, const Settlement& settlement, const 
     store::Table& receber = dm.TbReceber;
     data::OpenedTables open{&cliente, &receber, &dm.TbBaixaR};
     SettlementResult result;
-    store::post({&dm.TbCaixa, &cliente, &receber, &dm.TbBaixaR, &dm.TbContador}, [&] {
+    data::postAudited(dm, {&dm.TbCaixa, &cliente, &receber, &dm.TbBaixaR, &dm.TbContador}, [&] {
         lockClient(cliente, settlement.clientCode);
         // The notes as stored now, each under its lock: exactly those the user listed.
         receber.setIndexName("siCodCliente");
@@ -123,6 +131,14 @@ SettlementResult settleNotes(data::Tdm& dm, const Settlement& settlement, const 
         result.creditAfter = settlement.paid > balance ? settlement.paid - balance : Currency();
         cliente.field("Saldo").setCurrency(result.creditAfter);
         cliente.post();
+        return data::AuditEntry{.acao = "Acerto de Notinhas",
+                                .tabela = receber.name(),
+                                .chave = std::to_string(settlement.clientCode),
+                                .resumo = cliente.field("Nome").asString() + ": " + std::to_string(notes.size()) +
+                                          " notinha(s), devido R$ " + core::formatMoney(owed) + ", crédito R$ " +
+                                          core::formatMoney(credit) + ", pago R$ " + core::formatMoney(settlement.paid) +
+                                          " em " + *word + ", diferença R$ " + core::formatMoney(result.shortfall) +
+                                          ", crédito final R$ " + core::formatMoney(result.creditAfter)};
     });
     return result;
 }

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "core/format.h"
 #include "core/text.h"
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/opened_tables.h"
 #include "data/refusal.h"
@@ -14,6 +16,16 @@ namespace sales {
 namespace {
 
 using core::Currency;
+
+// The entry as the audit trail keeps it, before it changes: its invoice, supplier, day and total.
+data::AuditEntry entryAudit(store::Table& entrada, std::string acao) {
+    return {.acao = std::move(acao),
+                             .tabela = entrada.name(),
+                             .chave = entrada.field("Contador").asString(),
+                             .resumo = "Nota " + entrada.field("Nota").asString() + " de " +
+                                       entrada.field("Fornecedor").asString() + ", " + entrada.field("Data").asString() +
+                                       ", total R$ " + core::formatMoney(entrada.field("Total").asCurrency())};
+}
 
 constexpr Currency kLeastCost = Currency::fromUnits(Currency::kScale / 100);  // 0,01
 constexpr Currency kLeastTotal = Currency::fromUnits(Currency::kScale / 10);  // 0,10
@@ -166,25 +178,29 @@ void saveEntry(data::Tdm& dm, std::int64_t contador, const EntryHeader& header) 
 
 void alterEntry(data::Tdm& dm, std::int64_t contador) {
     data::OpenedTables open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
-    store::post(entryTables(dm), [&] {
+    data::postAudited(dm, entryTables(dm), [&] {
         lockEntry(dm.TbEntrada, contador);
         if (!isSaved(dm.TbEntrada)) throw data::Refusal("A Entrada Está em Edição em Outra Estação!");
+        const data::AuditEntry audited = entryAudit(dm.TbEntrada, "Alteração de Entrada de Produtos");
         dm.TbEntrada.field("Empresa").clear();
         dm.TbEntrada.field("Total").setCurrency(Currency{});
         dm.TbEntrada.post();
         moveLines(dm, -1);
+        return audited;
     });
 }
 
 void deleteEntry(data::Tdm& dm, std::int64_t contador) {
     data::OpenedTables open{&dm.TbEntrada, &dm.TbItemEntrada, &dm.TbProdutos};
-    store::post(entryTables(dm), [&] {
+    data::postAudited(dm, entryTables(dm), [&] {
         lockEntry(dm.TbEntrada, contador);
+        const data::AuditEntry audited = entryAudit(dm.TbEntrada, "Exclusão de Entrada de Produtos");
         if (isSaved(dm.TbEntrada)) moveLines(dm, -1);
         dm.TbEntrada.cancel();
         store::Table& itens = dm.TbItemEntrada;
         for (itens.first(); !itens.eof(); itens.first()) itens.deleteRecord();
         dm.TbEntrada.deleteRecord();
+        return audited;
     });
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/date.h"
 #include "core/format.h"
+#include "data/audit_trail.h"
 #include "demo/salon_history.h"
 #include "maintenance/migration/migration.h"
 #include "reports/page_text.h"
@@ -107,6 +108,25 @@ TEST_P(SalonHistoryTest, EveryWorkingDayUpToYesterdayHasOneClosedCashWhoseFormsA
     }
     EXPECT_EQ(previous, kToday.addDays(-1));  // yesterday, and nothing open today
     EXPECT_GE(days, 45);
+}
+
+// The history is made by the till's own functions, so its trail tells every cash day, each
+// sale paid for with bought credit, each advance and withdrawal, in one unbroken chain (which
+// the trip through the server and back keeps).
+TEST_P(SalonHistoryTest, TheAuditTrailHoldsEveryCashDayAndItsChainIsUnbroken) {
+    dm.TbCaixa.open();
+    const int cashDays = dm.TbCaixa.recordCount();
+    std::map<std::string, int> actions;
+    const auto trail = testsupport::auditTrail(salon_.checked);
+    for (const auto& row : trail) ++actions[row.acao];
+    EXPECT_EQ(actions["Abertura do Caixa"], cashDays);
+    EXPECT_EQ(actions["Fechamento do Caixa"], cashDays);
+    EXPECT_GT(actions["Vale de Funcionário"], 0);
+    EXPECT_GT(actions["Retirada do Caixa"], 0);
+    EXPECT_GT(actions["Pagamento de Conta"], 0);
+    const data::AuditCheck check = data::checkAuditTrail(dm);
+    EXPECT_FALSE(check.brokenAt) << *check.brokenAt << ": " << check.problem;
+    EXPECT_EQ(check.rows, static_cast<std::int64_t>(trail.size())) << "every row checked";
 }
 
 TEST_P(SalonHistoryTest, SalesUseEveryPaymentFormAndCreditAndTheirCashRecordReceivedThem) {

@@ -52,8 +52,12 @@ PreviewWindow::PreviewWindow(ui::Dialogs& dialogs, const Report* report, QWidget
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 
-    auto* toolbar = new QToolBar(this);
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Two rows, so that every button shows on a small screen: looking through the pages above,
+    // printing and the files below.
+    auto* viewing = new QToolBar(this);
+    auto* files = new QToolBar(this);
+    QToolBar* toolbar = viewing;
+    for (QToolBar* bar : {viewing, files}) bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto add = [&](const char* name, const QString& caption, const QString& tip) {
         QAction* action = toolbar->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
@@ -77,7 +81,7 @@ PreviewWindow::PreviewWindow(ui::Dialogs& dialogs, const Report* report, QWidget
     connect(previous_, &QAction::triggered, this, [this] { showPage(current_ - 1); });
     connect(next_, &QAction::triggered, this, [this] { showPage(current_ + 1); });
     connect(last_, &QAction::triggered, this, [this] { showPage(static_cast<int>(model_.pages.size())); });
-    toolbar->addSeparator();
+    toolbar = files;
     configure_ =
         add("BtnConfigurar", QStringLiteral("Configurar Impressão"), QStringLiteral("Configurar Impressão"));
     print_ = add("BtnImprimir", QStringLiteral("Imprimir"), QStringLiteral("Imprimir"));
@@ -116,7 +120,8 @@ PreviewWindow::PreviewWindow(ui::Dialogs& dialogs, const Report* report, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(toolbar);
+    layout->addWidget(viewing);
+    layout->addWidget(files);
     layout->addWidget(scroll_, 1);
     layout->addWidget(status);
 
