@@ -5,12 +5,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/currency.h"
+#include "data/access_areas.h"
 #include "data/refusal.h"
 #include "registers/client_anonymise.h"
+#include "registers/client_screen.h"
+#include "support/temp_dir.h"
 #include "ui/ui_fixture.h"
 
 namespace {
@@ -180,6 +184,105 @@ TEST_F(ClientPrivacyTest, AClientGoneIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(totals(), before);
     EXPECT_TRUE(testsupport::auditTrail(dataSet()).empty());
     EXPECT_FALSE(filesHolding(kMaria).empty());
+}
+
+// The register with Maria on screen.
+class ClientPrivacyScreenTest : public ClientPrivacyTest {
+  protected:
+    void SetUp() override {
+        ClientPrivacyTest::SetUp();
+        screen = std::make_unique<registers::TFmClientes>(dm);
+        uitest::showActive(*screen);
+        ASSERT_TRUE(dm.TbCliente.findKey({MARIA}));
+    }
+    void protectClientDeletion() {
+        ASSERT_TRUE(dm.TbAcesso.findKey({data::area::kExcluirCliente}));
+        dm.TbAcesso.edit();
+        dm.TbAcesso.field("Status").setString("X");
+        dm.TbAcesso.post();
+    }
+    static std::string bytesOf(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    std::unique_ptr<registers::TFmClientes> screen;
+};
+
+const QString kAnonymiseQuestion = QStringLiteral(
+    "Deseja Anonimizar Este Cliente? Nome, Endereço, Telefones, E-mail e Fotografias Serão Apagados "
+    "Definitivamente.");
+
+TEST_F(ClientPrivacyScreenTest, AnonimizarAsksThenErasesTheClientOnScreen) {
+    dialogs.answer(false);
+    screen->anonimizarButton()->click();
+    EXPECT_EQ(dialogs.questions, QStringList{kAnonymiseQuestion});
+    EXPECT_EQ(screen->nome()->text().toStdString(), kMaria) << "Não leaves him as he was";
+    EXPECT_TRUE(testsupport::auditTrail(dataSet()).empty());
+
+    dialogs.answer(true);
+    screen->anonimizarButton()->click();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("O Cliente Foi Anonimizado!")});
+    EXPECT_EQ(screen->nome()->text(), QStringLiteral("CLIENTE ANONIMIZADO nº 7"));
+    EXPECT_EQ(filesHolding(kMaria), std::vector<std::string>{});
+    EXPECT_EQ(testsupport::auditTrail(dataSet()).size(), 1u);
+}
+
+TEST_F(ClientPrivacyScreenTest, AnonimizarIsGuardedByTheClientDeletionArea) {
+    protectClientDeletion();
+    dialogs.expectScreen(QStringLiteral("TFmAutorizacao"), [](QDialog&) { return int(QDialog::Rejected); });
+    screen->anonimizarButton()->click();
+    EXPECT_TRUE(dialogs.questions.isEmpty()) << "a user not authorized is not even asked";
+    EXPECT_FALSE(filesHolding(kMaria).empty());
+}
+
+TEST_F(ClientPrivacyScreenTest, NeitherActionRunsWhileTheClientIsBeingEdited) {
+    dialogs.answer(true);  // "Alterar Dados do Cliente?"
+    screen->allButtons().alterar->click();
+    ASSERT_TRUE(screen->isEditing());
+    screen->anonimizarButton()->click();
+    screen->exportarButton()->click();
+    EXPECT_EQ(dialogs.messages, QStringList(2, registers::kClientEditingRefusal));
+    EXPECT_EQ(dialogs.questions.size(), 1) << "only Alterar's own question";
+}
+
+TEST_F(ClientPrivacyScreenTest, ExportarWritesTheClientsOwnDataAsCsvInTheFolderChosen) {
+    testsupport::TempDir folder("velmora-export");
+    dialogs.answerDirectory(QString());  // cancelled: nothing is written
+    screen->exportarButton()->click();
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    dialogs.answerDirectory(QString::fromStdString(folder.path().string()));
+    screen->exportarButton()->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("Dados do Cliente Gravados em ")));
+
+    const std::string record = bytesOf(folder / "Cliente.csv");
+    EXPECT_EQ(record.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(record.substr(3, record.find("\r\n") - 3),
+              "Código;Nome;Endereço;Bairro;Cidade;CEP;Fone;Celular;E-mail;Aniversário;Nascimento;Crédito R$;"
+              "Aceita lembretes;Desde;Aceita ofertas;Desde;Observações");
+    EXPECT_NE(record.find("\r\n7;" + kMaria + ";" + kMariaStreet + ";JARDIM DAS FLORES;"), std::string::npos);
+    EXPECT_NE(record.find(";15,00;"), std::string::npos) << record;
+
+    // Only his rows, one line each after the captions.
+    const struct {
+        const char* file;
+        std::size_t lines;
+    } expected[] = {
+        {"Historico.csv", 2}, {"Notinhas.csv", 2}, {"NotinhasAcertadas.csv", 2}, {"Agenda.csv", 1}};
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.file);
+        const std::string bytes = bytesOf(folder / e.file);
+        std::size_t lines = 0;
+        for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
+            ++lines;
+        EXPECT_EQ(lines, e.lines + 1);
+        EXPECT_EQ(bytes.find("JOANA"), std::string::npos);
+    }
+    EXPECT_NE(bytesOf(folder / "Historico.csv").find(";80,00\r\n"), std::string::npos);
+    EXPECT_NE(bytesOf(folder / "Agenda.csv").find("14/12/2026;09:00;"), std::string::npos);
 }
 
 }  // namespace
