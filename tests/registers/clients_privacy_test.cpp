@@ -2,6 +2,7 @@
 // his name in the data directory.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -201,6 +202,16 @@ class ClientPrivacyScreenTest : public ClientPrivacyTest {
         dm.TbAcesso.field("Status").setString("X");
         dm.TbAcesso.post();
     }
+    // The PDF as pdftotext reads it.
+    static std::string pdfText(const std::filesystem::path& pdf) {
+        std::string text;
+        FILE* out = popen(("pdftotext -layout '" + pdf.string() + "' -").c_str(), "r");
+        if (!out) return text;
+        char chunk[4096];
+        for (std::size_t n; (n = fread(chunk, 1, sizeof chunk, out)) > 0;) text.append(chunk, n);
+        pclose(out);
+        return text;
+    }
     static std::string bytesOf(const std::filesystem::path& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
@@ -283,6 +294,18 @@ TEST_F(ClientPrivacyScreenTest, ExportarWritesTheClientsOwnDataAsCsvInTheFolderC
     }
     EXPECT_NE(bytesOf(folder / "Historico.csv").find(";80,00\r\n"), std::string::npos);
     EXPECT_NE(bytesOf(folder / "Agenda.csv").find("14/12/2026;09:00;"), std::string::npos);
+
+    // The same in one PDF, section by section.
+    const std::string pdf = pdfText(folder / "DadosDoCliente.pdf");
+    std::size_t at = 0;
+    for (const std::string& next :
+         {"DADOS DO CLIENTE: " + kMaria, std::string("CADASTRO"), kMariaStreet, std::string("15,00"),
+          std::string("HISTÓRICO"), std::string("80,00"), std::string("NOTINHAS EM ABERTO"),
+          std::string("NOTINHAS ACERTADAS"), std::string("AGENDA"), std::string("09:00")}) {
+        at = pdf.find(next, at);
+        ASSERT_NE(at, std::string::npos) << next << " in order in\n" << pdf;
+    }
+    EXPECT_EQ(pdf.find("JOANA"), std::string::npos);
 }
 
 }  // namespace
