@@ -7,11 +7,12 @@
 #include "data/dm.h"
 #include "data/opened_tables.h"
 #include "data/refusal.h"
+#include "registers/items_by_client.h"
 
 namespace registers {
 namespace {
 
-// The register's personal fields; the code, the credit and the consent dates' absence remain.
+// Everything the register holds about the person; his code and his credit stay.
 constexpr std::string_view kPersonalFields[] = {
     "Endereco", "Bairro", "Cidade", "CEP",        "Fone",      "Celular",       "Obs",     "Aniversario",
     "Dia",      "Mes",    "Email",  "Nascimento", "Lembretes", "DataLembretes", "Ofertas", "DataOfertas"};
@@ -52,15 +53,7 @@ void anonymiseClient(data::Tdm& dm, std::int64_t code) {
     store::Table& baixa = dm.TbBaixaR;
     store::Table& agenda = dm.TbAgenda;
     data::OpenedTables open{&cliente, &foto, &servico, &itens, &receber, &baixa, &agenda};
-    // The items are read by client here, not through their sale.
-    itens.setMasterSource(nullptr, {});
-    struct RelinkItems {
-        data::Tdm& dm;
-        ~RelinkItems() {
-            dm.TbItensServico.setIndexFieldNames("Contador");
-            dm.TbItensServico.setMasterSource(&dm.TbServico, "Contador");
-        }
-    } relink{dm};
+    const ItemsByClient byClient(dm);
     data::postAudited(dm, {&cliente, &foto, &servico, &itens, &receber, &baixa, &agenda}, [&] {
         // The client as stored now, under its lock: another station may have deleted him.
         cliente.setIndexName("");

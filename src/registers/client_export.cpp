@@ -9,6 +9,7 @@
 #include "data/dm.h"
 #include "data/opened_tables.h"
 #include "data/refusal.h"
+#include "registers/items_by_client.h"
 #include "reports/engine/items.h"
 #include "reports/engine/pdf_export.h"
 #include "reports/engine/report.h"
@@ -162,15 +163,7 @@ std::vector<std::filesystem::path> exportClientData(data::Tdm& dm, std::int64_t 
     store::Table& baixa = dm.TbBaixaR;
     store::Table& agenda = dm.TbAgenda;
     data::OpenedTables open{&cliente, &itens, &receber, &baixa, &agenda};
-    // The items are read by client here, not through their sale.
-    itens.setMasterSource(nullptr, {});
-    struct RelinkItems {
-        data::Tdm& dm;
-        ~RelinkItems() {
-            dm.TbItensServico.setIndexFieldNames("Contador");
-            dm.TbItensServico.setMasterSource(&dm.TbServico, "Contador");
-        }
-    } relink{dm};
+    const ItemsByClient byClient(dm);
 
     cliente.setIndexName("");
     if (!cliente.findKey({code})) throw data::Refusal("Não Existe Cliente Com Este Código!");
