@@ -14,6 +14,11 @@ class TFmClientes : public ClientFormScreen {
     QPushButton* historicoButton() const { return historico_; }
     void historico();
 
+    QPushButton* anonimizarButton() const { return anonimizar_; }
+    QPushButton* exportarButton() const { return exportar_; }
+    void anonimizar();
+    void exportar();
+
   protected:
     bool mayChange() override;
     bool mayDelete() override;
@@ -22,7 +27,12 @@ class TFmClientes : public ClientFormScreen {
   private:
     void excluirCliente();
 
+    // Whether the screen shows a client an action can be taken on; says why not when it does not.
+    bool clientChosen();
+
     QPushButton* historico_;
+    QPushButton* anonimizar_;
+    QPushButton* exportar_;
 };
 
 // Opens the register modally: the menu's "&Clientes..." and the "Clientes" button.
