@@ -134,6 +134,10 @@ Connection::Connection(const std::filesystem::path& path, Collations& collations
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, busyTimeoutMs);
     collations.registerOn(db_);
+    // What is changed or deleted is overwritten on disk, whatever the SQLite build's default:
+    // an erased client or a replaced password leaves no readable trace in the file. Files
+    // attached later take the setting from this one.
+    sqlite3_exec(db_, "PRAGMA secure_delete = ON", nullptr, nullptr, nullptr);
 }
 
 Connection::~Connection() {
