@@ -77,7 +77,8 @@ void audit(Tdm& dm, const AuditEntry& entry) {
     auditoria.field("Estacao").setString(stationName());
     auditoria.field("CodUsuario").setInteger(user.codigo);
     auditoria.field("Usuario").setString(user.nome);
-    if (!entry.noAuthorizer && current != 0 && current != user.codigo) {
+    // Nobody logged in (the command line, the demo salon): the current record authorized nothing.
+    if (!entry.noAuthorizer && user.codigo != 0 && current != 0 && current != user.codigo) {
         auditoria.field("CodAutorizou").setInteger(current);
         auditoria.field("Autorizou").setString(senha.field("Usuario").asString());
     }

@@ -31,8 +31,8 @@ struct AuditEntry {
 };
 
 // Appends `entry` inside the posting running now, which must name dm.TbAuditoria. The user is
-// the one logged in on this station; the authorizing user is the current TbSenha record when
-// an authorization dialog made another user current.
+// the one logged in on this station (nobody for the command line); the authorizing user is the
+// current TbSenha record when an authorization dialog made another user current.
 void audit(Tdm& dm, const AuditEntry& entry);
 
 // Runs `work` in one posting over `tables` and TbAuditoria, and appends the entry it returns:
