@@ -395,8 +395,8 @@ const std::vector<PdfReport>& pdfReports() {
         {"auditoria", "trilha de auditoria do período (com --usuario, só as ações do usuário de código N)",
          periodAnd({{"--usuario", "N"}}),
          [](const OptionValues& values) {
-             const AuditSelection selection{periodOption(values), recordNumberOption(values, "--usuario").value_or(0),
-                                            {}};
+             const AuditSelection selection{
+                 periodOption(values), recordNumberOption(values, "--usuario").value_or(0), {}};
              return Print(
                  [selection](data::Tdm& dm, const ReportOutput& out) { printAudit(dm, selection, out); });
          }},
