@@ -13,10 +13,10 @@ namespace reports {
 namespace {
 
 constexpr double kLine = kLineHeightMm;
-// Left edges of the first line's columns (landscape); the summary and the reason share the
-// second line, under them.
+// Left edges of the first line's columns (landscape). The second line holds the summary from
+// under the time up to the reason, which sits under the table and key.
 constexpr double kHora = 18, kEstacao = 32, kUsuario = 62, kAutorizou = 94, kAcao = 126, kChave = 180;
-constexpr double kMotivo = 170;
+constexpr double kMotivo = kChave;
 const TextStyle kFixed{.sizing = Sizing::Fixed};
 
 using Lines = std::shared_ptr<const std::vector<AuditLine>>;
@@ -81,21 +81,20 @@ Report auditReport(data::Tdm& dm, const AuditSelection& selection, Lines lines) 
     const double width = report.page.printableWidthMm();
     const std::string title =
         periodTitle("Relatório de AUDITORIA", selection.period.startText, selection.period.endText);
-    report.pageHeader = salonHeader(report.page, dm.TbConfig, [title] { return title; },
-                                    {{0, "DATA"},
-                                     {kHora, "HORA"},
-                                     {kEstacao, "ESTAÇÃO"},
-                                     {kUsuario, "USUÁRIO"},
-                                     {kAutorizou, "AUTORIZOU"},
-                                     {kAcao, "AÇÃO"},
-                                     {kChave, "TABELA / CHAVE"}});
-    Band captions;
-    captions.heightMm = kLine + 1;
-    captions.add(
-        label({kHora, 0, kMotivo - kHora - 1, kLine}, "RESUMO", {.bold = true, .sizing = Sizing::Fixed}));
-    captions.add(
-        label({kMotivo, 0, width - kMotivo, kLine}, "MOTIVO", {.bold = true, .sizing = Sizing::Fixed}));
-    report.title = std::move(captions);
+    Band header = salonHeader(report.page, dm.TbConfig, [title] { return title; },
+                              {{0, "DATA"},
+                               {kHora, "HORA"},
+                               {kEstacao, "ESTAÇÃO"},
+                               {kUsuario, "USUÁRIO"},
+                               {kAutorizou, "AUTORIZOU"},
+                               {kAcao, "AÇÃO"},
+                               {kChave, "TABELA / CHAVE"}});
+    // The second line of every row, captioned on every page under the strip.
+    const TextStyle caption{.bold = true, .sizing = Sizing::Fixed};
+    header.add(label({kHora, header.heightMm, kMotivo - kHora - 1, kLine}, "RESUMO", caption));
+    header.add(label({kMotivo, header.heightMm, width - kMotivo, kLine}, "MOTIVO", caption));
+    header.heightMm += kLine + 1;
+    report.pageHeader = std::move(header);
     report.subDetails.push_back(auditLines(lines, width));
     return report;
 }
