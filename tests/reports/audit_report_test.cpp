@@ -11,6 +11,8 @@
 #include "core/date.h"
 #include "data/audit_trail.h"
 #include "data/rows.h"
+#include "payables/bill_entry.h"
+#include "payables/settlement.h"
 #include "reports/audit_report.h"
 #include "reports/audit_screen.h"
 #include "reports/report_command_line.h"
@@ -103,6 +105,28 @@ TEST_F(AuditReportTest, TheSelectionKeepsThePeriodTheUserAndTheAction) {
             actions.push_back(line.acao);
         EXPECT_EQ(actions, c.actions);
     }
+}
+
+// A row written by the program's own posting, with the summary it made.
+TEST_F(AuditReportTest, APaidBillDeletedThroughItsPostingIsListedWithWhatItWas) {
+    payables::BillEntry bill;
+    bill.bill = payables::startBill(dm, today, false);
+    bill.dataLan = bill.dataVen = today;
+    bill.valor = core::Currency::fromDouble(120.0);
+    bill.descricao = "LUZ";
+    bill.formaPG = "BOLETO";
+    ASSERT_FALSE(payables::saveBill(dm, bill, today)) << "left to pay";
+    const std::int64_t paid = payables::settleBill(dm, {bill.bill, "BOLETO", "", "", today}, today);
+    payables::deletePaidBill(dm, paid);
+
+    const auto lines = reports::gatherAudit(dm, selection(today, today, BRUNA, "Exclusão de Conta Paga"));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].tabelaChave, "TbBaixaP " + std::to_string(paid));
+    EXPECT_NE(lines[0].resumo.find("LUZ"), std::string::npos) << lines[0].resumo;
+    EXPECT_NE(lines[0].resumo.find("R$ 120,00"), std::string::npos) << lines[0].resumo;
+    EXPECT_EQ(
+        reports::gatherAudit(dm, selection(today, today, ADMINISTRADOR, "Exclusão de Conta Paga")).size(), 0u)
+        << "BRUNA, logged in, deleted it";
 }
 
 TEST_F(AuditReportTest, TheActionsToChooseFromAreThoseOfTheTrailOnceEach) {
