@@ -54,6 +54,7 @@
 #include "registers/supplier_quick_screen.h"
 #include "registers/supplier_screen.h"
 #include "registers/supplier_search.h"
+#include "reports/audit_screen.h"
 #include "reports/birthday_screen.h"
 #include "reports/commissions_screen.h"
 #include "reports/services_screen.h"
@@ -296,6 +297,7 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         present(birthdays, QStringLiteral("TFmAniversario"), visit);
     }
     presentNew<reports::TFmDataServico>(QStringLiteral("TFmDataServico"), visit, dm);
+    presentNew<reports::TFmAuditoria>(QStringLiteral("TFmAuditoria"), visit, dm);
     presentNew<reports::TFmDataServico2>(QStringLiteral("TFmDataServico2"), visit, dm);
     presentNew<sales::TConsBaixaReceber>(QStringLiteral("TConsBaixaReceber"), visit, dm);
     {

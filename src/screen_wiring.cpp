@@ -30,6 +30,7 @@
 #include "registers/plan_screen.h"
 #include "registers/product_screen.h"
 #include "registers/supplier_screen.h"
+#include "reports/audit_screen.h"
 #include "reports/birthday_reports.h"
 #include "reports/birthday_screen.h"
 #include "reports/client_listing.h"
@@ -83,6 +84,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
     menu.wire(entry::Vales, [&dm] { advances::showDataVale(dm); });
     menu.wire(entry::FechamentosCaixa, [&dm] { cash::showDataCaixa(dm); });
     menu.wire(entry::ConferenciaCaixa, [&dm] { cash::showDataCONF(dm); });
+    menu.wire(entry::Auditoria, [&dm] { reports::showAuditoria(dm); });
     menu.wire(entry::Credito, [&dm] { sales::showCredito(dm); });
     menu.wire(entry::Acerto, [&dm] { sales::showDataRC(dm); });
     menu.wire(entry::Banco, [&dm] { bank::showControleBancario(dm); });

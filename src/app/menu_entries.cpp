@@ -93,6 +93,7 @@ std::vector<MenuEntry> buildEntries() {
         item(Comissoes, produtosServicos, "Comissões de Funcionários..."),
         item(ConferenciaCaixa, {relatorios}, "Conferência de Caixa..."),
         item(FechamentosCaixa, {relatorios}, "Fechamentos de Caixa..."),
+        item(Auditoria, {relatorios}, "Auditoria...", area::kAuditoria),
         hiddenEntry(item(ContasRecebidas, {relatorios}, "Contas Recebidas...")),
         hiddenEntry(item(OcultarRelatorios, {relatorios}, "Ocultar Menu Relatórios...")),
 

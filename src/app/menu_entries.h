@@ -61,6 +61,7 @@ inline const QString ServicosPeriodo = QStringLiteral("MiServicosPeriodo");
 inline const QString Comissoes = QStringLiteral("MiComissoes");
 inline const QString ConferenciaCaixa = QStringLiteral("MiConferenciaCaixa");
 inline const QString FechamentosCaixa = QStringLiteral("MiFechamentosCaixa");
+inline const QString Auditoria = QStringLiteral("MiAuditoria");
 inline const QString ContasRecebidas = QStringLiteral("MiContasRecebidas");
 inline const QString OcultarRelatorios = QStringLiteral("MiOcultarRelatorios");
 // "Sobre".

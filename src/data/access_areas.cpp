@@ -1,5 +1,9 @@
 #include "data/access_areas.h"
 
+#include "data/dm.h"
+#include "data/rows.h"
+#include "data/store/posting.h"
+
 namespace data {
 
 const std::vector<AccessArea>& accessAreas() {
@@ -14,6 +18,7 @@ const std::vector<AccessArea>& accessAreas() {
         {area::kRelatorios, "Relatórios"},
         {area::kBalancete, "Balancete"},
         {area::kAgenda, "Agenda"},
+        {area::kAuditoria, "Auditoria"},
         {area::kClientes, "Cadastro de Clientes"},
         {area::kAlterarCliente, "Alterar Cliente"},
         {area::kExcluirCliente, "Excluir Cliente"},
@@ -45,6 +50,19 @@ const std::vector<AccessArea>& accessAreas() {
         {area::kContasBancarias, "Cadastro de Contas Bancárias"},
     };
     return areas;
+}
+
+void addMissingAccessAreas(Tdm& dm) {
+    // No area at all: the data set is being made, and its initial data adds them all.
+    if (dm.TbAcesso.isEmpty()) return;
+    std::vector<const AccessArea*> missing;
+    for (const AccessArea& area : accessAreas())
+        if (!dm.TbAcesso.findKey({area.code})) missing.push_back(&area);
+    if (missing.empty()) return;
+    store::post({&dm.TbAcesso}, [&] {
+        for (const AccessArea* area : missing)
+            addRow(dm.TbAcesso, {{"Codigo", area->code}, {"Local", area->local}, {"Status", ""}});
+    });
 }
 
 }  // namespace data

@@ -21,6 +21,7 @@ inline constexpr double kAlterarPlano = 1.5;
 inline constexpr double kRelatorios = 2;
 inline constexpr double kBalancete = 2.1;
 inline constexpr double kAgenda = 2.2;
+inline constexpr double kAuditoria = 2.3;
 inline constexpr double kClientes = 3;
 inline constexpr double kAlterarCliente = 4;
 inline constexpr double kExcluirCliente = 5;
@@ -53,5 +54,12 @@ inline constexpr double kContasBancarias = 26;
 }  // namespace area
 
 const std::vector<AccessArea>& accessAreas();
+
+class Tdm;
+
+// Adds to TbAcesso, open, the areas a data set made by an older version lacks, unprotected as
+// new areas start, in one posting; an area already there is left as the administrator set it.
+// An empty TbAcesso is left alone: it belongs to a data set whose initial data is being written.
+void addMissingAccessAreas(Tdm& dm);
 
 }  // namespace data

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "data/access_areas.h"
 #include "data/bank_balance.h"
 #include "data/computed_fields.h"
 #include "data/counters.h"
@@ -47,6 +48,12 @@ Tdm::Tdm(store::Location dataSet, Messages& messages)
         if (!TbAuditoria.fileExists()) TbAuditoria.createTable();
     } catch (const store::Error& error) {
         if (!TbAuditoria.fileExists()) messages_.inform(error.what());  // else another station made it first
+    }
+    try {
+        // A data set made before an area existed gets it, unprotected like every new area.
+        if (TbAcesso.isOpen()) addMissingAccessAreas(*this);
+    } catch (const std::exception& error) {
+        messages_.inform(error.what());  // tried again at the next opening
     }
     try {
         // A data set made before passwords were hashed gives up its clear ones on first opening.

@@ -24,6 +24,7 @@
 #include "reports/advance_receipt.h"
 #include "reports/advances_report.h"
 #include "reports/agenda_report.h"
+#include "reports/audit_report.h"
 #include "reports/balance_sheet.h"
 #include "reports/bank_statement.h"
 #include "reports/birthday_reports.h"
@@ -390,6 +391,14 @@ const std::vector<PdfReport>& pdfReports() {
              return Print([employee, today](data::Tdm& dm, const ReportOutput& out) {
                  printEmployeeServices(dm, employee, today, out);
              });
+         }},
+        {"auditoria", "trilha de auditoria do período (com --usuario, só as ações do usuário de código N)",
+         periodAnd({{"--usuario", "N"}}),
+         [](const OptionValues& values) {
+             const AuditSelection selection{
+                 periodOption(values), recordNumberOption(values, "--usuario").value_or(0), {}};
+             return Print(
+                 [selection](data::Tdm& dm, const ReportOutput& out) { printAudit(dm, selection, out); });
          }},
         {"entradas", "linhas das entradas de produtos do período (com --fornecedor, só as do fornecedor N)",
          periodAnd({{"--fornecedor", "N"}}),

@@ -3,6 +3,7 @@
 
 #include "app/access.h"
 #include "app_fixture.h"
+#include "data/access_areas.h"
 
 namespace {
 
@@ -149,3 +150,23 @@ TEST_F(AppTest, ACancelledLevelAuthorizationStopsSilently) {
 }
 
 }  // namespace
+
+// A data set made before the audit report had no area for it: opening it adds the area,
+// unprotected, and leaves the areas the administrator set as they were.
+TEST_F(AccessCheck, AnOlderDataSetGetsTheAreasItLacksWhenOpened) {
+    protect(data::area::kAgenda);
+    ASSERT_TRUE(dm.TbAcesso.findKey({data::area::kAuditoria})) << "the initial data has it";
+    dm.TbAcesso.deleteRecord();
+    const int before = dm.TbAcesso.recordCount();
+
+    testsupport::RecordingMessages quiet;
+    data::Tdm reopened(dataSet(), quiet);
+    EXPECT_TRUE(quiet.said.empty());
+    EXPECT_EQ(reopened.TbAcesso.recordCount(), before + 1);
+    EXPECT_EQ(reopened.TbAcesso.recordCount(), static_cast<int>(data::accessAreas().size()));
+    ASSERT_TRUE(reopened.TbAcesso.findKey({data::area::kAuditoria}));
+    EXPECT_EQ(reopened.TbAcesso.field("Local").asString(), "Auditoria");
+    EXPECT_EQ(reopened.TbAcesso.field("Status").asString(), "");
+    ASSERT_TRUE(reopened.TbAcesso.findKey({data::area::kAgenda}));
+    EXPECT_EQ(reopened.TbAcesso.field("Status").asString(), "X") << "left as the administrator set it";
+}

@@ -79,6 +79,7 @@ inline const std::vector<ReportCase>& everyReport() {
         {"agenda-funcionario", {"agenda", "--data-agenda", "17/06/2025", "--funcionario", "2"}},
         {"comanda", {"comanda", "--funcionario", "2"}},
         {"entradas", {"entradas", "--de", "01/04/2025", "--ate", "15/06/2025"}},
+        {"auditoria", {"auditoria", "--de", "01/04/2025", "--ate", "15/06/2025"}},
     };
     return cases;
 }

@@ -4,6 +4,7 @@
 
 #include "app/app_fixture.h"
 #include "app/menu_entries.h"
+#include "data/access_areas.h"
 #include "screen_wiring.h"
 
 namespace {
@@ -24,6 +25,8 @@ TEST_F(ReportMenuTest, PeriodReportEntriesOpenTheirScreens) {
                                QStringLiteral("::.. Relatório de Serviços")},
                           Case{app::entry::Comissoes, QStringLiteral("TFmDataServico2"),
                                QStringLiteral("::.. Relatório de Comissões")},
+                          Case{app::entry::Auditoria, QStringLiteral("TFmAuditoria"),
+                               QStringLiteral("::.. Relatório de Auditoria")},
                           Case{app::entry::ContasRecebidas, QStringLiteral("TConsBaixaReceber"),
                                QStringLiteral("Contas Recebidas.")}}) {
         SCOPED_TRACE(c.screen.toStdString());
@@ -35,6 +38,13 @@ TEST_F(ReportMenuTest, PeriodReportEntriesOpenTheirScreens) {
         menu.entryAction(c.entry)->trigger();
         EXPECT_EQ(shown, c.title);
     }
+}
+
+TEST_F(ReportMenuTest, TheAuditReportIsGuardedByItsOwnArea) {
+    const app::MenuEntry* auditoria = app::findMenuEntry(app::entry::Auditoria);
+    ASSERT_NE(auditoria, nullptr);
+    EXPECT_EQ(auditoria->area, data::area::kAuditoria);
+    EXPECT_EQ(auditoria->menus, QStringList{QStringLiteral("&Relatórios")});
 }
 
 }  // namespace
