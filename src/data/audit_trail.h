@@ -23,7 +23,9 @@ struct AuditEntry {
     std::string acao;    // "Exclusão de Venda"
     std::string tabela;  // "TbServico"
     std::string chave;   // the record's key, as text
-    std::string resumo;  // what changed, readably: amounts before and after, items, forms
+    // What changed, readably: amounts before and after, items, forms. Clients are named by
+    // their code only: the trail is never rewritten, and a client may ask to be forgotten.
+    std::string resumo;
     std::string motivo;  // the reason typed, where the screen asks for one
     // The current TbSenha record authorized nothing: a failed try, or the record the users
     // screen itself is changing.

@@ -58,7 +58,7 @@ void registerCreditPurchase(data::Tdm& dm, std::int64_t clientCode, int code, Cu
         return data::AuditEntry{.acao = "Compra de Crédito",
                                 .tabela = cliente.name(),
                                 .chave = std::to_string(clientCode),
-                                .resumo = cliente.field("Nome").asString() + ": R$ " + core::formatMoney(credit) +
+                                .resumo = "Cliente nº " + std::to_string(clientCode) + ": R$ " + core::formatMoney(credit) +
                                           " em " + *word + "; crédito de R$ " + core::formatMoney(before) +
                                           " para R$ " + core::formatMoney(before + credit)};
     });
@@ -134,7 +134,7 @@ SettlementResult settleNotes(data::Tdm& dm, const Settlement& settlement, const 
         return data::AuditEntry{.acao = "Acerto de Notinhas",
                                 .tabela = receber.name(),
                                 .chave = std::to_string(settlement.clientCode),
-                                .resumo = cliente.field("Nome").asString() + ": " + std::to_string(notes.size()) +
+                                .resumo = "Cliente nº " + std::to_string(settlement.clientCode) + ": " + std::to_string(notes.size()) +
                                           " notinha(s), devido R$ " + core::formatMoney(owed) + ", crédito R$ " +
                                           core::formatMoney(credit) + ", pago R$ " + core::formatMoney(settlement.paid) +
                                           " em " + *word + ", diferença R$ " + core::formatMoney(result.shortfall) +

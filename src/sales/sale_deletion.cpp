@@ -87,8 +87,8 @@ void deleteSale(data::Tdm& dm, std::int64_t saleNumber, const core::Date& today)
         data::AuditEntry audited{.acao = "Exclusão de Venda",
                                  .tabela = sale.name(),
                                  .chave = document,
-                                 .resumo = "Venda " + document + " de " + sale.field("Data").asString() + ", cliente " +
-                                           sale.field("Cliente").asString() + ", total R$ " +
+                                 .resumo = "Venda " + document + " de " + sale.field("Data").asString() + ", cliente nº " +
+                                           std::to_string(clientCode) + ", total R$ " +
                                            core::formatMoney(total) + ", forma " + word};
         // The items follow the sale through the master link.
         while (!items.isEmpty()) {
