@@ -23,6 +23,9 @@ bool toggleProtection(data::Tdm& dm);
 // code was already permitted there.
 bool grantCurrentArea(data::Tdm& dm);
 
+// Takes the current permitted user (TbItemAcesso) out of the current area.
+void removeCurrentPermission(data::Tdm& dm);
+
 // Records the settings being edited (name, fee, logo) together with the two switches and
 // the receipt printer.
 void saveSettings(data::Tdm& dm, bool automaticCommission, bool automaticValue,

@@ -160,7 +160,7 @@ void TFmConfigurar::removeUser() {
             ui::Dialogs::current().message(kNoUserToRemove);
             return;
         }
-        if (ui::Confirma(QStringLiteral("Excluir o Usuário?"))) dm_.TbItemAcesso.deleteRecord();
+        if (ui::Confirma(QStringLiteral("Excluir o Usuário?"))) removeCurrentPermission(dm_);
     });
 }
 

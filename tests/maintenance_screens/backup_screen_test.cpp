@@ -124,6 +124,10 @@ TEST_F(BackupScreen, RestoreBringsTheArchivedDataBackAndCountsTheFiles) {
         EXPECT_EQ(screen.result(), QDialog::Accepted);
     }
     EXPECT_EQ(salonName(), "Antes");
+    const auto trail = testsupport::auditTrail(dataSet());
+    ASSERT_FALSE(trail.empty());
+    EXPECT_EQ(trail.back().acao, "Restauração de Backup");
+    EXPECT_NE(trail.back().resumo.find("copia.bck"), std::string::npos) << trail.back().resumo;
 }
 
 TEST_F(BackupScreen, ABackupFromBeforePasswordsWereHashedHasThemHashedOnceRestored) {

@@ -19,6 +19,7 @@
 
 #include <cmath>
 
+#include "data/audit_trail.h"
 #include "data/dm.h"
 #include "data/user_passwords.h"
 #include "data/store/snapshot.h"
@@ -128,6 +129,12 @@ void TFmBackup::reopenTables() {
         ui::runGuarded([table] { table->open(); });
     // A backup from before passwords were hashed brings them back in clear.
     if (dm_.TbSenha.isOpen()) ui::runGuarded([this] { data::hashClearPasswords(dm_); });
+    // Recorded in the trail the backup brought back, the one the data set now holds.
+    if (restoredHere_)
+        ui::runGuarded([this] {
+            data::auditAlone(dm_, {.acao = "Restauração de Backup",
+                                   .resumo = "Arquivo " + restoredHere_->string()});
+        });
 }
 
 QWidget* TFmBackup::buildBackupTab() {
@@ -335,6 +342,7 @@ void TFmBackup::restaurarBackup() {
         std::optional<TablesRestored> restored;
         showingFailure([&] { restored = restoreTables(BackupFile1, archive, dm_.DbVelmora); });
         if (restored) {
+            restoredHere_ = archive;
             ui::Dialogs::current().message(
                 QStringLiteral("Tabelas Restauradas Com Sucesso! %1 Tabelas de %2 Arquivos Restauradas")
                     .arg(restored->tables)
@@ -347,6 +355,8 @@ void TFmBackup::restaurarBackup() {
     }
     if (BackupFile1.RestoreArchive(archive, folder.toStdString()) &&
         showingFailure([&] { nameRestoredTableFiles(folder.toStdString()); })) {
+        std::error_code ignored;
+        if (std::filesystem::equivalent(folder.toStdString(), dataDirectory_, ignored)) restoredHere_ = archive;
         ui::Dialogs::current().message(
             QStringLiteral("Arquivos Restaurados Com Sucesso! %1 Arquivos de %2 Restaurados")
                 .arg(BackupFile1.FilesDone())

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "core/date.h"
 #include "maintenance/backup_file.h"
@@ -60,6 +61,8 @@ class TFmBackup : public QDialog {
     TBackupFile BackupFile1;
     bool onServer_;
     std::filesystem::path dataDirectory_;
+    // The archive restored over this station's own data set, which the trail then records.
+    std::optional<std::filesystem::path> restoredHere_;
     // Where archives are saved and looked for at first.
     std::filesystem::path archiveFolder_;
 
