@@ -12,6 +12,7 @@
 #include "app/grant_screen.h"
 #include "app/main_window.h"
 #include "app/master_password.h"
+#include "app/own_password.h"
 #include "app/settings_screen.h"
 #include "app/splash.h"
 #include "app/start_screen.h"
@@ -115,6 +116,10 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
     {
         app::TFmAutorizacao authorization(dm);
         present(authorization, QStringLiteral("TFmAutorizacao"), visit);
+    }
+    {
+        app::TFmTrocaSenha ownPassword(dm);
+        present(ownPassword, QStringLiteral("TFmTrocaSenha"), visit);
     }
     {
         app::TFmSenhas users(dm);

@@ -8,6 +8,7 @@
 #include "data/dm.h"
 #include "data/initial_data.h"
 #include "data/user_passwords.h"
+#include "ui/caption_width.h"
 #include "ui/dialogs.h"
 #include "ui/enter_as_tab.h"
 #include "ui/form_layout.h"
@@ -44,6 +45,7 @@ TFmTrocaSenha::TFmTrocaSenha(data::Tdm& dm, QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("Até %1 letras ou números.").arg(data::kUserPasswordLength), this));
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::keepCaptionWhole(*layout);
     ui::installEnterAsTab(this);
     password_->setFocus();
 }
