@@ -5,6 +5,10 @@
 #include <map>
 #include <system_error>
 
+#include "data/audit_trail.h"
+#include "data/dm.h"
+#include "data/initial_data.h"
+#include "data/messages.h"
 #include "maintenance/server_backup.h"
 #include "maintenance/table_file_names.h"
 
@@ -162,6 +166,19 @@ int backup(const Arguments& args, const store::Location& configured, std::ostrea
     return reportBackup(backup, backup.BackupFiles({(dataDir / "*.*").string()}, args.operands[0]), out, err);
 }
 
+// A restore written over a data set is the next row of the trail the backup brought back.
+// The restore itself stands whether or not that row can be written; the user is told.
+void recordRestore(const store::Location& dataSet, const std::string& archive, std::ostream& err) {
+    try {
+        if (!data::holdsTables(dataSet)) return;  // files restored elsewhere, not a data set
+        data::FailOnMessage failOnMessage;
+        data::Tdm dm(dataSet, failOnMessage);
+        data::auditAlone(dm, {.acao = "Restauração de Backup", .resumo = "Arquivo " + archive});
+    } catch (const std::exception& failure) {
+        err << "velmora: a restauração foi feita, mas não foi registrada na auditoria: " << failure.what() << '\n';
+    }
+}
+
 int restore(const Arguments& args, std::ostream& out, std::ostream& err) {
     TBackupFile backup;
     backup.RestoreMode = args.mode;
@@ -181,6 +198,7 @@ int restore(const Arguments& args, std::ostream& out, std::ostream& err) {
         }
         out << "Tabelas Restauradas Com Sucesso! " << restored->tables << " Tabelas de " << restored->archived
             << " Arquivos Restauradas\n";
+        recordRestore(store::Location(store::ServerConnection{*args.server}), args.operands[0], err);
         return 0;
     }
     if (!backup.RestoreArchive(args.operands[0], args.operands[1])) {
@@ -195,6 +213,7 @@ int restore(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     out << "Arquivos Restaurados Com Sucesso! " << backup.FilesDone() << " Arquivos de " << backup.FileCount()
         << " Restaurados\n";
+    recordRestore(store::Location(std::filesystem::path(args.operands[1])), args.operands[0], err);
     return 0;
 }
 

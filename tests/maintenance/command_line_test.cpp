@@ -7,6 +7,7 @@
 #include "archive_test_support.h"
 #include "maintenance/backup_command.h"
 #include "maintenance/backup_command_line.h"
+#include "support/data_fixture.h"
 #include "support/temp_dir.h"
 
 namespace maintenance {
@@ -62,6 +63,18 @@ TEST_F(CommandLine, BacksUpDescribesAndRestores) {
                    "sem-sobrescrever"}),
               0);
     EXPECT_EQ(out_.str(), "Arquivos Restaurados Com Sucesso! 0 Arquivos de 2 Restaurados\n");
+}
+
+TEST_F(CommandLine, ARestoreOfADataSetIsTheNextRowOfTheTrailItBroughtBack) {
+    testsupport::InitialDataDirectory salon;
+    ASSERT_EQ(run({"--backup", archive(), "--data", salon.path().string()}), 0) << err_.str();
+    const fs::path folder = dir_ / "Restaurados";
+    ASSERT_EQ(run({"--restore", archive(), folder.string()}), 0) << err_.str();
+    EXPECT_EQ(err_.str(), "");
+    const auto trail = testsupport::auditTrail(store::Location(folder));
+    ASSERT_EQ(trail.size(), 1u);
+    EXPECT_EQ(trail[0].acao, "Restauração de Backup");
+    EXPECT_EQ(trail[0].resumo, "Arquivo " + archive());
 }
 
 TEST_F(CommandLine, VolumesFollowOneAnotherWithoutAPrompt) {
