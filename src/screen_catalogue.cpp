@@ -323,7 +323,7 @@ void forEachScreen(data::Tdm& dm, const ScreenVisitor& visit) {
         present(help, QStringLiteral("TFmAjudaBackup"), visit);
     }
     {
-        maintenance::TFmReparador repair(dm.DbVelmora);
+        maintenance::TFmReparador repair(dm);
         present(repair, QStringLiteral("TFmReparador"), visit);
     }
     {

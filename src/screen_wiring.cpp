@@ -98,7 +98,7 @@ void wireScreens(app::TFmMenu& menu, data::Tdm& dm) {
         showScreen<maintenance::TFmBackup>(
             dm, [&dm] { return app::accessCheck(dm, data::area::kRestaurarBackup); });
     });
-    menu.wire(entry::Manutencao, [&dm] { showScreen<maintenance::TFmReparador>(dm.DbVelmora); });
+    menu.wire(entry::Manutencao, [&dm] { showScreen<maintenance::TFmReparador>(dm); });
     // Once the data are moved, this station has nothing left to work on here.
     menu.wire(entry::TransferirDados,
               [&dm] { showScreen<maintenance::TFmTransferir>(dm, [] { QCoreApplication::exit(0); }); });

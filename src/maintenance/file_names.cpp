@@ -29,4 +29,8 @@ bool isPlainFileName(std::string_view name) {
            name.find_first_of("\\/") == std::string_view::npos;
 }
 
+bool isRestoreLeftover(std::string_view name) {
+    return name.starts_with(kRestoreStagingPrefix);
+}
+
 }  // namespace maintenance

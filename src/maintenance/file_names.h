@@ -16,4 +16,10 @@ std::string_view fileNamePart(std::string_view storedName);
 // A name that may be created inside a folder: not empty, not "." or "..", no NUL byte.
 bool isPlainFileName(std::string_view name);
 
+// A restore writes each file under a hidden name beginning so, then renames it into place. Such
+// a file left by an interrupted restore is never data: backups leave it out and a restore
+// refuses an archive entry named so, which could pass for a half-written file.
+inline constexpr std::string_view kRestoreStagingPrefix = ".velmora-restore-";
+bool isRestoreLeftover(std::string_view name);
+
 }  // namespace maintenance

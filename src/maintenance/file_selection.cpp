@@ -106,7 +106,9 @@ class Selector {
     }
 
     void addFile(const fs::path& path) {
-        if (!seen_.insert(path.string()).second || archive_.contains(path) || isTableSideFile(path)) return;
+        if (!seen_.insert(path.string()).second || archive_.contains(path) || isTableSideFile(path) ||
+            isRestoreLeftover(path.filename().string()))
+            return;
         if (onlyChanged_ && !archiveAttributeSet(path)) return;
         std::error_code error;
         const auto size = fs::file_size(path, error);

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "maintenance/backup_errors.h"
+#include "maintenance/file_names.h"
 
 namespace maintenance {
 
@@ -26,7 +27,7 @@ int createStagedFile(const fs::path& target, fs::path& created) noexcept {
     try {
         thread_local std::mt19937_64 names{std::random_device{}()};
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-            created = target.parent_path() / (".velmora-restore-" + std::to_string(names()));
+            created = target.parent_path() / (std::string(kRestoreStagingPrefix) + std::to_string(names()));
             const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd < 0 && errno == EEXIST) continue;
             if (fd < 0) break;

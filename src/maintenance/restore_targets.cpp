@@ -75,6 +75,8 @@ RestoreTarget RestoreTargets::resolve(std::string_view storedName) {
         if (!isPlainFileName(name)) throw JobError(BackupError::InvalidArchive, std::string(storedName));
         path = folder_ / match(folder_, name).value_or(name);
     }
+    if (isRestoreLeftover(path.filename().string()))
+        throw JobError(BackupError::InvalidArchive, std::string(storedName));
     RestoreTarget target{path, std::nullopt};
     const Folder& known = folder(path.parent_path());
     const auto found = known.find(lowerCase(path.filename().string()));

@@ -18,7 +18,7 @@ namespace {
 class RepairScreen : public DataTest {
   protected:
     ScriptedDialogs dialogs;
-    maintenance::TFmReparador screen{dm.DbVelmora};
+    maintenance::TFmReparador screen{dm};
 
     QString panel() { return screen.findChild<QLabel*>("Panel2")->text(); }
     void repair(const QStringList& files) {
@@ -46,6 +46,10 @@ TEST_F(RepairScreen, AnIntactTableIsReportedRepaired) {
     auto* gauge = screen.findChild<QProgressBar*>("ProgressGauge");
     EXPECT_TRUE(gauge->isVisibleTo(&screen));
     EXPECT_EQ(gauge->value(), 100);
+    const auto trail = testsupport::auditTrail(dataSet());
+    ASSERT_EQ(trail.size(), 1u);
+    EXPECT_EQ(trail[0].acao, "Reparo de Arquivo");
+    EXPECT_EQ(trail[0].resumo, "Clientes.DAT");
 }
 
 TEST_F(RepairScreen, AFileThatIsNotATableStopsTheRunWithTheStoresMessage) {
@@ -54,6 +58,7 @@ TEST_F(RepairScreen, AFileThatIsNotATableStopsTheRunWithTheStoresMessage) {
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains("Estranho.DAT")) << dialogs.errors[0].toStdString();
     EXPECT_EQ(panel(), "O Arquivo está sendo reparado! Aguarde...");
+    EXPECT_TRUE(testsupport::auditTrail(dataSet()).empty()) << "nothing was repaired";
 }
 
 namespace {
@@ -67,7 +72,7 @@ class RepairScreenOnServer : private BackendOfTheCase, public DataTest {
 
 TEST_F(RepairScreenOnServer, SaysTheServerKeepsItsTablesAndOpensNothing) {
     ScriptedDialogs dialogs;
-    maintenance::TFmReparador screen(dm.DbVelmora);
+    maintenance::TFmReparador screen(dm);
     const QString panel = screen.findChild<QLabel*>("Panel2")->text();
     EXPECT_TRUE(panel.contains(QStringLiteral("mantidas pelo próprio servidor"))) << panel.toStdString();
     EXPECT_TRUE(panel.contains(QString::fromStdString(dm.DbVelmora.location()))) << panel.toStdString();

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "data/audit_trail.h"
+#include "data/dm.h"
 #include "data/store/repair.h"
 #include "ui/caption_width.h"
 #include "ui/dialogs.h"
@@ -22,8 +24,11 @@ struct WaitCursor {
 
 }  // namespace
 
-TFmReparador::TFmReparador(const store::Database& dataSet, QWidget* parent)
-    : QDialog(parent), dataDirectory_(dataSet.directory()), onServer_(!dataSet.keepsTableFiles()) {
+TFmReparador::TFmReparador(data::Tdm& dm, QWidget* parent)
+    : QDialog(parent),
+      dm_(dm),
+      dataDirectory_(dm.DbVelmora.directory()),
+      onServer_(!dm.DbVelmora.keepsTableFiles()) {
     setObjectName(QStringLiteral("TFmReparador"));
     setWindowTitle(QStringLiteral("Reparador de Arquivos..."));
     auto* layout = new QVBoxLayout(this);
@@ -41,7 +46,7 @@ TFmReparador::TFmReparador(const store::Database& dataSet, QWidget* parent)
         Panel2->setWordWrap(true);
         Panel2->setText(QStringLiteral("As tabelas estão no %1 e são mantidas pelo próprio servidor: não há "
                                        "arquivos de tabela para reparar nesta estação.")
-                            .arg(QString::fromStdString(dataSet.location())));
+                            .arg(QString::fromStdString(dm.DbVelmora.location())));
         repair->setEnabled(false);
     }
     ProgressGauge = new QProgressBar(this);
@@ -74,6 +79,10 @@ void TFmReparador::repararArquivo() {
         });
         // A failure was shown; the files after it are left alone.
         if (!repaired) return;
+        ui::runGuarded([&] {
+            data::auditAlone(dm_, {.acao = "Reparo de Arquivo",
+                                   .resumo = std::filesystem::path(file.toStdString()).filename().string()});
+        });
     }
     Panel2->setText(files.size() == 1 ? QStringLiteral("Arquivo Reparado Corretamente!")
                                       : QStringLiteral("Arquivos Reparados Corretamente!"));

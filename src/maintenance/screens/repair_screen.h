@@ -11,17 +11,23 @@
 class QLabel;
 class QProgressBar;
 
+namespace data {
+class Tdm;
+}
+
 namespace maintenance {
 
 class TFmReparador : public QDialog {
     Q_OBJECT
   public:
-    // The file chooser starts in the data directory of `dataSet`, where the tables are.
-    explicit TFmReparador(const store::Database& dataSet, QWidget* parent = nullptr);
+    // The file chooser starts in the data directory of the data set, where the tables are.
+    // Each file repaired is a row of the data set's audit trail.
+    explicit TFmReparador(data::Tdm& dm, QWidget* parent = nullptr);
 
   private:
     void repararArquivo();
 
+    data::Tdm& dm_;
     std::filesystem::path dataDirectory_;
     bool onServer_;
     QLabel* Panel2 = nullptr;
