@@ -7,6 +7,20 @@
 
 namespace app {
 
+namespace {
+
+// The user on the screen's own TbSenha record, which authorized nothing.
+data::AuditEntry userAudit(store::Table& senha, std::string acao) {
+    return {.acao = std::move(acao),
+            .tabela = senha.name(),
+            .chave = senha.field("Codigo").asString(),
+            .resumo = "Usuário " + senha.field("Usuario").asString() + " (funcionário " +
+                      senha.field("CodFUN").asString() + ")",
+            .noAuthorizer = true};
+}
+
+}  // namespace
+
 void startNewUser(data::Tdm& dm) {
     const std::int64_t code = data::nextCode(dm.TbSenha);
     dm.TbSenha.insert();
@@ -33,12 +47,7 @@ void registerUser(data::Tdm& dm, const QString& password) {
     data::setUsersPassword(dm, password.toStdString());  // slow on purpose: before the posting
     data::postAudited(dm, {&senha}, [&] {
         senha.post();
-        return data::AuditEntry{.acao = added ? "Inclusão de Usuário" : "Troca de Senha",
-                                .tabela = senha.name(),
-                                .chave = senha.field("Codigo").asString(),
-                                .resumo = "Usuário " + senha.field("Usuario").asString() + " (funcionário " +
-                                          senha.field("CodFUN").asString() + ")",
-                                .noAuthorizer = true};
+        return userAudit(senha, added ? "Inclusão de Usuário" : "Troca de Senha");
     });
 }
 
@@ -70,12 +79,7 @@ bool deleteCurrentUser(data::Tdm& dm) {
     }
     senha.cancel();
     data::postAudited(dm, {&senha}, [&] {
-        const data::AuditEntry audited{.acao = "Exclusão de Usuário",
-                                       .tabela = senha.name(),
-                                       .chave = senha.field("Codigo").asString(),
-                                       .resumo = "Usuário " + senha.field("Usuario").asString() + " (funcionário " +
-                                                 senha.field("CodFUN").asString() + ")",
-                                       .noAuthorizer = true};
+        const data::AuditEntry audited = userAudit(senha, "Exclusão de Usuário");
         senha.deleteRecord();
         return audited;
     });
